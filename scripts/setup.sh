@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs, idempotently, every Debian package that building, running and
+# testing the editor needs. Safe to run again: it only installs what is missing.
+set -euo pipefail
+
+packages=(
+  build-essential cmake pkg-config
+  qtbase5-dev qtbase5-dev-tools libqt5svg5-dev libqt5sql5-sqlite
+  qttools5-dev qttools5-dev-tools qt5-image-formats-plugins
+  fonts-dejavu-core fonts-liberation2
+  xvfb xauth imagemagick
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  sudo_cmd=""
+  [ "$(id -u)" -ne 0 ] && sudo_cmd="sudo"
+  export DEBIAN_FRONTEND=noninteractive
+  $sudo_cmd apt-get update -qq
+  $sudo_cmd apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
