@@ -1,0 +1,8 @@
+#include "setuplogger.h"
+
+#include "logmessagehandler.h"
+
+void setupLogger()
+{
+    LogMessageHandler::install(CuteMessageLogger::logFilePath());
+}
