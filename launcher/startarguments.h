@@ -1,0 +1,20 @@
+#ifndef STARTARGUMENTS_H
+#define STARTARGUMENTS_H
+
+#include <QString>
+#include <QStringList>
+
+// What the command line "vendrel [--mvtestmode] [label file]" asks for.
+struct StartArguments
+{
+    bool testMode = false;
+    // 0 pipe marker, 1 ammonia pipe marker, 2 arrow wrap (the window's module kinds).
+    int kind = 0;
+    // Handed on unchanged; empty when absent or not a label kind the editor opens.
+    QString path;
+
+    // arguments as the process received them, program path first.
+    static StartArguments parse(QStringList arguments);
+};
+
+#endif
