@@ -1,0 +1,8 @@
+#include "toolbox.h"
+
+ToolBox::ToolBox(QWidget* parent) : QScrollArea(parent)
+{
+    setFrameShape(QFrame::NoFrame);
+    setWidgetResizable(true);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
