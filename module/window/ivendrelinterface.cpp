@@ -1,0 +1,36 @@
+#include "ivendrelinterface.h"
+
+IVendrelInterface::IVendrelInterface(QWidget* parent) : QWidget(parent) {}
+
+IVendrelInterface::~IVendrelInterface() = default;
+
+void IVendrelInterface::setCanvas(MvCanvasModel* canvas)
+{
+    m_canvas = canvas;
+}
+
+MvCanvasModel* IVendrelInterface::getCanvas() const
+{
+    return m_canvas;
+}
+
+MvCanvasModel* IVendrelInterface::getTagCanvas() const
+{
+    return m_tagCanvas;
+}
+
+QString IVendrelInterface::getLastWarning() const
+{
+    return m_lastWarning;
+}
+
+void IVendrelInterface::reportWarning(const QString& warning)
+{
+    m_lastWarning = warning;
+    emit warningStringChanged(warning);
+}
+
+void IVendrelInterface::setTagCanvas(MvCanvasModel* canvas)
+{
+    m_tagCanvas = canvas;
+}

@@ -1,0 +1,50 @@
+#ifndef IVENDRELINTERFACE_H
+#define IVENDRELINTERFACE_H
+
+#include <QDataStream>
+#include <QPair>
+#include <QString>
+#include <QWidget>
+
+class MvCanvasModel;
+
+// What the window and the label file controller know of a label module. A module is
+// at the same time the edit panel that the window places beside the canvas view.
+class IVendrelInterface : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit IVendrelInterface(QWidget* parent = nullptr);
+    ~IVendrelInterface() override;
+
+    virtual void startWizard() = 0;
+    virtual void newPipeInfo() = 0;
+    virtual void savePipeInfo(QDataStream& stream) = 0;
+    virtual void loadPipeInfo(QDataStream& stream) = 0;
+    // (description shown in file dialogs, extension without the dot)
+    virtual QPair<QString, QString> getFileType() = 0;
+
+    void setCanvas(MvCanvasModel* canvas);
+    MvCanvasModel* getCanvas() const;
+    MvCanvasModel* getTagCanvas() const;
+    QString getLastWarning() const;
+
+signals:
+    void fitCanvasInViewSignal();
+    void wizardEndSignal();
+    void warningStringChanged(QString);
+
+protected:
+    // Stores the text as the last warning before relaying it, so getLastWarning()
+    // always matches the latest warningStringChanged; equal texts are relayed too.
+    void reportWarning(const QString& warning);
+    void setTagCanvas(MvCanvasModel* canvas);
+
+private:
+    MvCanvasModel* m_canvas = nullptr;
+    MvCanvasModel* m_tagCanvas = nullptr;
+    QString m_lastWarning;
+};
+
+#endif
