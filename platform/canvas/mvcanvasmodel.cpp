@@ -32,9 +32,8 @@ MvCanvasModel::MvCanvasModel(const QList<QColor>& palette, double sceneLimitWidt
     : QGraphicsScene(parent), m_palette(palette),
       m_sceneLimits(sanitizedLimit(sceneLimitWidth), sanitizedLimit(sceneLimitHeight))
 {
-    // A label holds a handful of items; a plain list also never serves stale
-    // geometry while the layouts move and resize items in quick succession.
-    setItemIndexMethod(QGraphicsScene::NoIndex);
+    // The default BSP index stays: without an index, items(order) ignores the
+    // order, and callers rely on real stacking order in both directions.
     setSceneRect(-m_sceneLimits.width(), -m_sceneLimits.height(), 3.0 * m_sceneLimits.width(),
                  3.0 * m_sceneLimits.height());
     if (!palette.isEmpty())

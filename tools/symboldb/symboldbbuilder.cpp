@@ -88,7 +88,11 @@ bool SymbolDatabaseBuilder::readManifest(const QString& manifestPath)
         symbol.id = int(idValue);
         symbol.name = name.toString();
         symbol.file = fileName.toString();
-        symbol.category = category.toString();
+        // An absent category is the empty one; a null text would be stored as
+        // NULL, which the table refuses.
+        symbol.category = category.isString() ? category.toString() : QString();
+        if (symbol.category.isNull())
+            symbol.category = QString::fromLatin1("");
         symbol.selectable = selectable.toBool(true);
         for (const Symbol& other : qAsConst(m_symbols)) {
             if (other.id == symbol.id)
