@@ -14,8 +14,10 @@
 // height: a capital letter covers a font-dependent part of it (about 0.6 for
 // common sans fonts). A layout that wants capitals of height c divides the
 // line height by the capital height measured in the same font and multiplies
-// by c. getItemSize().height() is always this text height times the number of
-// lines, so a text fitted to 36 reports 36.
+// by c. getItemSize().height() is the height of the whole laid-out text, which
+// for one line is exactly this text height: a text fitted to 36 reports 36 and
+// its line box is drawn 36 high. Measure cap heights on font() right after
+// resetTransform(), when the item is at its natural size.
 //
 // Geometry. The text is laid out at the item's font (its natural size); the item
 // box is reached through the item's transform, which scales the natural text
