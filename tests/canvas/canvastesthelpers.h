@@ -35,6 +35,12 @@ inline QRect inkRect(const QImage& image)
     return ink;
 }
 
+inline bool sameRect(const QRectF& a, const QRectF& b)
+{
+    return qAbs(a.x() - b.x()) < 1e-6 && qAbs(a.y() - b.y()) < 1e-6 &&
+           qAbs(a.width() - b.width()) < 1e-6 && qAbs(a.height() - b.height()) < 1e-6;
+}
+
 inline QByteArray sourceFile(const QString& relative)
 {
     QFile file(qEnvironmentVariable("VENDREL_SOURCE_DIR") + QLatin1Char('/') + relative);

@@ -163,15 +163,7 @@ private slots:
         item->setItemSize(200.0, 40.0);
         item->setItemRotation(degrees);
         const QRectF actual = item->sceneBoundingRect();
-        QVERIFY2(qAbs(actual.x() - sceneRect.x()) < 1e-6 &&
-                     qAbs(actual.y() - sceneRect.y()) < 1e-6 &&
-                     qAbs(actual.width() - sceneRect.width()) < 1e-6 &&
-                     qAbs(actual.height() - sceneRect.height()) < 1e-6,
-                 qPrintable(QStringLiteral("%1 %2 %3 %4")
-                                .arg(actual.x())
-                                .arg(actual.y())
-                                .arg(actual.width())
-                                .arg(actual.height())));
+        QVERIFY2(sameRect(actual, sceneRect), qPrintable(QDebug::toString(actual)));
         QCOMPARE(item->getItemSize(), QSizeF(200.0, 40.0));
     }
 
