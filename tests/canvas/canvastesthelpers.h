@@ -41,6 +41,11 @@ inline bool sameRect(const QRectF& a, const QRectF& b)
            qAbs(a.width() - b.width()) < 1e-6 && qAbs(a.height() - b.height()) < 1e-6;
 }
 
+inline QString rectText(const QRectF& r)
+{
+    return QStringLiteral("%1,%2 %3x%4").arg(r.x()).arg(r.y()).arg(r.width()).arg(r.height());
+}
+
 inline QByteArray sourceFile(const QString& relative)
 {
     QFile file(qEnvironmentVariable("VENDREL_SOURCE_DIR") + QLatin1Char('/') + relative);

@@ -100,8 +100,7 @@ private slots:
         item.setItemRotation(90.0);
         item.setPos(20.16, 10.26);
         const QRectF turned = item.sceneBoundingRect();
-        QVERIFY2(sameRect(turned, QRectF(16.92, 13.5, 51.48, 45.0)),
-                 qPrintable(QDebug::toString(turned)));
+        QVERIFY2(sameRect(turned, QRectF(16.92, 13.5, 51.48, 45.0)), qPrintable(rectText(turned)));
         static_cast<QGraphicsItem&>(item).resetTransform();
         QCOMPARE(item.itemRotation(), 0.0);
         QCOMPARE(item.sceneBoundingRect(), QRectF(20.16, 10.26, 45.0, 51.48));

@@ -163,7 +163,7 @@ private slots:
         item->setItemSize(200.0, 40.0);
         item->setItemRotation(degrees);
         const QRectF actual = item->sceneBoundingRect();
-        QVERIFY2(sameRect(actual, sceneRect), qPrintable(QDebug::toString(actual)));
+        QVERIFY2(sameRect(actual, sceneRect), qPrintable(rectText(actual)));
         QCOMPARE(item->getItemSize(), QSizeF(200.0, 40.0));
     }
 
