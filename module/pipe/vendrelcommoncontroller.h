@@ -22,125 +22,129 @@ class SymbolItem;
 //
 // All lengths are points. The label length runs along the pipe (canvas x), the
 // label height across it (canvas y); the user calls the height the label width.
-class VendrelCommonController : public IVendrelInterface {
-  Q_OBJECT
+class VendrelCommonController : public IVendrelInterface
+{
+    Q_OBJECT
 
 public:
-  enum ResizeOption { FitLabelToText = 0, FitTextToLabel = 1, NoResize = 2 };
+    enum ResizeOption
+    {
+        FitLabelToText = 0,
+        FitTextToLabel = 1,
+        NoResize = 2
+    };
 
-  // Item ids of the six label items, fixed because label files refer to them.
-  enum ItemIds : short {
-    LeftArrowId = 100,
-    RightArrowId = 101,
-    LeftArrowSecondId = 102,
-    RightArrowSecondId = 103,
-    TextItemId = 104,
-    SecondTextItemId = 105
-  };
+    // Item ids of the six label items, fixed because label files refer to them.
+    enum ItemIds : short
+    {
+        LeftArrowId = 100,
+        RightArrowId = 101,
+        LeftArrowSecondId = 102,
+        RightArrowSecondId = 103,
+        TextItemId = 104,
+        SecondTextItemId = 105
+    };
 
-  static constexpr double MaxLabelLength = 13824.0;
-  static constexpr double MaxLabelHeight = 864.0;
-  static constexpr double DefaultArrowSpace = 10.0;
+    static constexpr double MaxLabelLength = 13824.0;
+    static constexpr double MaxLabelHeight = 864.0;
+    static constexpr double DefaultArrowSpace = 10.0;
 
-  explicit VendrelCommonController(QWidget *parent = nullptr);
-  ~VendrelCommonController() override;
+    explicit VendrelCommonController(QWidget* parent = nullptr);
+    ~VendrelCommonController() override;
 
-  void startWizard() override;
-  void newPipeInfo() override;
-  void savePipeInfo(QDataStream &stream) override;
-  void loadPipeInfo(QDataStream &stream) override;
-  QPair<QString, QString> getFileType() override;
+    void startWizard() override;
+    void newPipeInfo() override;
+    void savePipeInfo(QDataStream& stream) override;
+    void loadPipeInfo(QDataStream& stream) override;
+    QPair<QString, QString> getFileType() override;
 
-  // Adds the six label items to the registered canvas. Without a canvas nothing
-  // happens.
-  void createInitialItems();
+    // Adds the six label items to the registered canvas. Without a canvas nothing
+    // happens.
+    void createInitialItems();
 
-  // The whole layout pass. The out-flags are only ever set, never cleared, so
-  // the caller clears them first.
-  void recalculateSizes(bool force, bool keepLength, bool &lengthChanged,
-                        bool &heightChanged, bool &fontChanged);
+    // The whole layout pass. The out-flags are only ever set, never cleared, so
+    // the caller clears them first.
+    void recalculateSizes(bool force, bool keepLength, bool& lengthChanged, bool& heightChanged,
+                          bool& fontChanged);
 
-  // Rows of the text's ink when m_textItem is painted, at its current
-  // transform, into an image of this size. Both stay -1 when nothing is inked.
-  void getFilledRowsInTextImage(int &first, int &last, const QSize &size);
-  // The same with the text turned by a quarter: the ink columns of the text.
-  void getFilledColumnsInTextImage(int &first, int &last, const QSize &size);
-  // Scans a one-bit image in which a set bit is ink: first is the topmost row
-  // with ink, last the bottom-most; both are left untouched (-1 from the
-  // caller) when no row has ink. Images of other formats are first reduced to
-  // ink (dark) and no ink.
-  static void getFilledRowsInImage(int &first, int &last, QImage image);
+    // Rows of the text's ink when m_textItem is painted, at its current
+    // transform, into an image of this size. Both stay -1 when nothing is inked.
+    void getFilledRowsInTextImage(int& first, int& last, const QSize& size);
+    // The same with the text turned by a quarter: the ink columns of the text.
+    void getFilledColumnsInTextImage(int& first, int& last, const QSize& size);
+    // Scans a one-bit image in which a set bit is ink: first is the topmost row
+    // with ink, last the bottom-most; both are left untouched (-1 from the
+    // caller) when no row has ink. Images of other formats are first reduced to
+    // ink (dark) and no ink.
+    static void getFilledRowsInImage(int& first, int& last, QImage image);
 
-  // Degrees of a second-row arrow: plain arrows keep the direction of the first
-  // row (turned for portrait), vertical ones turn the other way.
-  static double getMirrorArrowRotation(bool mirror, bool vertical);
-  void updateArrowRotation();
-  void orientationSettingAction();
-  void colorChangedAction(const QColor &background, const QColor &foreground);
-  void resizeCanvas();
+    // Degrees of a second-row arrow: plain arrows keep the direction of the first
+    // row (turned for portrait), vertical ones turn the other way.
+    static double getMirrorArrowRotation(bool mirror, bool vertical);
+    void updateArrowRotation();
+    void orientationSettingAction();
+    void colorChangedAction(const QColor& background, const QColor& foreground);
+    void resizeCanvas();
 
 signals:
-  void errorStatusSignal(const Vendrel::StatusErrorType &first, bool firstOn,
-                         const Vendrel::StatusErrorType &second, bool secondOn,
-                         const Vendrel::StatusErrorType &third, bool thirdOn);
+    void errorStatusSignal(const Vendrel::StatusErrorType& first, bool firstOn,
+                           const Vendrel::StatusErrorType& second, bool secondOn,
+                           const Vendrel::StatusErrorType& third, bool thirdOn);
 
 protected:
-  void recalculateSizesArrows(double &leftSpace, double &rightSpace);
-  void recalculateSizesLandscape(double leftSpace, double rightSpace,
-                                 bool keepLength, bool &lengthChanged);
-  bool recalculateSizesPortrait(double leftSpace, double rightSpace,
-                                bool keepLength, bool &lengthChanged,
-                                bool &heightChanged, bool &fontChanged);
-  void setTextPos(const double &leftSpace, const double &rightSpace,
-                  const int &first, const int &last);
-  void setTextPosVert(double leftSpace, double rightSpace);
+    void recalculateSizesArrows(double& leftSpace, double& rightSpace);
+    void recalculateSizesLandscape(double leftSpace, double rightSpace, bool keepLength,
+                                   bool& lengthChanged);
+    bool recalculateSizesPortrait(double leftSpace, double rightSpace, bool keepLength,
+                                  bool& lengthChanged, bool& heightChanged, bool& fontChanged);
+    void setTextPos(const double& leftSpace, const double& rightSpace, const int& first,
+                    const int& last);
+    void setTextPosVert(double leftSpace, double rightSpace);
 
-  // Rebuilds m_fontMetrics from the first text item's font and measures the
-  // tight height of one capital (the letter given).
-  void updateFontMetrics(const QString &capitalLetter);
+    // Rebuilds m_fontMetrics from the first text item's font and measures the
+    // tight height of one capital (the letter given).
+    void updateFontMetrics(const QString& capitalLetter);
 
-  bool itemsReady() const;
-  // Ids 0 and 1 mean no arrow; ids are compared as unsigned values.
-  static bool isArrowId(int id) { return static_cast<unsigned int>(id) > 1u; }
-  bool hasAnyArrow() const {
-    return isArrowId(m_leftArrowId) || isArrowId(m_rightArrowId);
-  }
+    bool itemsReady() const;
+    // Ids 0 and 1 mean no arrow; ids are compared as unsigned values.
+    static bool isArrowId(int id) { return static_cast<unsigned int>(id) > 1u; }
+    bool hasAnyArrow() const { return isArrowId(m_leftArrowId) || isArrowId(m_rightArrowId); }
 
-  SymbolItem *m_leftArrow = nullptr;
-  SymbolItem *m_rightArrow = nullptr;
-  SymbolItem *m_leftArrowSecond = nullptr;
-  SymbolItem *m_rightArrowSecond = nullptr;
-  SimpleTextItem *m_textItem = nullptr;
-  SimpleTextItem *m_secondTextItem = nullptr;
+    SymbolItem* m_leftArrow = nullptr;
+    SymbolItem* m_rightArrow = nullptr;
+    SymbolItem* m_leftArrowSecond = nullptr;
+    SymbolItem* m_rightArrowSecond = nullptr;
+    SimpleTextItem* m_textItem = nullptr;
+    SimpleTextItem* m_secondTextItem = nullptr;
 
-  double m_labelLength = 0.0;
-  double m_labelHeight = 0.0;
-  double m_fontHeight = 0.0;
-  double m_recommendedLength = 0.0;
-  double m_recommendedHeight = 0.0;
-  double m_recommendedFontHeight = 0.0;
-  QString m_text;
-  QFontMetricsF m_fontMetrics;
-  double m_capHeight = 0.0;
-  ArrowsMenu *m_symbolsMenu = nullptr;
-  int m_leftArrowId = 1;
-  int m_rightArrowId = 1;
-  int m_resizeOption = FitLabelToText;
-  bool m_vertical = false;
-  bool m_wrap = false;
-  bool m_top = false;
-  bool m_leftArrowMirror = false;
-  bool m_rightArrowMirror = false;
+    double m_labelLength = 0.0;
+    double m_labelHeight = 0.0;
+    double m_fontHeight = 0.0;
+    double m_recommendedLength = 0.0;
+    double m_recommendedHeight = 0.0;
+    double m_recommendedFontHeight = 0.0;
+    QString m_text;
+    QFontMetricsF m_fontMetrics;
+    double m_capHeight = 0.0;
+    ArrowsMenu* m_symbolsMenu = nullptr;
+    int m_leftArrowId = 1;
+    int m_rightArrowId = 1;
+    int m_resizeOption = FitLabelToText;
+    bool m_vertical = false;
+    bool m_wrap = false;
+    bool m_top = false;
+    bool m_leftArrowMirror = false;
+    bool m_rightArrowMirror = false;
 
 private:
-  // A text that cannot be measured (no advance, no cap height, no line height)
-  // is laid out like a blank one rather than divided by zero.
-  bool textIsMeasurable() const;
-  void layoutWithoutText(double leftSpace, double rightSpace, bool force,
-                         bool keepLength, bool &lengthChanged);
-  void hideTexts();
-  void emitTextWarnings(bool exceeds, bool overlap, bool tooSmall);
-  void paintTextInk(QImage &image, const QTransform &base);
+    // A text that cannot be measured (no advance, no cap height, no line height)
+    // is laid out like a blank one rather than divided by zero.
+    bool textIsMeasurable() const;
+    void layoutWithoutText(double leftSpace, double rightSpace, bool force, bool keepLength,
+                           bool& lengthChanged);
+    void hideTexts();
+    void emitTextWarnings(bool exceeds, bool overlap, bool tooSmall);
+    void paintTextInk(QImage& image, const QTransform& base);
 };
 
 #endif
