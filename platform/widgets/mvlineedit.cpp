@@ -23,16 +23,17 @@ MvLineEdit::MvLineEdit(QWidget* parent) : QLineEdit(parent)
 void MvLineEdit::setInvalid(bool invalid)
 {
     m_invalid = invalid;
+    // The border rule depends on a dynamic property; the style only sees the
+    // change after a re-polish. Re-polishing puts back the palette the widget
+    // had before its style sheet was applied, so the text colour is set after.
+    setProperty("invalid", invalid);
+    style()->unpolish(this);
+    style()->polish(this);
     QPalette pal = palette();
     const QColor text = invalid ? QColor(Qt::red) : QColor(Qt::black);
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         pal.setColor(group, QPalette::Text, text);
     setPalette(pal);
-    // The border rule depends on a dynamic property; the style only sees the
-    // change after a re-polish.
-    setProperty("invalid", invalid);
-    style()->unpolish(this);
-    style()->polish(this);
     update();
 }
 
