@@ -2,6 +2,7 @@
 #define ANSISIZETABLE_H
 
 #include <array>
+#include <cstddef>
 
 // Recommended pipe marker sizes by pipe diameter, in points. The row index is the
 // pipe diameter row chosen in the panel; row 0 is "Custom size", whose values are
@@ -34,7 +35,7 @@ public:
     // A row index from outside (a file, a signal) that the table does not hold is
     // taken as the custom size row.
     static int boundedRow(int index) { return isValidRow(index) ? index : CustomSizeRow; }
-    static const Row& row(int index) { return Rows[static_cast<size_t>(boundedRow(index))]; }
+    static const Row& row(int index) { return Rows[static_cast<std::size_t>(boundedRow(index))]; }
 };
 
 #endif
