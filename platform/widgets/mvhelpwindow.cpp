@@ -190,7 +190,8 @@ void MvHelpWindow::populatePDF(const QString& category)
         button->setFixedSize(ManualColumnWidth - 2, ManualButtonHeight);
         button->setFocusPolicy(Qt::NoFocus);
         m_manualLayout->insertWidget(m_manualLayout->count() - 1, button);
-        DragScrollButton::fitButtonText(button, 10, 8);
+        // One size for all manuals: long names are shortened, not shrunk.
+        DragScrollButton::fitButtonText(button, QFontInfo(button->font()).pointSize(), 8);
         connect(button, &QPushButton::clicked, this, [this, path]() { openManualSlot(path); });
         m_manualNames.append(name);
     }

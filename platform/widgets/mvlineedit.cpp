@@ -3,14 +3,14 @@
 #include <QStyle>
 
 namespace {
-// The text colour is left to the palette so that setInvalid (and panels that
-// set a red palette themselves) are not overridden by the style sheet.
+// The normal text colour is left to the palette, so a panel may still colour
+// a field through its palette.
 const char* const LineEditStyle =
     "MvLineEdit { border: 1px solid #c6c6c6; background-color: white; padding: 0px 6px;"
     " selection-background-color: #fd7800; }"
     "MvLineEdit:focus { border: 1px solid #fd7800; }"
     "MvLineEdit:disabled { background-color: #f0f0f0; border: 1px solid #dcdcdc; }"
-    "MvLineEdit[invalid=\"true\"] { border: 1px solid #dc0b0b; }";
+    "MvLineEdit[invalid=\"true\"] { color: red; border: 1px solid red; }";
 } // namespace
 
 MvLineEdit::MvLineEdit(QWidget* parent) : QLineEdit(parent)
@@ -23,17 +23,12 @@ MvLineEdit::MvLineEdit(QWidget* parent) : QLineEdit(parent)
 void MvLineEdit::setInvalid(bool invalid)
 {
     m_invalid = invalid;
-    // The border rule depends on a dynamic property; the style only sees the
-    // change after a re-polish. Re-polishing puts back the palette the widget
-    // had before its style sheet was applied, so the text colour is set after.
+    // Carried by the style sheet rather than the palette: a re-polish (on
+    // reparenting, or when an ancestor's style sheet changes) puts back the
+    // palette the field had when it was first polished.
     setProperty("invalid", invalid);
     style()->unpolish(this);
     style()->polish(this);
-    QPalette pal = palette();
-    const QColor text = invalid ? QColor(Qt::red) : QColor(Qt::black);
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        pal.setColor(group, QPalette::Text, text);
-    setPalette(pal);
     update();
 }
 

@@ -5,9 +5,10 @@
 
 // The line edit of every field in the edit panels: tall enough for a finger
 // (at least 35 px) with a plain light border. A value the program rejects is
-// shown in red (setInvalid), which the panels use for sizes that will not
-// print; the colour is carried by the palette, so a panel may equally set the
-// palette itself.
+// shown in red text with a red border (setInvalid), which the panels use for
+// sizes that will not print. The invalid look lives in the widget's style
+// sheet, so it survives reparenting and style sheets set on the panels; the
+// normal text colour still follows the palette.
 class MvLineEdit : public QLineEdit
 {
     Q_OBJECT

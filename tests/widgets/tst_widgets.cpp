@@ -685,9 +685,15 @@ void TestWidgets::invalidLineEditShowsRedText()
     edit.setInvalid(true);
     QVERIFY(edit.isInvalid());
     QVERIFY(redPixels() > 20);
+    // Placing the field in a styled panel re-polishes it; it stays red.
+    QWidget panel;
+    panel.setStyleSheet("background-color: #F2F2F2;");
+    edit.setParent(&panel);
+    QVERIFY(redPixels() > 20);
     edit.setInvalid(false);
     QVERIFY(!edit.isInvalid());
     QCOMPARE(redPixels(), 0);
+    edit.setParent(nullptr);
 }
 
 // ---- help and information ----------------------------------------------------
