@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QGuiApplication>
 
 namespace {
 QString installedSpelling(const QStringList& installed, const QString& family)
@@ -32,6 +33,11 @@ QString CommonLists::ensureSuiteFontSubstitution()
     static QString substitute;
     if (!substitute.isEmpty())
         return substitute;
+    if (!qobject_cast<QGuiApplication*>(QCoreApplication::instance())) {
+        // The font database cannot be read yet; try again once it can.
+        qWarning("CommonLists: fonts are not available before the application object exists");
+        return QString();
+    }
 
     const QStringList installed = QFontDatabase().families();
     for (const char* preferred : {"DejaVu Sans", "Liberation Sans"}) {
@@ -49,8 +55,9 @@ QString CommonLists::ensureSuiteFontSubstitution()
 
 QStringList CommonLists::createValidFontFamilies()
 {
-    ensureSuiteFontSubstitution();
     QStringList families{QString::fromLatin1(SuiteFontFamily)};
+    if (ensureSuiteFontSubstitution().isEmpty())
+        return families;
     const QStringList installed = QFontDatabase().families();
     for (const QString& candidate : candidateFontFamilies()) {
         const QString name = installedSpelling(installed, candidate);

@@ -9,9 +9,9 @@ FileMenuWidget::FileMenuWidget(QWidget* parent) : MvFrame(parent), m_layout(new 
     setStyleSheet(QStringLiteral("FileMenuWidget { background-color: #f2f2f2;"
                                  " border: 1px solid #fd7800; border-top: none; }"));
     m_layout->setSpacing(0);
-    // The entries are 10 px narrower than the menu: 5 px on either side keep
-    // them off the orange edge.
-    m_layout->setContentsMargins(5, 0, 5, 1);
+    // Entries are 10 px narrower than the menu: its 1 px edge and 4 px on
+    // either side keep them off the orange line.
+    m_layout->setContentsMargins(4, 0, 4, 1);
     m_layout->setAlignment(Qt::AlignTop);
 }
 
