@@ -1,0 +1,195 @@
+#include "arrowsmenu.h"
+
+#include "dragscrolllistview.h"
+#include "symboldatabasemodel.h"
+
+#include <QFont>
+#include <QImage>
+#include <QModelIndex>
+#include <QPainter>
+#include <QPixmap>
+#include <QStandardItem>
+#include <QStandardItemModel>
+#include <QVBoxLayout>
+
+#include <memory>
+
+QIcon ArrowsMenu::m_addArrowIcon;
+
+namespace {
+
+const QSize AddArrowIconSize(69, 58);
+
+const char* const ListViewStyle =
+    "QListView { background-color: #f2f2f2; border: 1px solid #fd7800; }"
+    "QScrollBar:vertical { width: 35px; background: #f2f2f2; }"
+    "QScrollBar:horizontal { height: 35px; background: #f2f2f2; }"
+    "QScrollBar::handle { background: #464646; border-radius: 6px; }"
+    "QScrollBar::handle:vertical { min-height: 35px; }"
+    "QScrollBar::handle:horizontal { min-width: 35px; }"
+    "QScrollBar::add-line, QScrollBar::sub-line { background: #fd7800; "
+    "border: 1px solid #fd7800; }"
+    "QScrollBar::add-line:vertical { height: 35px; subcontrol-position: "
+    "bottom; "
+    "subcontrol-origin: margin; }"
+    "QScrollBar::sub-line:vertical { height: 35px; subcontrol-position: top; "
+    "subcontrol-origin: margin; }"
+    "QScrollBar::add-line:horizontal { width: 35px; subcontrol-position: "
+    "right; "
+    "subcontrol-origin: margin; }"
+    "QScrollBar::sub-line:horizontal { width: 35px; subcontrol-position: left; "
+    "subcontrol-origin: margin; }"
+    "QScrollBar:vertical { margin: 35px 0 35px 0; }"
+    "QScrollBar:horizontal { margin: 0 35px 0 35px; }"
+    "QScrollBar::up-arrow { image: "
+    "url(:/module_icons/ModuleIcons/edit-arrow-up.png); }"
+    "QScrollBar::down-arrow { image: "
+    "url(:/module_icons/ModuleIcons/edit-arrow-down.png); }"
+    "QScrollBar::left-arrow { image: "
+    "url(:/module_icons/ModuleIcons/edit-arrow-left.png); }"
+    "QScrollBar::right-arrow { image: "
+    "url(:/module_icons/ModuleIcons/edit-arrow-right.png); }"
+    "QScrollBar::add-page, QScrollBar::sub-page { background: none; }";
+
+} // namespace
+
+ArrowsMenu::ArrowsMenu(const QString& databasePath, QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("ArrowsMenu"));
+
+    m_database = new SymbolDatabaseModel(this);
+    m_database->setDatabasePath(databasePath);
+
+    createListView();
+    fillModel();
+
+    m_listView->setCurrentIndex(m_model->index(0, 0));
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_listView);
+    connect(m_listView, &QAbstractItemView::activated, this, &ArrowsMenu::symbolSelectionSlot);
+    connect(m_listView, &QAbstractItemView::clicked, this, &ArrowsMenu::symbolSelectionSlot);
+
+    m_addArrowIcon = createAddArrowIcon();
+}
+
+void ArrowsMenu::createListView()
+{
+    m_listView = new DragScrollListView(this);
+    m_model = new QStandardItemModel(this);
+    m_listView->setModel(m_model);
+    m_listView->setFixedWidth(410);
+    m_listView->setIconSize(QSize(50, 50));
+    m_listView->setViewMode(QListView::IconMode);
+    m_listView->setGridSize(QSize(60, 60));
+    m_listView->setMovement(QListView::Static);
+    m_listView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    m_listView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_listView->setStyleSheet(QString::fromLatin1(ListViewStyle));
+}
+
+void ArrowsMenu::fillModel()
+{
+    const QList<QStandardItem*> items = m_database->getItemsByCategory(QString(), true);
+    for (QStandardItem* item : items) {
+        // The grid shows pictures only; names would crowd the 60 px cells.
+        item->setData(QString(), Qt::ToolTipRole);
+        // The menu's rows carry just the id: drawings are read from the
+        // database when a symbol is chosen.
+        item->setData(item->data(SymbolDatabaseModel::SymbolIdRole), SymbolIdRole);
+        m_model->appendRow(item);
+    }
+}
+
+QIcon ArrowsMenu::createAddArrowIcon()
+{
+    QImage image;
+    if (!image.load(QStringLiteral(":/Common/Icons/CommonIcons/add-arrow.png")) || image.isNull()) {
+        image = QImage(AddArrowIconSize, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+    } else {
+        // Painting needs a true-colour image; a palette PNG would refuse it.
+        image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    }
+    {
+        QPainter painter(&image);
+        painter.setFont(QFont(QStringLiteral("Arial")));
+        painter.drawText(QRect(QPoint(0, 0), AddArrowIconSize), Qt::AlignCenter | Qt::TextWordWrap,
+                         //: Caption painted on an arrow button before an arrow is chosen
+                         tr("Add Arrow"));
+    }
+    return QIcon(QPixmap::fromImage(image));
+}
+
+void ArrowsMenu::symbolSelectionSlot(const QModelIndex& modelIndex)
+{
+    const int id = modelIndex.isValid() ? modelIndex.data(SymbolIdRole).toInt() : 0;
+    QByteArray symbol;
+    QIcon icon;
+    QString name;
+    if (!getSelectableSymbol(id, &symbol, &icon, &name))
+        return;
+    emit symbolSignal(static_cast<unsigned int>(id), symbol, icon, name);
+}
+
+bool ArrowsMenu::getSelectableSymbol(int id, QByteArray* symbol, QIcon* icon, QString* name)
+{
+    const std::unique_ptr<QStandardItem> item(getItem(id));
+    if (!item || item->data(SelectableRole).toInt() < 0)
+        return false;
+    if (symbol)
+        *symbol = item->data(SymbolDataRole).toByteArray();
+    if (icon) {
+        const QVariant decoration = item->data(Qt::DecorationRole);
+        *icon = decoration.canConvert<QIcon>() ? decoration.value<QIcon>() : QIcon();
+    }
+    if (name)
+        *name = item->data(Qt::ToolTipRole).toString();
+    return true;
+}
+
+QIcon ArrowsMenu::getNoArrowIcon()
+{
+    return QIcon(QPixmap::fromImage(QImage::fromData(getIcon(NoArrowSymbolId))));
+}
+
+void ArrowsMenu::highlightSymbol(int id)
+{
+    m_listView->clearSelection();
+    const QModelIndex index = m_model->index(id - 1, 0);
+    if (index.isValid()) {
+        m_listView->selectionModel()->select(index, QItemSelectionModel::Select);
+        m_listView->scrollTo(index);
+    }
+}
+
+QStandardItem* ArrowsMenu::getItem(int id)
+{
+    return m_database->getItemFromSymbolId(id);
+}
+
+QByteArray ArrowsMenu::getIcon(int id)
+{
+    return m_database->getIconDataFromSymbolId(id);
+}
+
+QByteArray ArrowsMenu::getSymbol(int id)
+{
+    return m_database->getDataFromSymbolId(id);
+}
+
+QIcon ArrowsMenu::getAddArrowIcon() const
+{
+    return m_addArrowIcon;
+}
+
+void ArrowsMenu::setVerticalScrollBarVisible(bool visible)
+{
+    m_listView->setVerticalScrollBarPolicy(visible ? Qt::ScrollBarAsNeeded
+                                                   : Qt::ScrollBarAlwaysOff);
+}
+
+void ArrowsMenu::setViewportWidth(int width)
+{
+    m_listView->setFixedWidth(width);
+}
