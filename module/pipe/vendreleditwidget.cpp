@@ -1,0 +1,953 @@
+#include "vendreleditwidget.h"
+
+#include "applicationfont.h"
+#include "arrowsmenu.h"
+#include "colorlistcombo.h"
+#include "mvcombobox.h"
+#include "mvlineedit.h"
+#include "pipesignalemitter.h"
+#include "unitconversions.h"
+#include "vendrelconstants.h"
+#include "vendrelwidgetsutils.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDoubleValidator>
+#include <QFrame>
+#include <QGraphicsEffect>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStandardItemModel>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <array>
+
+namespace {
+
+constexpr int ContentFrameWidth = 430;
+constexpr int ArrowFrameHeight = 280;
+constexpr int TitleBarHeight = 28;
+constexpr int ArrowButtonWidth = 69;
+constexpr int ArrowButtonHeight = 58;
+constexpr int SizeFrameMinimumWidth = 470;
+
+// Locales whose "Label Dimensions" caption is too long to share a row with the fields.
+const QStringList OwnDimensionsRowLocales = {"es_ES", "pl_PL", "pt_BR", "fr_FR", "it_IT"};
+
+// Bounds of the pipe diameter rows 1 to 5 (row 0 is "Custom size"); the last row
+// has no upper bound. Row i is row i of the controller's recommended size table.
+struct DiameterRange
+{
+    double lowInches;
+    double highInches;
+    int lowMillimeters;
+    int highMillimeters;
+};
+
+constexpr std::array<DiameterRange, 5> DiameterRanges = {{
+    {0.75, 1.25, 19, 32},
+    {1.50, 2.00, 38, 51},
+    {2.50, 6.00, 64, 152},
+    {8.00, 10.00, 203, 254},
+    {10.00, 0.0, 254, 0},
+}};
+
+const char* const FrameStyle = "#%1 { background-color: #F2F2F2; }";
+
+const char* const StepButtonStyle =
+    "QPushButton { background-color: white; border: 1px solid #c6c6c6; font-weight: bold; }"
+    "QPushButton:pressed { background-color: #fd7800; color: white; }"
+    "QPushButton:disabled { background-color: #f0f0f0; color: #a0a0a0; }";
+
+const char* const ToggleButtonStyle =
+    "QToolButton, QPushButton { background-color: white; border: 1px solid #c6c6c6; }"
+    "QToolButton:checked, QPushButton:checked { border: 2px solid #fd7800; }"
+    "QToolButton:disabled { background-color: #f0f0f0; color: #a0a0a0; }";
+
+const char* const CheckBoxStyle = "QCheckBox { spacing: 6px; }"
+                                  "QCheckBox::indicator { width: 22px; height: 22px; }";
+
+QColor readColor(const QList<QString>& names, int index)
+{
+    return QColor(names.value(index));
+}
+
+bool sameColor(const QColor& a, const QColor& b)
+{
+    return a.isValid() && b.isValid() && a.rgba() == b.rgba();
+}
+
+} // namespace
+
+VendrelEditWidget::VendrelEditWidget(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("VendrelEditWidget"));
+    setFont(ApplicationFont::getWidgetFontTiny(false));
+
+    m_shownUnits = UnitConversions::getCanvasUnits();
+    m_fontStep = m_shownUnits == UnitConversions::Inches ? 0.1 : 1.0;
+    createPipeDiameterModels();
+
+    m_layout = new QGridLayout(this);
+    m_layout->setSpacing(10);
+    m_layout->setContentsMargins(0, 0, 0, 10);
+
+    m_arrowFrame = createArrowFrame();
+    m_contentFrame = createContentFrame();
+    m_sizeFrame = createSizeFrame();
+    m_formattingFrame = createFormattingFrame();
+
+    m_layout->addWidget(m_arrowFrame, 0, 0, 2, 1, Qt::AlignLeft | Qt::AlignTop);
+    m_layout->addWidget(m_contentFrame, 0, 0, 2, 1);
+    m_layout->addWidget(m_sizeFrame, 0, 1);
+    m_layout->addWidget(m_formattingFrame, 1, 1);
+    // The picker slides in over the legend, so it has to be the upper of the two.
+    m_contentFrame->raise();
+    m_arrowFrame->raise();
+    m_arrowFrame->hide();
+
+    createWarningMessages();
+
+    m_signalEmitter = new PipeSignalEmitter(this);
+    connect(m_signalEmitter, &PipeSignalEmitter::leftArrowChangedSignal, this,
+            &VendrelEditWidget::leftArrowChangedSignal);
+    connect(m_signalEmitter, &PipeSignalEmitter::rightArrowChangedSignal, this,
+            &VendrelEditWidget::rightArrowChangedSignal);
+
+    applyEnablingRules();
+}
+
+VendrelEditWidget::~VendrelEditWidget() = default;
+
+// ---- Building ----------------------------------------------------------------
+
+QLabel* VendrelEditWidget::createTitleBar(const QString& title, QWidget* parent) const
+{
+    auto* bar = new QLabel(title, parent);
+    bar->setFixedHeight(TitleBarHeight);
+    bar->setFont(ApplicationFont::getWidgetFont(true));
+    bar->setIndent(10);
+    bar->setStyleSheet(VendrelConstants::DarkBackgroundStyle + QStringLiteral("; ") +
+                       VendrelConstants::WhiteTextStyle);
+    return bar;
+}
+
+QPushButton* VendrelEditWidget::createArrowButton(const QString& objectName, QWidget* parent) const
+{
+    auto* button = new QPushButton(parent);
+    button->setObjectName(objectName);
+    button->setCheckable(true);
+    button->setFixedSize(ArrowButtonWidth + 4, ArrowButtonHeight + 4);
+    button->setIconSize(QSize(ArrowButtonWidth, ArrowButtonHeight));
+    button->setIcon(m_symbolsMenu->getAddArrowIcon());
+    button->setStyleSheet(QString::fromLatin1(ToggleButtonStyle));
+    return button;
+}
+
+MvLineEdit* VendrelEditWidget::createNumberField(double top, const QString& objectName,
+                                                 QWidget* parent) const
+{
+    auto* edit = new MvLineEdit(parent);
+    edit->setObjectName(objectName);
+    edit->setFont(ApplicationFont::getWidgetFont(false));
+    auto* validator = new QDoubleValidator(0.0, top, 3, edit);
+    validator->setNotation(QDoubleValidator::StandardNotation);
+    // The controller reads the text with QString::toDouble, which only knows the
+    // dot; a field that accepted the locale's comma would pass on a value read as 0.
+    QLocale c = QLocale::c();
+    c.setNumberOptions(QLocale::RejectGroupSeparator | QLocale::OmitGroupSeparator);
+    validator->setLocale(c);
+    edit->setValidator(validator);
+    return edit;
+}
+
+QFrame* VendrelEditWidget::createContentFrame()
+{
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("PipeFrame"));
+    frame->setFixedWidth(ContentFrameWidth);
+    frame->setStyleSheet(QString::fromLatin1(FrameStyle).arg(frame->objectName()));
+
+    auto* outer = new QVBoxLayout(frame);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(createTitleBar(tr("PIPE LEGEND", "Title of the legend frame."), frame));
+
+    auto* body = new QGridLayout();
+    body->setContentsMargins(8, 6, 8, 6);
+    body->setHorizontalSpacing(6);
+    body->setVerticalSpacing(5);
+    outer->addLayout(body);
+    outer->addStretch(1);
+
+    // Preview row: the two arrow buttons around the legend.
+    auto* previewRow = new QHBoxLayout();
+    previewRow->setSpacing(6);
+    m_leftArrowButton = createArrowButton(QStringLiteral("LeftArrowButton"), frame);
+    m_leftArrowButton->setToolTip(tr("Left arrow", "Tooltip of the left arrow button."));
+    m_rightArrowButton = createArrowButton(QStringLiteral("RightArrowButton"), frame);
+    m_rightArrowButton->setToolTip(tr("Right arrow", "Tooltip of the right arrow button."));
+    m_previewLabel = new QLabel(tr("TEXT", "Legend preview between the arrow buttons."), frame);
+    m_previewLabel->setObjectName(QStringLiteral("LabelPreviewFrame"));
+    m_previewLabel->setAlignment(Qt::AlignCenter);
+    m_previewLabel->setFont(ApplicationFont::getWidgetFont(true));
+    m_previewLabel->setFixedHeight(ArrowButtonHeight + 4);
+    m_applyBothCheckBox = new QCheckBox(tr("Apply to both", "Use one arrow on both sides."), frame);
+    m_applyBothCheckBox->setObjectName(QStringLiteral("ApplyBothCheckBox"));
+    m_applyBothCheckBox->setStyleSheet(QString::fromLatin1(CheckBoxStyle));
+    previewRow->addWidget(m_leftArrowButton);
+    previewRow->addWidget(m_previewLabel, 1);
+    previewRow->addWidget(m_rightArrowButton);
+    previewRow->addWidget(m_applyBothCheckBox);
+    body->addLayout(previewRow, 0, 0, 1, 4);
+
+    connect(m_leftArrowButton, &QPushButton::clicked, this,
+            &VendrelEditWidget::leftArrowClickedSlot);
+    connect(m_rightArrowButton, &QPushButton::clicked, this,
+            &VendrelEditWidget::rightArrowClickedSlot);
+    connect(m_applyBothCheckBox, &QCheckBox::clicked, this,
+            &VendrelEditWidget::applyBothArrowsSlot);
+
+    // Text row.
+    body->addWidget(new QLabel(tr("Text", "Caption of the legend text field."), frame), 1, 0);
+    m_textEdit = new MvLineEdit(frame);
+    m_textEdit->setObjectName(QStringLiteral("TextEdit"));
+    m_textEdit->setFont(ApplicationFont::getWidgetFont(false));
+    body->addWidget(m_textEdit, 1, 1, 1, 3);
+    connect(m_textEdit, &QLineEdit::textChanged, this,
+            &VendrelEditWidget::textContentChangedSignal);
+
+    // Text height with its step buttons, then the font family.
+    body->addWidget(new QLabel(tr("Height", "Caption of the text height field."), frame), 2, 0);
+    auto* heightRow = new QHBoxLayout();
+    heightRow->setSpacing(2);
+    m_fontDecreaseButton = new QPushButton(QStringLiteral("\u2212"), frame);
+    m_fontDecreaseButton->setObjectName(QStringLiteral("FontHeightDecreaseButton"));
+    m_fontIncreaseButton = new QPushButton(QStringLiteral("+"), frame);
+    m_fontIncreaseButton->setObjectName(QStringLiteral("FontHeightIncreaseButton"));
+    for (QPushButton* button : {m_fontDecreaseButton, m_fontIncreaseButton}) {
+        button->setFixedSize(32, 35);
+        button->setFont(ApplicationFont::getWidgetFont(true));
+        button->setStyleSheet(QString::fromLatin1(StepButtonStyle));
+        button->setAutoRepeat(true);
+    }
+    m_fontHeightEdit = createNumberField(999.0, QStringLiteral("FontHeightEdit"), frame);
+    m_fontHeightEdit->setFixedWidth(66);
+    heightRow->addWidget(m_fontDecreaseButton);
+    heightRow->addWidget(m_fontHeightEdit);
+    heightRow->addWidget(m_fontIncreaseButton);
+    body->addLayout(heightRow, 2, 1);
+    connect(m_fontHeightEdit, &QLineEdit::textEdited, this,
+            &VendrelEditWidget::fontHeightChangedSlot);
+    connect(m_fontDecreaseButton, &QPushButton::clicked, this,
+            &VendrelEditWidget::fontHeightDecreaseSlot);
+    connect(m_fontIncreaseButton, &QPushButton::clicked, this,
+            &VendrelEditWidget::fontHeightIncreaseSlot);
+
+    auto* fontCaption = new QLabel(tr("Font", "Caption of the font family combo."), frame);
+    fontCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    body->addWidget(fontCaption, 2, 2);
+    m_fontCombo = VendrelWidgetsUtils::createFontFamilyCombo(120);
+    m_fontCombo->setParent(frame);
+    m_fontCombo->setObjectName(QStringLiteral("FontFamilyCombo"));
+    body->addWidget(m_fontCombo, 2, 3);
+    connect(m_fontCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this](int index) {
+                if (index >= 0)
+                    emit fontFamilyChangedSignal(m_fontCombo->itemText(index));
+            });
+    body->setColumnStretch(3, 1);
+
+    // Text options: three captioned columns.
+    auto* options = new QGridLayout();
+    options->setHorizontalSpacing(8);
+    options->setVerticalSpacing(2);
+    const int titleHeight =
+        VendrelWidgetsUtils::getCurrentLocaleName() == QLatin1String("ru_RU") ? 55 : 35;
+    const QStringList captions = {tr("Orientation", "Caption of the orientation buttons."),
+                                  tr("Wrapping", "Caption of the wrap options."),
+                                  tr("Auto Resize", "Caption of the resize option combo.")};
+    for (int column = 0; column < captions.size(); ++column) {
+        auto* caption = new QLabel(captions.at(column), frame);
+        caption->setFont(ApplicationFont::getWidgetFontTiny(true));
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
+        caption->setWordWrap(true);
+        caption->setFixedHeight(titleHeight);
+        options->addWidget(caption, 0, column);
+    }
+
+    m_orientationGroup = new QButtonGroup(frame);
+    m_orientationGroup->setExclusive(true);
+    auto* orientationRow = new QHBoxLayout();
+    orientationRow->setSpacing(4);
+    m_landscapeButton = new QToolButton(frame);
+    m_landscapeButton->setObjectName(QStringLiteral("LandscapeButton"));
+    m_landscapeButton->setText(tr("Landscape", "Orientation along the pipe."));
+    m_landscapeButton->setIcon(QIcon(QStringLiteral(":/Pipe/Icons/PipeIcons/landscape.png")));
+    m_portraitButton = new QToolButton(frame);
+    m_portraitButton->setObjectName(QStringLiteral("PortraitButton"));
+    m_portraitButton->setText(tr("Portrait", "Orientation across the pipe."));
+    m_portraitButton->setIcon(QIcon(QStringLiteral(":/Pipe/Icons/PipeIcons/portrait.png")));
+    for (QToolButton* button : {m_landscapeButton, m_portraitButton}) {
+        button->setCheckable(true);
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        button->setIconSize(QSize(26, 26));
+        button->setFixedSize(68, 50);
+        button->setStyleSheet(QString::fromLatin1(ToggleButtonStyle));
+        orientationRow->addWidget(button);
+    }
+    m_orientationGroup->addButton(m_landscapeButton, 0);
+    m_orientationGroup->addButton(m_portraitButton, 1);
+    m_landscapeButton->setChecked(true);
+    options->addLayout(orientationRow, 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    connect(m_orientationGroup, &QButtonGroup::idReleased, this,
+            &VendrelEditWidget::orientationSlot);
+
+    auto* wrapColumn = new QVBoxLayout();
+    wrapColumn->setSpacing(2);
+    m_wrapCheckBox = new QCheckBox(tr("Pipe Wrap", "Wrap the label around the pipe."), frame);
+    m_wrapCheckBox->setObjectName(QStringLiteral("WrapCheckBox"));
+    m_topCheckBox = new QCheckBox(tr("Top", "Turned legend line on top of the wrap."), frame);
+    m_topCheckBox->setObjectName(QStringLiteral("TopCheckBox"));
+    for (QCheckBox* box : {m_wrapCheckBox, m_topCheckBox}) {
+        box->setStyleSheet(QString::fromLatin1(CheckBoxStyle));
+        wrapColumn->addWidget(box);
+    }
+    options->addLayout(wrapColumn, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+    connect(m_wrapCheckBox, &QCheckBox::toggled, this, &VendrelEditWidget::wrapSlot);
+    connect(m_topCheckBox, &QCheckBox::toggled, this, &VendrelEditWidget::topSignal);
+
+    m_resizeCombo = new MvComboBox(frame);
+    m_resizeCombo->setObjectName(QStringLiteral("ResizeCombo"));
+    m_resizeCombo->addItems({tr("Fit label to text", "Resize option."),
+                             tr("Fit text to label", "Resize option."),
+                             tr("None", "Resize option.")});
+    m_resizeCombo->setMinimumWidth(130);
+    m_resizeCombo->setToolTip(m_resizeCombo->currentText());
+    options->addWidget(m_resizeCombo, 1, 2, Qt::AlignTop);
+    options->setColumnStretch(2, 1);
+    connect(m_resizeCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &VendrelEditWidget::resizeLabelSlot);
+    connect(m_resizeCombo, &QComboBox::currentTextChanged, this,
+            &VendrelEditWidget::resizeOptionsChangedSlot);
+
+    body->addLayout(options, 3, 0, 1, 4);
+    return frame;
+}
+
+QFrame* VendrelEditWidget::createSizeFrame()
+{
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("SizeFrame"));
+    frame->setMinimumWidth(SizeFrameMinimumWidth);
+    frame->setStyleSheet(QString::fromLatin1(FrameStyle).arg(frame->objectName()));
+
+    auto* outer = new QVBoxLayout(frame);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(createTitleBar(tr("LABEL SIZE", "Title of the label size frame."), frame));
+
+    auto* body = new QGridLayout();
+    body->setContentsMargins(10, 6, 10, 6);
+    body->setHorizontalSpacing(8);
+    body->setVerticalSpacing(6);
+    outer->addLayout(body);
+    outer->addStretch(1);
+
+    int row = 0;
+    body->addWidget(new QLabel(tr("Units of Measurement", "Caption of the units combo."), frame),
+                    row, 0);
+    m_unitsCombo = new MvComboBox(frame);
+    m_unitsCombo->setObjectName(QStringLiteral("UnitsCombo"));
+    m_unitsCombo->addItems(
+        {tr("Inches", "Unit of measurement."), tr("Millimeters", "Unit of measurement.")});
+    m_unitsCombo->setCurrentIndex(m_shownUnits);
+    body->addWidget(m_unitsCombo, row, 1, 1, 4);
+    connect(m_unitsCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &VendrelEditWidget::unitsChangedSlot);
+    ++row;
+
+    auto* dimensions =
+        new QLabel(tr("Label Dimensions", "Caption of the width and length."), frame);
+    const bool ownRow =
+        OwnDimensionsRowLocales.contains(VendrelWidgetsUtils::getCurrentLocaleName());
+    if (ownRow) {
+        body->addWidget(dimensions, row, 0, 1, 5);
+        ++row;
+    } else {
+        body->addWidget(dimensions, row, 0);
+    }
+    auto* widthCaption = new QLabel(tr("Width", "Caption of the label width field."), frame);
+    widthCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_widthEdit = createNumberField(9999.0, QStringLiteral("WidthEdit"), frame);
+    auto* lengthCaption = new QLabel(tr("Length", "Caption of the label length field."), frame);
+    lengthCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_lengthEdit = createNumberField(9999.0, QStringLiteral("LengthEdit"), frame);
+    body->addWidget(widthCaption, row, ownRow ? 0 : 1);
+    body->addWidget(m_widthEdit, row, 2);
+    body->addWidget(lengthCaption, row, 3);
+    body->addWidget(m_lengthEdit, row, 4);
+    connect(m_widthEdit, &QLineEdit::textEdited, this, &VendrelEditWidget::widthChangedSlot);
+    connect(m_lengthEdit, &QLineEdit::textEdited, this, &VendrelEditWidget::lengthChangedSlot);
+    ++row;
+
+    auto* diameterCaption = new QVBoxLayout();
+    diameterCaption->setSpacing(0);
+    diameterCaption->addWidget(
+        new QLabel(tr("Pipe Diameter ", "Caption of the pipe diameter combo."), frame));
+    auto* covering =
+        new QLabel(tr("including covering", "Second line of the pipe diameter."), frame);
+    QFont coveringFont = ApplicationFont::getWidgetFontTiny(false);
+    coveringFont.setItalic(true);
+    covering->setFont(coveringFont);
+    covering->setStyleSheet(QStringLiteral("color: #808080;"));
+    diameterCaption->addWidget(covering);
+    body->addLayout(diameterCaption, row, 0);
+    m_pipeDiaCombo = new MvComboBox(frame);
+    m_pipeDiaCombo->setObjectName(QStringLiteral("PipeDiameterCombo"));
+    m_pipeDiaCombo->setModel(m_pipeDiaModels.at(m_shownUnits));
+    m_pipeDiaCombo->setCurrentIndex(1);
+    body->addWidget(m_pipeDiaCombo, row, 1, 1, 4);
+    connect(m_pipeDiaCombo, QOverload<int>::of(&QComboBox::activated), this,
+            &VendrelEditWidget::pipeDiameterChangedSignal);
+
+    body->setColumnStretch(2, 1);
+    body->setColumnStretch(4, 1);
+    return frame;
+}
+
+QFrame* VendrelEditWidget::createFormattingFrame()
+{
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("OrientationFrame"));
+    frame->setStyleSheet(QString::fromLatin1(FrameStyle).arg(frame->objectName()));
+
+    auto* outer = new QVBoxLayout(frame);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(createTitleBar(tr("FORMATTING", "Title of the formatting frame."), frame));
+
+    auto* body = new QHBoxLayout();
+    body->setContentsMargins(10, 6, 10, 6);
+    body->setSpacing(8);
+    outer->addLayout(body);
+    outer->addStretch(1);
+
+    body->addWidget(new QLabel(tr("Color", "Caption of the label colour combo."), frame));
+    VendrelWidgetsUtils::createColorList(m_colorNames, m_backgroundColorNames, m_textColorNames);
+    m_colorCombo =
+        new ColorListCombo(m_colorNames, m_backgroundColorNames, m_textColorNames, frame);
+    m_colorCombo->setObjectName(QStringLiteral("ColorCombo"));
+    body->addWidget(m_colorCombo, 1);
+    // A new label is black on white until the controller says otherwise.
+    updateColorCombo(VendrelConstants::BlackColor, VendrelConstants::WhiteColor);
+    connect(m_colorCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &VendrelEditWidget::colorChangedSlot);
+    return frame;
+}
+
+QFrame* VendrelEditWidget::createArrowFrame()
+{
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("ArrowFrame"));
+    frame->setFixedSize(ContentFrameWidth, ArrowFrameHeight);
+    frame->setStyleSheet(QString::fromLatin1(FrameStyle).arg(frame->objectName()));
+
+    auto* outer = new QVBoxLayout(frame);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    outer->addWidget(createTitleBar(tr("ARROWS", "Title of the arrow selection frame."), frame));
+
+    auto* body = new QVBoxLayout();
+    body->setContentsMargins(10, 6, 10, 6);
+    body->setSpacing(6);
+    outer->addLayout(body, 1);
+
+    m_symbolsMenu = new ArrowsMenu(
+        VendrelWidgetsUtils::getDataPath() + VendrelConstants::PipeMarkerSymbolDatabase, frame);
+    body->addWidget(m_symbolsMenu, 1);
+    connect(m_symbolsMenu, &ArrowsMenu::symbolSignal, this, &VendrelEditWidget::arrowSelectedSlot);
+
+    auto* bottomRow = new QHBoxLayout();
+    bottomRow->setSpacing(8);
+    m_arrowFrameApplyBothCheckBox =
+        new QCheckBox(tr("Apply to both ", "Use one arrow on both sides."), frame);
+    m_arrowFrameApplyBothCheckBox->setObjectName(QStringLiteral("ArrowFrameApplyBothCheckBox"));
+    m_arrowFrameApplyBothCheckBox->setStyleSheet(QString::fromLatin1(CheckBoxStyle));
+    m_arrowCloseButton = new QPushButton(tr("Done", "Closes the arrow selection."), frame);
+    m_arrowCloseButton->setObjectName(QStringLiteral("ArrowCloseButton"));
+    m_arrowCloseButton->setFixedSize(90, 35);
+    m_arrowCloseButton->setStyleSheet(QString::fromLatin1(StepButtonStyle));
+    bottomRow->addWidget(m_arrowFrameApplyBothCheckBox);
+    bottomRow->addStretch(1);
+    bottomRow->addWidget(m_arrowCloseButton);
+    body->addLayout(bottomRow);
+
+    connect(m_arrowFrameApplyBothCheckBox, &QCheckBox::clicked, this,
+            &VendrelEditWidget::applyBothArrowsSlot);
+    connect(m_arrowCloseButton, &QPushButton::clicked, this, &VendrelEditWidget::arrowCloseSlot);
+    return frame;
+}
+
+void VendrelEditWidget::createPipeDiameterModels()
+{
+    const QString custom = tr("Custom size", "Pipe diameter row without a recommended size.");
+    const QString range = tr("%L2%1 - %L3%1", "Pipe diameter range: low and high bound.");
+    const QString over = tr("Over %L2%1", "Pipe diameter above the last bound.");
+    const QString inch = tr("\"", "Abbreviation for Inches");
+    const QString millimeter = tr(" mm", "Abbreviation for Millimeters");
+
+    auto* inches = new QStandardItemModel(this);
+    auto* millimeters = new QStandardItemModel(this);
+    inches->appendRow(new QStandardItem(custom));
+    millimeters->appendRow(new QStandardItem(custom));
+    for (const DiameterRange& bounds : DiameterRanges) {
+        const bool last = bounds.highMillimeters == 0;
+        if (last) {
+            inches->appendRow(new QStandardItem(over.arg(inch).arg(bounds.lowInches, 0, 'f', 2)));
+            millimeters->appendRow(
+                new QStandardItem(over.arg(millimeter).arg(bounds.lowMillimeters)));
+        } else {
+            inches->appendRow(new QStandardItem(range.arg(inch)
+                                                    .arg(bounds.lowInches, 0, 'f', 2)
+                                                    .arg(bounds.highInches, 0, 'f', 2)));
+            millimeters->appendRow(new QStandardItem(
+                range.arg(millimeter).arg(bounds.lowMillimeters).arg(bounds.highMillimeters)));
+        }
+    }
+    m_pipeDiaModels = {inches, millimeters};
+}
+
+void VendrelEditWidget::createWarningMessages()
+{
+    using namespace Vendrel;
+    m_warningMessages = {
+        {TextHeightTooSmall, tr("Text Height Too Small To Print", "Editor warning message.")},
+        {TextHeightBelowRecommendation,
+         tr("Text Height Smaller Than ANSI Recommendations", "Editor warning message.")},
+        {TextExceedsLength, tr("Text Exceeds Canvas Length", "Editor warning message.")},
+        {TextArrowsOverlap, tr("Text And Arrows Overlap", "Editor warning message.")},
+        {TextSpaceTooSmall, tr("Text Space Too Small To Print", "Editor warning message.")},
+        {LengthTooSmall, tr("Label Length Too Small To Print", "Editor warning message.")},
+        {LengthBelowRecommendation,
+         tr("Label Length Smaller Than ANSI Recommendations", "Editor warning message.")},
+        {WidthBelowSupply,
+         tr("Label Width Smaller Than Available Supply", "Editor warning message.")},
+        {WidthBelowRecommendation,
+         tr("Label Width Smaller Than ANSI Recommendations", "Editor warning message.")},
+        {OtherIssues, tr("Other Issues Possibly Printer Related", "Editor warning message.")},
+    };
+}
+
+// ---- Getters -----------------------------------------------------------------
+
+int VendrelEditWidget::getUnits() const
+{
+    return m_unitsCombo->currentIndex();
+}
+
+QString VendrelEditWidget::getFontfamily() const
+{
+    return m_fontCombo->currentText();
+}
+
+ArrowsMenu* VendrelEditWidget::getSymbolsMenu() const
+{
+    return m_symbolsMenu;
+}
+
+bool VendrelEditWidget::applyBothArrowsIsChecked() const
+{
+    return m_applyBothCheckBox->isChecked();
+}
+
+// ---- Setters -----------------------------------------------------------------
+
+void VendrelEditWidget::setLabelLength(const QString& length)
+{
+    m_lengthEdit->setText(length);
+}
+
+void VendrelEditWidget::setLabelHeight(const QString& height)
+{
+    m_widthEdit->setText(height);
+}
+
+void VendrelEditWidget::setFontHeight(const QString& fontHeight)
+{
+    m_fontHeightEdit->setText(fontHeight);
+}
+
+void VendrelEditWidget::setPipeDiameter(int index)
+{
+    // A row the list does not have (a damaged file) is shown as "Custom size".
+    if (index < 0 || index >= m_pipeDiaCombo->count())
+        index = 0;
+    m_pipeDiaCombo->setCurrentIndex(index);
+}
+
+void VendrelEditWidget::setWrap(bool wrap)
+{
+    {
+        const QSignalBlocker blocker(m_wrapCheckBox);
+        m_wrapCheckBox->setChecked(wrap);
+    }
+    applyEnablingRules();
+}
+
+void VendrelEditWidget::setTop(bool top)
+{
+    if (top && !m_topCheckBox->isEnabled()) {
+        // Top only exists for a wrapped landscape label; say so rather than
+        // leaving the controller with a top line the panel does not show.
+        m_topCheckBox->setChecked(false);
+        emit topSignal(false);
+        return;
+    }
+    m_topCheckBox->setChecked(top);
+}
+
+void VendrelEditWidget::setOrientation(bool portrait)
+{
+    (portrait ? m_portraitButton : m_landscapeButton)->setChecked(true);
+    applyEnablingRules();
+}
+
+void VendrelEditWidget::setResizeOption(int option)
+{
+    if (option < FitLabelToText || option > NoResize)
+        option = FitLabelToText;
+    {
+        const QSignalBlocker blocker(m_resizeCombo);
+        m_resizeCombo->setCurrentIndex(option);
+    }
+    resizeOptionsChangedSlot(m_resizeCombo->currentText());
+    applyEnablingRules();
+}
+
+void VendrelEditWidget::setUnits(int units)
+{
+    if (units != UnitConversions::Inches && units != UnitConversions::Millimeters) {
+        qWarning("VendrelEditWidget: ignoring unknown units %d", units);
+        return;
+    }
+    {
+        const QSignalBlocker blocker(m_unitsCombo);
+        m_unitsCombo->setCurrentIndex(units);
+    }
+    unitsChangedSlot(units);
+}
+
+void VendrelEditWidget::setTextContent(const QString& text)
+{
+    // Text put in by the controller must not come back to it as a user edit.
+    disconnect(m_textEdit, &QLineEdit::textChanged, this,
+               &VendrelEditWidget::textContentChangedSignal);
+    m_textEdit->setText(text);
+    connect(m_textEdit, &QLineEdit::textChanged, this,
+            &VendrelEditWidget::textContentChangedSignal);
+}
+
+void VendrelEditWidget::setFontFamily(QString& family)
+{
+    VendrelWidgetsUtils::setFontFamily(m_fontCombo, family);
+}
+
+void VendrelEditWidget::setArrowButton(QPushButton* button, unsigned int& storedId, unsigned int id,
+                                       const QIcon& icon)
+{
+    storedId = id;
+    button->setIcon(icon);
+    button->setChecked(false);
+    button->setGraphicsEffect(nullptr);
+    m_arrowFrame->hide();
+}
+
+void VendrelEditWidget::setLeftArrow(unsigned int id, const QIcon& icon)
+{
+    setArrowButton(m_leftArrowButton, m_leftArrowId, id, icon);
+}
+
+void VendrelEditWidget::setRightArrow(unsigned int id, const QIcon& icon)
+{
+    setArrowButton(m_rightArrowButton, m_rightArrowId, id, icon);
+}
+
+void VendrelEditWidget::setApplyBothArrowsChecked(bool checked)
+{
+    // Only the box: copying one side onto the other is the user's doing.
+    m_applyBothCheckBox->setChecked(checked);
+    m_arrowFrameApplyBothCheckBox->setChecked(checked);
+}
+
+void VendrelEditWidget::updateColorCombo(const QColor& textColor, const QColor& backgroundColor)
+{
+    for (int row = 0; row < m_backgroundColorNames.size(); ++row) {
+        if (sameColor(readColor(m_textColorNames, row), textColor) &&
+            sameColor(readColor(m_backgroundColorNames, row), backgroundColor))
+            m_colorIndex = static_cast<unsigned short>(row);
+    }
+    {
+        const QSignalBlocker blocker(m_colorCombo);
+        m_colorCombo->setColorIndex(m_colorIndex);
+    }
+    updatePreviewColors();
+}
+
+void VendrelEditWidget::setFontHeightInvalid(bool invalid)
+{
+    m_fontHeightEdit->setInvalid(invalid);
+}
+
+void VendrelEditWidget::setHeightInvalid(bool invalid)
+{
+    m_widthEdit->setInvalid(invalid);
+}
+
+void VendrelEditWidget::setLengthInvalid(bool invalid)
+{
+    m_lengthEdit->setInvalid(invalid);
+}
+
+void VendrelEditWidget::setErrorToStatus(const Vendrel::StatusErrorType& firstError,
+                                         bool firstState,
+                                         const Vendrel::StatusErrorType& secondError,
+                                         bool secondState,
+                                         const Vendrel::StatusErrorType& thirdError,
+                                         bool thirdState)
+{
+    if (!firstState && !secondState && !thirdState && m_warningString.isEmpty())
+        return;
+
+    m_errorStatus.insert(firstError, firstState);
+    m_errorStatus.insert(secondError, secondState);
+    m_errorStatus.insert(thirdError, thirdState);
+
+    m_warningString.clear();
+    for (auto it = m_errorStatus.cbegin(); it != m_errorStatus.cend(); ++it) {
+        if (!it.value())
+            continue;
+        if (!m_warningString.isEmpty())
+            m_warningString += QStringLiteral("; ");
+        m_warningString += m_warningMessages.value(it.key());
+    }
+    emit warningStringChanged(m_warningString);
+}
+
+void VendrelEditWidget::resetErrorStatus()
+{
+    m_errorStatus.clear();
+    m_warningString.clear();
+    emit warningStringChanged(m_warningString);
+}
+
+// ---- Reactions to the user ---------------------------------------------------
+
+void VendrelEditWidget::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // Another module may have switched the process-wide unit while this panel
+    // was hidden; its fields must not go on showing the old unit's numbers.
+    const int current = UnitConversions::getCanvasUnits();
+    if (current != m_shownUnits || current != m_unitsCombo->currentIndex()) {
+        {
+            const QSignalBlocker blocker(m_unitsCombo);
+            m_unitsCombo->setCurrentIndex(current);
+        }
+        applyUnits(current);
+    }
+}
+
+void VendrelEditWidget::orientationSlot(int id)
+{
+    if (id != m_orientationGroup->checkedId())
+        return;
+    applyEnablingRules();
+    emit orientationSignal(id != 0);
+}
+
+void VendrelEditWidget::wrapSlot(bool checked)
+{
+    applyEnablingRules();
+    emit wrapSignal(checked);
+}
+
+void VendrelEditWidget::resizeLabelSlot(int index)
+{
+    applyEnablingRules();
+    emit resizeLabelSignal(index);
+}
+
+void VendrelEditWidget::resizeOptionsChangedSlot(const QString& text)
+{
+    // The combo is narrow; the tooltip shows the whole option.
+    m_resizeCombo->setToolTip(text);
+}
+
+void VendrelEditWidget::unitsChangedSlot(int index)
+{
+    applyUnits(index);
+}
+
+void VendrelEditWidget::applyUnits(int units)
+{
+    VendrelWidgetsUtils::updateUnits(m_pipeDiaCombo, m_pipeDiaModels, units);
+    // The factor is taken from the unit the fields are actually written in, not
+    // from the process-wide unit before the switch: the two differ when another
+    // module switched units while this panel was hidden.
+    const double factor = UnitConversions::convertOtherUnitsToUserUnits(
+        static_cast<UnitConversions::Units>(m_shownUnits));
+    if (m_shownUnits != units) {
+        for (MvLineEdit* edit : {m_lengthEdit, m_widthEdit, m_fontHeightEdit})
+            VendrelWidgetsUtils::convertUnitsOnLineEdit(edit, factor);
+    }
+    m_shownUnits = units;
+    m_fontStep = units == UnitConversions::Inches ? 0.1 : 1.0;
+    emit unitsChangedSignal(units == UnitConversions::Inches);
+}
+
+void VendrelEditWidget::widthChangedSlot(const QString& text)
+{
+    emit widthChangedSignal(text);
+}
+
+void VendrelEditWidget::lengthChangedSlot(const QString& text)
+{
+    emit lengthChangedSignal(text);
+}
+
+void VendrelEditWidget::fontHeightChangedSlot(const QString& text)
+{
+    emit fontHeightChangedSignal(text);
+}
+
+void VendrelEditWidget::fontHeightIncreaseSlot()
+{
+    bool ok = false;
+    const double value = m_fontHeightEdit->text().toDouble(&ok);
+    if (!ok)
+        return;
+    const QString text = QString::number(value + m_fontStep, 'f', 2);
+    m_fontHeightEdit->setText(text);
+    emit fontHeightChangedSignal(text);
+}
+
+void VendrelEditWidget::fontHeightDecreaseSlot()
+{
+    bool ok = false;
+    const double value = m_fontHeightEdit->text().toDouble(&ok);
+    if (!ok)
+        return;
+    const double lowered = value - m_fontStep;
+    // Below a point the text would not print; the button stops instead of
+    // writing a height the controller would refuse.
+    if (UnitConversions::convertUserUnitsToLocalUnits(lowered) <= 1.0)
+        return;
+    const QString text = QString::number(lowered, 'f', 2);
+    m_fontHeightEdit->setText(text);
+    emit fontHeightChangedSignal(text);
+}
+
+void VendrelEditWidget::colorChangedSlot(int index)
+{
+    if (index < 0 || index >= m_backgroundColorNames.size())
+        return;
+    m_colorIndex = static_cast<unsigned short>(index);
+    const QColor background = readColor(m_backgroundColorNames, index);
+    const QColor text = readColor(m_textColorNames, index);
+    updatePreviewColors();
+    emit colorChangedSignal(background, text);
+}
+
+void VendrelEditWidget::updatePreviewColors()
+{
+    m_previewLabel->setStyleSheet(
+        QStringLiteral("#LabelPreviewFrame { background-color: %1; color: %2; }")
+            .arg(m_backgroundColorNames.value(m_colorIndex, QStringLiteral("#ffffff")),
+                 m_textColorNames.value(m_colorIndex, QStringLiteral("#000000"))));
+}
+
+QPoint VendrelEditWidget::arrowFrameShownPosition() const
+{
+    return m_contentFrame->pos();
+}
+
+QPoint VendrelEditWidget::arrowFrameHiddenPosition() const
+{
+    // Just off the panel's left edge: the panel clips the frame while it slides.
+    return QPoint(m_contentFrame->x() - m_arrowFrame->width() - m_layout->spacing(),
+                  m_contentFrame->y());
+}
+
+void VendrelEditWidget::leftArrowClickedSlot(bool checked)
+{
+    m_arrowFrame->raise();
+    VendrelWidgetsUtils::leftArrowClickedAction(
+        checked, m_symbolsMenu, m_leftArrowButton, m_rightArrowButton, m_leftArrowId,
+        m_rightArrowId, applyBothArrowsIsChecked(), m_arrowFrame, arrowFrameHiddenPosition(),
+        arrowFrameShownPosition());
+}
+
+void VendrelEditWidget::rightArrowClickedSlot(bool checked)
+{
+    m_arrowFrame->raise();
+    VendrelWidgetsUtils::rightArrowClickedAction(
+        checked, m_symbolsMenu, m_leftArrowButton, m_rightArrowButton, m_leftArrowId,
+        m_rightArrowId, applyBothArrowsIsChecked(), m_arrowFrame, arrowFrameHiddenPosition(),
+        arrowFrameShownPosition());
+}
+
+void VendrelEditWidget::arrowSelectedSlot(unsigned int id, const QByteArray& symbol,
+                                          const QIcon& icon, QString toolTip)
+{
+    VendrelWidgetsUtils::arrowSelectedAction(id, symbol, icon, toolTip, m_leftArrowButton,
+                                             m_rightArrowButton, m_leftArrowId, m_rightArrowId,
+                                             m_signalEmitter);
+}
+
+void VendrelEditWidget::arrowCloseSlot()
+{
+    VendrelWidgetsUtils::arrowMenuCloseAction(m_leftArrowButton, m_rightArrowButton, m_arrowFrame,
+                                              arrowFrameHiddenPosition());
+}
+
+void VendrelEditWidget::applyBothArrowsSlot(bool checked)
+{
+    // The legend frame and the arrow frame each carry the box; they are one setting.
+    m_applyBothCheckBox->setChecked(checked);
+    m_arrowFrameApplyBothCheckBox->setChecked(checked);
+    VendrelWidgetsUtils::applyBothArrowsAction(checked, m_symbolsMenu, m_leftArrowButton,
+                                               m_rightArrowButton, m_leftArrowId, m_rightArrowId,
+                                               m_signalEmitter);
+    emit bothArrowCheckChanged();
+}
+
+// ---- Enabling rules ----------------------------------------------------------
+
+void VendrelEditWidget::enableFontResize(bool enable)
+{
+    m_fontHeightEdit->setEnabled(enable);
+    m_fontDecreaseButton->setEnabled(enable);
+    m_fontIncreaseButton->setEnabled(enable);
+}
+
+void VendrelEditWidget::applyEnablingRules()
+{
+    const bool portrait = m_orientationGroup->checkedId() == 1;
+    const int option = m_resizeCombo->currentIndex();
+
+    const bool topAllowed = !portrait && m_wrapCheckBox->isChecked();
+    m_topCheckBox->setEnabled(topAllowed);
+    // Unchecking tells the controller too, so a later return to landscape does
+    // not bring back a top line the box no longer shows.
+    if (!topAllowed)
+        m_topCheckBox->setChecked(false);
+
+    m_lengthEdit->setEnabled(option != FitLabelToText);
+    enableFontResize(!(portrait && option == FitTextToLabel));
+}
