@@ -1,0 +1,446 @@
+#include "filecontroller.h"
+#include "genericlabelformat.h"
+#include "genericlabelreader.h"
+#include "genericlabelwriter.h"
+#include "mvcanvasmodel.h"
+#include "mvfiledialog.h"
+#include "mvmessagebox.h"
+#include "simpletextitem.h"
+#include "symbolitem.h"
+
+#include <QBuffer>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <QtTest>
+
+#include <cstring>
+#include <limits>
+
+namespace {
+
+const QByteArray ArrowSvg = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 100 100\">"
+                            "<path d=\"M0 35h60V10l40 40-40 40V65H0z\"/></svg>";
+
+template <typename T> T* lastItem(MvCanvasModel* canvas)
+{
+    return qgraphicsitem_cast<T*>(canvas->items(Qt::AscendingOrder).last());
+}
+
+// A label with what the modules put on a canvas: coloured, turned and
+// stacked symbols, fitted and stretched texts, and a hidden arrow. The text
+// comes last so that its font size ends the file.
+MvCanvasModel* sampleCanvas(QObject* parent)
+{
+    auto* canvas = new MvCanvasModel({Qt::black, Qt::white}, 13824, 13824, 576, 72, parent);
+    canvas->setCanvasBackgroundColor(QColor("#fedb00"));
+    canvas->addSymbolItem(ArrowSvg);
+    auto* left = lastItem<SymbolItem>(canvas);
+    left->setItemId(101);
+    left->setItemSize(45, 20);
+    left->setItemRotation(180);
+    left->setForegroundColor(QColor("#dc0b0b"));
+    left->setBackgroundColor(QColor(0, 24, 168, 128));
+    left->setPos(10.25, 26);
+    canvas->addSymbolItem(ArrowSvg);
+    lastItem<SymbolItem>(canvas)->setVisible(false);
+    canvas->addSymbolItem(QByteArray()); // blank symbol, below everything
+    lastItem<SymbolItem>(canvas)->setZValue(-3);
+    canvas->addGenericItem(MvCanvasModel::SimpleTextType, QStringLiteral("SIDE"), true,
+                           QPointF(560, 10), -90, 103, false);
+    auto* side = lastItem<SimpleTextItem>(canvas);
+    side->setVertical(true);
+    side->setItemSize(50, 12);
+    canvas->addGenericItem(MvCanvasModel::SimpleTextType, QStringLiteral("NH\u2083 LIQUID"), true,
+                           QPointF(60, 12), 0, 100, true);
+    auto* legend = lastItem<SimpleTextItem>(canvas);
+    legend->setTextStyleFlag(true);
+    legend->setFontFamily(QStringLiteral("DejaVu Sans"));
+    legend->setFontPointSize(30);
+    legend->setTextColor(Qt::white);
+    legend->fitToTextHeight(13824, 36, true, true);
+    legend->setStretchToFit(true);
+    canvas->setCanvasHasChanged(true);
+    return canvas;
+}
+
+QByteArray be16(quint16 v)
+{
+    QByteArray b(2, 0);
+    qToBigEndian(v, b.data());
+    return b;
+}
+QByteArray be32(quint32 v)
+{
+    QByteArray b(4, 0);
+    qToBigEndian(v, b.data());
+    return b;
+}
+QByteArray beDouble(double v)
+{
+    quint64 bits;
+    std::memcpy(&bits, &v, sizeof bits);
+    QByteArray b(8, 0);
+    qToBigEndian(bits, b.data());
+    return b;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace
+
+class TestFileController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void rewrittenLabelIsByteIdentical_data();
+    void rewrittenLabelIsByteIdentical();
+    void bytesFollowTheDocumentedLayout();
+    void damagedFileIsRefusedAndCanvasKept_data();
+    void damagedFileIsRefusedAndCanvasKept();
+    void everyTruncationIsRefused();
+    void unknownItemKindIsSkipped();
+
+    void saveAppendsSuffixAndWritesLabel_data();
+    void saveAppendsSuffixAndWritesLabel();
+    void flagRemembersFolderAndHistory();
+    void existingFileAnswers_data();
+    void existingFileAnswers();
+    void failedWriteIsReported_data();
+    void failedWriteIsReported();
+    void nothingToSaveAsksNothing_data();
+    void nothingToSaveAsksNothing();
+
+private:
+    QTemporaryDir m_dir;
+    QStringList m_dialogAnswers;
+    QList<MvFileDialog::Request> m_requests;
+    QList<QMessageBox::StandardButton> m_boxAnswers;
+    QStringList m_boxTexts;
+};
+
+void TestFileController::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Morvantic"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vendrel"));
+    QVERIFY(m_dir.isValid());
+}
+
+void TestFileController::init()
+{
+    m_dialogAnswers.clear();
+    m_requests.clear();
+    m_boxAnswers.clear();
+    m_boxTexts.clear();
+    MvFileDialog::setAnswerProvider([this](const MvFileDialog::Request& request) {
+        m_requests.append(request);
+        return m_dialogAnswers.isEmpty() ? QString() : m_dialogAnswers.takeFirst();
+    });
+    MvMessageBox::setAnswerProvider(
+        [this](const QString& title, const QString& text, QMessageBox::StandardButtons) {
+            m_boxTexts.append(title + QLatin1Char('|') + text);
+            return m_boxAnswers.isEmpty() ? QMessageBox::Ok : m_boxAnswers.takeFirst();
+        });
+    QSettings().clear();
+}
+
+void TestFileController::cleanup()
+{
+    MvFileDialog::setAnswerProvider({});
+    MvMessageBox::setAnswerProvider({});
+}
+
+void TestFileController::rewrittenLabelIsByteIdentical_data()
+{
+    QTest::addColumn<bool>("withItems");
+    QTest::addColumn<int>("itemsRead");
+    QTest::newRow("empty canvas") << false << 0;
+    QTest::newRow("symbols and texts, hidden arrow left out") << true << 4;
+}
+
+void TestFileController::rewrittenLabelIsByteIdentical()
+{
+    QFETCH(bool, withItems);
+    QFETCH(int, itemsRead);
+    QScopedPointer<MvCanvasModel> original(
+        withItems ? sampleCanvas(nullptr)
+                  : new MvCanvasModel({Qt::black, Qt::white}, 13824, 13824, 123.5, 0.25));
+    const QByteArray first = GenericLabelWriter(original.data()).toBytes();
+
+    QBuffer buffer;
+    buffer.setData(first);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    GenericLabelReader reader;
+    QScopedPointer<MvCanvasModel> copy(reader.readCanvas(&buffer));
+    QVERIFY2(copy, qPrintable(reader.errorString()));
+    QCOMPARE(copy->items().size(), itemsRead);
+    QCOMPARE(copy->getCanvasSize(), original->getCanvasSize());
+    QVERIFY(!copy->canvasHasChanged());
+    QCOMPARE(GenericLabelWriter(copy.data()).toBytes(), first);
+
+    if (withItems) {
+        // What the label looks like must survive, not only the bytes.
+        const auto* legend = lastItem<SimpleTextItem>(copy.data());
+        QCOMPARE(legend->toPlainText(), QStringLiteral("NH\u2083 LIQUID"));
+        QCOMPARE(legend->getItemSize(), lastItem<SimpleTextItem>(original.data())->getItemSize());
+        QVERIFY(legend->stretchToFit() && legend->isTextReadOnly());
+        QCOMPARE(copy->createIcon(256, 256), original->createIcon(256, 256));
+    }
+}
+
+void TestFileController::bytesFollowTheDocumentedLayout()
+{
+    MvCanvasModel canvas({Qt::black, Qt::white}, 13824, 13824, 100, 50);
+    canvas.addSymbolItem("<svg/>");
+    auto* symbol = lastItem<SymbolItem>(&canvas);
+    symbol->setItemId(7);
+    symbol->setPos(1, 2);
+    symbol->setItemSize(3, 4);
+    symbol->setZValue(0.5);
+
+    QByteArray expected("\x89QYLD\r\n\x1a", 8);
+    expected +=
+        be16(1) + beDouble(100) + beDouble(50) + be32(0xffffffff) + be32(0xff000000) + be32(1);
+    expected += '\x01' + be32(58 + 4 + 6) + be16(7) + beDouble(1) + beDouble(2) + beDouble(3) +
+                beDouble(4) + beDouble(0) + beDouble(0.5) + be32(0xff000000) + be32(0) + be32(6) +
+                QByteArray("<svg/>");
+    QCOMPARE(GenericLabelWriter(&canvas).toBytes().toHex(' '), expected.toHex(' '));
+}
+
+void TestFileController::damagedFileIsRefusedAndCanvasKept_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QScopedPointer<MvCanvasModel> canvas(sampleCanvas(nullptr));
+    const QByteArray good = GenericLabelWriter(canvas.data()).toBytes();
+    const auto patched = [&good](int offset, const QByteArray& with) {
+        return QByteArray(good).replace(offset, with.size(), with);
+    };
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("another file's signature") << patched(1, "X");
+    QTest::newRow("later version") << patched(8, be16(2));
+    QTest::newRow("width not a number")
+        << patched(10, beDouble(std::numeric_limits<double>::quiet_NaN()));
+    QTest::newRow("negative height") << patched(18, beDouble(-72));
+    QTest::newRow("width beyond the scene") << patched(10, beDouble(1e9));
+    QTest::newRow("item count beyond the file") << patched(34, be32(0xffffffff));
+    QTest::newRow("record longer than the file") << patched(39, be32(0x7fffffff));
+    QTest::newRow("bytes after the last item") << good + "x";
+    QTest::newRow("font size zero") << patched(good.size() - 5, be32(0));
+    QTest::newRow("item width infinite")
+        << patched(43 + 2 + 16, beDouble(std::numeric_limits<double>::infinity()));
+}
+
+void TestFileController::damagedFileIsRefusedAndCanvasKept()
+{
+    QFETCH(QByteArray, bytes);
+    QScopedPointer<MvCanvasModel> canvas(sampleCanvas(nullptr));
+    const QByteArray before = GenericLabelWriter(canvas.data()).toBytes();
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    GenericLabelReader reader;
+    QVERIFY(!reader.read(&buffer, canvas.data()));
+    QVERIFY(!reader.errorString().isEmpty());
+    QCOMPARE(GenericLabelWriter(canvas.data()).toBytes(), before);
+    QVERIFY(canvas->canvasHasChanged());
+}
+
+void TestFileController::everyTruncationIsRefused()
+{
+    QScopedPointer<MvCanvasModel> canvas(sampleCanvas(nullptr));
+    const QByteArray good = GenericLabelWriter(canvas.data()).toBytes();
+    for (int size = 0; size < good.size(); ++size) {
+        QBuffer buffer;
+        buffer.setData(good.left(size));
+        QVERIFY(buffer.open(QIODevice::ReadOnly));
+        GenericLabelReader reader;
+        QScopedPointer<MvCanvasModel> copy(reader.readCanvas(&buffer));
+        QVERIFY2(!copy, qPrintable(QString::number(size)));
+    }
+}
+
+void TestFileController::unknownItemKindIsSkipped()
+{
+    MvCanvasModel canvas({Qt::black, Qt::white}, 13824, 13824, 100, 50);
+    QByteArray bytes = GenericLabelWriter(&canvas).toBytes();
+    bytes.replace(34, 4, be32(1));
+    bytes += '\x09' + be32(3) + QByteArray("abc");
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    GenericLabelReader reader;
+    QTest::ignoreMessage(QtWarningMsg, "Generic label: skipped 1 item(s) of an unknown kind");
+    QScopedPointer<MvCanvasModel> copy(reader.readCanvas(&buffer));
+    QVERIFY(copy);
+    QCOMPARE(reader.skippedItemCount(), 1);
+    QVERIFY(copy->items().isEmpty());
+}
+
+void TestFileController::saveAppendsSuffixAndWritesLabel_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no suffix") << "pump room"
+                               << "pump room.qyld";
+    QTest::newRow("upper-case suffix kept") << "PUMP.QYLD"
+                                            << "PUMP.QYLD";
+    QTest::newRow("other label kind") << "pump.qypm"
+                                      << "pump.qypm.qyld";
+    QTest::newRow("trailing dot") << "pump."
+                                  << "pump.qyld";
+}
+
+void TestFileController::saveAppendsSuffixAndWritesLabel()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QScopedPointer<MvCanvasModel> canvas(sampleCanvas(nullptr));
+    FileController controller(canvas.data());
+    m_dialogAnswers << m_dir.filePath(typed);
+    QSignalSpy saved(&controller, &FileController::labelSavedSignal);
+
+    QVERIFY(controller.saveLabelAs(QStringLiteral("qyld"), false, QString()));
+    const QString path = m_dir.filePath(written);
+    QCOMPARE(saved.value(0).value(0).toString(), path);
+    QCOMPARE(readFile(path), GenericLabelWriter(canvas.data()).toBytes());
+    QCOMPARE(m_requests.size(), 1);
+    QVERIFY(m_requests.first().save);
+    QVERIFY(m_requests.first().options & QFileDialog::DontConfirmOverwrite);
+    QVERIFY(m_requests.first().filter.endsWith(QStringLiteral("(*.qyld)")));
+    QVERIFY(m_boxTexts.isEmpty());
+    // An export is not a save of the label, and leaves the recent files alone.
+    QVERIFY(canvas->canvasHasChanged());
+    QVERIFY(!QSettings().contains(QStringLiteral("fileHistory")));
+    QVERIFY(!QSettings().contains(QStringLiteral("dir/labels")));
+    QVERIFY(QFile::remove(path));
+}
+
+void TestFileController::flagRemembersFolderAndHistory()
+{
+    QScopedPointer<MvCanvasModel> canvas(sampleCanvas(nullptr));
+    FileController controller(canvas.data());
+    const QString path = m_dir.filePath(QStringLiteral("remembered.qyld"));
+    m_dialogAnswers << path;
+    QVERIFY(controller.saveLabelAs(QStringLiteral("QYLD"), true, QStringLiteral("Pump Room")));
+    QVERIFY(m_requests.first().dir.endsWith(QStringLiteral("/Pump Room.qyld")));
+    const QSettings settings;
+    QCOMPARE(settings.value(QStringLiteral("dir/labels")).toString(), m_dir.path());
+    QCOMPARE(settings.value(QStringLiteral("fileHistory")).toStringList(), QStringList{path});
+}
+
+void TestFileController::existingFileAnswers_data()
+{
+    QTest::addColumn<QList<int>>("answers"); // message box answers, in order
+    QTest::addColumn<QStringList>("names");  // answers of the file dialogs, in order
+    QTest::addColumn<bool>("result");
+    QTest::addColumn<QString>("writtenName"); // empty: nothing written
+    using B = int;
+    QTest::newRow("yes replaces") << QList<B>{QMessageBox::Yes} << QStringList{"old.qyld"} << true
+                                  << "old.qyld";
+    QTest::newRow("no, then a new name")
+        << QList<B>{QMessageBox::No} << QStringList{"old.qyld", "new"} << true << "new.qyld";
+    QTest::newRow("no, then another existing name, then yes")
+        << QList<B>{QMessageBox::No, QMessageBox::Yes} << QStringList{"old.qyld", "other"} << true
+        << "other.qyld";
+    QTest::newRow("no, then cancel")
+        << QList<B>{QMessageBox::No} << QStringList{"old", ""} << false << "";
+    QTest::newRow("cancel") << QList<B>{QMessageBox::Cancel} << QStringList{"old.qyld"} << false
+                            << "";
+    QTest::newRow("box closed") << QList<B>{QMessageBox::NoButton} << QStringList{"old.qyld"}
+                                << false << "";
+}
+
+void TestFileController::existingFileAnswers()
+{
+    QFETCH(QList<int>, answers);
+    QFETCH(QStringList, names);
+    QFETCH(bool, result);
+    QFETCH(QString, writtenName);
+    QTemporaryDir dir;
+    for (const QString& name : {QStringLiteral("old.qyld"), QStringLiteral("other.qyld")}) {
+        QFile file(dir.filePath(name));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("previous label");
+    }
+    for (const QString& name : qAsConst(names))
+        m_dialogAnswers << (name.isEmpty() ? QString() : dir.filePath(name));
+    for (int answer : qAsConst(answers))
+        m_boxAnswers << QMessageBox::StandardButton(answer);
+    QScopedPointer<MvCanvasModel> canvas(sampleCanvas(nullptr));
+    FileController controller(canvas.data());
+
+    QCOMPARE(controller.saveLabelAs(QStringLiteral("qyld"), false, QString()), result);
+    QCOMPARE(m_boxTexts.first(),
+             QStringLiteral("Save Label As|The file old.qyld already exists. Do you want to "
+                            "replace it?"));
+    QVERIFY(m_boxAnswers.isEmpty() && m_dialogAnswers.isEmpty());
+    const QByteArray label = GenericLabelWriter(canvas.data()).toBytes();
+    for (const QString& name : QDir(dir.path()).entryList(QDir::Files))
+        QCOMPARE(readFile(dir.filePath(name)),
+                 name == writtenName ? label : QByteArray("previous label"));
+    if (!writtenName.isEmpty())
+        QVERIFY(QFile::exists(dir.filePath(writtenName)));
+}
+
+void TestFileController::failedWriteIsReported_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("folder does not exist") << "missing/label.qyld";
+    QTest::newRow("name of a folder") << "folder.qyld";
+}
+
+void TestFileController::failedWriteIsReported()
+{
+    QFETCH(QString, name);
+    QVERIFY(QDir(m_dir.path()).mkpath(QStringLiteral("folder.qyld")));
+    m_dialogAnswers << m_dir.filePath(name);
+    m_boxAnswers << QMessageBox::Yes << QMessageBox::Ok; // replace the "folder", then the error
+    QScopedPointer<MvCanvasModel> canvas(sampleCanvas(nullptr));
+    FileController controller(canvas.data());
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^Exporting the label to .* failed"));
+    QVERIFY(!controller.saveLabelAs(QStringLiteral("qyld"), true, QString()));
+    QVERIFY2(
+        m_boxTexts.last().startsWith(QStringLiteral("Save Error|The label could not be saved")),
+        qPrintable(m_boxTexts.join(QLatin1Char('\n'))));
+    QVERIFY(!QSettings().contains(QStringLiteral("fileHistory")));
+    QVERIFY(QFileInfo(m_dir.filePath(QStringLiteral("folder.qyld"))).isDir());
+}
+
+void TestFileController::nothingToSaveAsksNothing_data()
+{
+    QTest::addColumn<bool>("withScene");
+    QTest::addColumn<bool>("sceneDeleted");
+    QTest::addColumn<QString>("extension");
+    QTest::newRow("no scene") << false << false << "qyld";
+    QTest::newRow("scene deleted meanwhile") << true << true << "qyld";
+    QTest::newRow("unsupported format") << true << false << "qypm";
+}
+
+void TestFileController::nothingToSaveAsksNothing()
+{
+    QFETCH(bool, withScene);
+    QFETCH(bool, sceneDeleted);
+    QFETCH(QString, extension);
+    FileController controller;
+    QScopedPointer<MvCanvasModel> canvas(sampleCanvas(nullptr));
+    if (withScene)
+        controller.setScene(canvas.data());
+    if (sceneDeleted)
+        canvas.reset();
+    m_dialogAnswers << m_dir.filePath(QStringLiteral("never.qyld"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("^(No label|Labels cannot be saved)"));
+    QVERIFY(!controller.saveLabelAs(extension, true, QString()));
+    QVERIFY(m_requests.isEmpty());
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("never.qyld"))));
+}
+
+QTEST_MAIN(TestFileController)
+#include "tst_filecontroller.moc"
