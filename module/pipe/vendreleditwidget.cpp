@@ -35,6 +35,15 @@ constexpr int TitleBarHeight = 28;
 constexpr int ArrowButtonWidth = 69;
 constexpr int ArrowButtonHeight = 58;
 constexpr int SizeFrameMinimumWidth = 470;
+constexpr int NumberFieldWidth = 80;
+
+// Combos ask for the width of their longest entry; in the panel they take the
+// column they are given and show the rest in the popup.
+void fitComboToColumn(QComboBox* combo, int characters)
+{
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(characters);
+}
 
 // Locales whose "Label Dimensions" caption is too long to share a row with the fields.
 const QStringList OwnDimensionsRowLocales = {"es_ES", "pl_PL", "pt_BR", "fr_FR", "it_IT"};
@@ -72,6 +81,19 @@ const char* const ToggleButtonStyle =
 const char* const CheckBoxStyle = "QCheckBox { spacing: 6px; }"
                                   "QCheckBox::indicator { width: 22px; height: 22px; }";
 
+// The panel's text sizes, in the suite family. Pixel sizes keep the frames
+// fitting the window whatever font the application was given.
+constexpr int CaptionPixelSize = 14;
+constexpr int SmallPixelSize = 12;
+constexpr int TitlePixelSize = 15;
+
+QFont panelFont(int pixelSize, bool bold = false)
+{
+    QFont font = ApplicationFont::getWidgetFont(bold);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
 QColor readColor(const QList<QString>& names, int index)
 {
     return QColor(names.value(index));
@@ -87,7 +109,7 @@ bool sameColor(const QColor& a, const QColor& b)
 VendrelEditWidget::VendrelEditWidget(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("VendrelEditWidget"));
-    setFont(ApplicationFont::getWidgetFontTiny(false));
+    setFont(panelFont(CaptionPixelSize));
 
     m_shownUnits = UnitConversions::getCanvasUnits();
     m_fontStep = m_shownUnits == UnitConversions::Inches ? 0.1 : 1.0;
@@ -120,6 +142,14 @@ VendrelEditWidget::VendrelEditWidget(QWidget* parent) : QWidget(parent)
             &VendrelEditWidget::rightArrowChangedSignal);
 
     applyEnablingRules();
+
+    // Style sheets stop the panel's font from reaching its children; hand it on
+    // to every control that did not get a font of its own.
+    const auto children = findChildren<QWidget*>();
+    for (QWidget* widget : children) {
+        if (!widget->testAttribute(Qt::WA_SetFont))
+            widget->setFont(font());
+    }
 }
 
 VendrelEditWidget::~VendrelEditWidget() = default;
@@ -130,7 +160,7 @@ QLabel* VendrelEditWidget::createTitleBar(const QString& title, QWidget* parent)
 {
     auto* bar = new QLabel(title, parent);
     bar->setFixedHeight(TitleBarHeight);
-    bar->setFont(ApplicationFont::getWidgetFont(true));
+    bar->setFont(panelFont(TitlePixelSize, true));
     bar->setIndent(10);
     bar->setStyleSheet(VendrelConstants::DarkBackgroundStyle + QStringLiteral("; ") +
                        VendrelConstants::WhiteTextStyle);
@@ -154,7 +184,8 @@ MvLineEdit* VendrelEditWidget::createNumberField(double top, const QString& obje
 {
     auto* edit = new MvLineEdit(parent);
     edit->setObjectName(objectName);
-    edit->setFont(ApplicationFont::getWidgetFont(false));
+    edit->setFont(panelFont(CaptionPixelSize));
+    edit->setFixedWidth(NumberFieldWidth);
     auto* validator = new QDoubleValidator(0.0, top, 3, edit);
     validator->setNotation(QDoubleValidator::StandardNotation);
     // The controller reads the text with QString::toDouble, which only knows the
@@ -171,6 +202,9 @@ QFrame* VendrelEditWidget::createContentFrame()
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("PipeFrame"));
     frame->setFixedWidth(ContentFrameWidth);
+    // At least as tall as the arrow picker laid over it, so opening the picker
+    // does not change the panel's size.
+    frame->setMinimumHeight(ArrowFrameHeight);
     frame->setStyleSheet(QString::fromLatin1(FrameStyle).arg(frame->objectName()));
 
     auto* outer = new QVBoxLayout(frame);
@@ -195,7 +229,7 @@ QFrame* VendrelEditWidget::createContentFrame()
     m_previewLabel = new QLabel(tr("TEXT", "Legend preview between the arrow buttons."), frame);
     m_previewLabel->setObjectName(QStringLiteral("LabelPreviewFrame"));
     m_previewLabel->setAlignment(Qt::AlignCenter);
-    m_previewLabel->setFont(ApplicationFont::getWidgetFont(true));
+    m_previewLabel->setFont(panelFont(CaptionPixelSize + 2, true));
     m_previewLabel->setFixedHeight(ArrowButtonHeight + 4);
     m_applyBothCheckBox = new QCheckBox(tr("Apply to both", "Use one arrow on both sides."), frame);
     m_applyBothCheckBox->setObjectName(QStringLiteral("ApplyBothCheckBox"));
@@ -217,7 +251,7 @@ QFrame* VendrelEditWidget::createContentFrame()
     body->addWidget(new QLabel(tr("Text", "Caption of the legend text field."), frame), 1, 0);
     m_textEdit = new MvLineEdit(frame);
     m_textEdit->setObjectName(QStringLiteral("TextEdit"));
-    m_textEdit->setFont(ApplicationFont::getWidgetFont(false));
+    m_textEdit->setFont(panelFont(CaptionPixelSize));
     body->addWidget(m_textEdit, 1, 1, 1, 3);
     connect(m_textEdit, &QLineEdit::textChanged, this,
             &VendrelEditWidget::textContentChangedSignal);
@@ -232,12 +266,11 @@ QFrame* VendrelEditWidget::createContentFrame()
     m_fontIncreaseButton->setObjectName(QStringLiteral("FontHeightIncreaseButton"));
     for (QPushButton* button : {m_fontDecreaseButton, m_fontIncreaseButton}) {
         button->setFixedSize(32, 35);
-        button->setFont(ApplicationFont::getWidgetFont(true));
+        button->setFont(panelFont(CaptionPixelSize + 2, true));
         button->setStyleSheet(QString::fromLatin1(StepButtonStyle));
         button->setAutoRepeat(true);
     }
     m_fontHeightEdit = createNumberField(999.0, QStringLiteral("FontHeightEdit"), frame);
-    m_fontHeightEdit->setFixedWidth(66);
     heightRow->addWidget(m_fontDecreaseButton);
     heightRow->addWidget(m_fontHeightEdit);
     heightRow->addWidget(m_fontIncreaseButton);
@@ -254,6 +287,7 @@ QFrame* VendrelEditWidget::createContentFrame()
     body->addWidget(fontCaption, 2, 2);
     m_fontCombo = VendrelWidgetsUtils::createFontFamilyCombo(120);
     m_fontCombo->setParent(frame);
+    fitComboToColumn(m_fontCombo, 10);
     m_fontCombo->setObjectName(QStringLiteral("FontFamilyCombo"));
     body->addWidget(m_fontCombo, 2, 3);
     connect(m_fontCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -274,7 +308,7 @@ QFrame* VendrelEditWidget::createContentFrame()
                                   tr("Auto Resize", "Caption of the resize option combo.")};
     for (int column = 0; column < captions.size(); ++column) {
         auto* caption = new QLabel(captions.at(column), frame);
-        caption->setFont(ApplicationFont::getWidgetFontTiny(true));
+        caption->setFont(panelFont(SmallPixelSize, true));
         caption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         caption->setWordWrap(true);
         caption->setFixedHeight(titleHeight);
@@ -297,7 +331,8 @@ QFrame* VendrelEditWidget::createContentFrame()
         button->setCheckable(true);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setIconSize(QSize(26, 26));
-        button->setFixedSize(68, 50);
+        button->setFont(panelFont(SmallPixelSize));
+        button->setFixedSize(78, 50);
         button->setStyleSheet(QString::fromLatin1(ToggleButtonStyle));
         orientationRow->addWidget(button);
     }
@@ -327,7 +362,8 @@ QFrame* VendrelEditWidget::createContentFrame()
     m_resizeCombo->addItems({tr("Fit label to text", "Resize option."),
                              tr("Fit text to label", "Resize option."),
                              tr("None", "Resize option.")});
-    m_resizeCombo->setMinimumWidth(130);
+    m_resizeCombo->setFont(panelFont(SmallPixelSize));
+    fitComboToColumn(m_resizeCombo, 12);
     m_resizeCombo->setToolTip(m_resizeCombo->currentText());
     options->addWidget(m_resizeCombo, 1, 2, Qt::AlignTop);
     options->setColumnStretch(2, 1);
@@ -367,6 +403,7 @@ QFrame* VendrelEditWidget::createSizeFrame()
     m_unitsCombo->addItems(
         {tr("Inches", "Unit of measurement."), tr("Millimeters", "Unit of measurement.")});
     m_unitsCombo->setCurrentIndex(m_shownUnits);
+    fitComboToColumn(m_unitsCombo, 12);
     body->addWidget(m_unitsCombo, row, 1, 1, 4);
     connect(m_unitsCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &VendrelEditWidget::unitsChangedSlot);
@@ -402,7 +439,7 @@ QFrame* VendrelEditWidget::createSizeFrame()
         new QLabel(tr("Pipe Diameter ", "Caption of the pipe diameter combo."), frame));
     auto* covering =
         new QLabel(tr("including covering", "Second line of the pipe diameter."), frame);
-    QFont coveringFont = ApplicationFont::getWidgetFontTiny(false);
+    QFont coveringFont = panelFont(SmallPixelSize);
     coveringFont.setItalic(true);
     covering->setFont(coveringFont);
     covering->setStyleSheet(QStringLiteral("color: #808080;"));
@@ -412,6 +449,7 @@ QFrame* VendrelEditWidget::createSizeFrame()
     m_pipeDiaCombo->setObjectName(QStringLiteral("PipeDiameterCombo"));
     m_pipeDiaCombo->setModel(m_pipeDiaModels.at(m_shownUnits));
     m_pipeDiaCombo->setCurrentIndex(1);
+    fitComboToColumn(m_pipeDiaCombo, 16);
     body->addWidget(m_pipeDiaCombo, row, 1, 1, 4);
     connect(m_pipeDiaCombo, QOverload<int>::of(&QComboBox::activated), this,
             &VendrelEditWidget::pipeDiameterChangedSignal);
@@ -443,6 +481,7 @@ QFrame* VendrelEditWidget::createFormattingFrame()
     m_colorCombo =
         new ColorListCombo(m_colorNames, m_backgroundColorNames, m_textColorNames, frame);
     m_colorCombo->setObjectName(QStringLiteral("ColorCombo"));
+    fitComboToColumn(m_colorCombo, 12);
     body->addWidget(m_colorCombo, 1);
     // A new label is black on white until the controller says otherwise.
     updateColorCombo(VendrelConstants::BlackColor, VendrelConstants::WhiteColor);
