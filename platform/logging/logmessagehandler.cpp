@@ -79,7 +79,6 @@ bool LogMessageHandler::install(const QString& logFilePath)
     } else if (!QDir().mkpath(QFileInfo(logFilePath).absolutePath())) {
         problem = QStringLiteral("cannot create the folder of ") + logFilePath;
     } else {
-        rotateIfLarger(logFilePath, RotateSize);
         auto* file = new QFile(logFilePath);
         if (file->open(QIODevice::WriteOnly | QIODevice::Append)) {
             s_file = file;
@@ -140,14 +139,4 @@ QString LogMessageHandler::formatLine(QtMsgType type, const QMessageLogContext& 
     if (!origin.isEmpty())
         line += QStringLiteral(" (") + origin + QLatin1Char(')');
     return line;
-}
-
-bool LogMessageHandler::rotateIfLarger(const QString& path, qint64 limit)
-{
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() <= limit)
-        return false;
-    const QString older = path + QStringLiteral(".1");
-    QFile::remove(older);
-    return QFile::rename(path, older);
 }

@@ -11,10 +11,6 @@
 class LogMessageHandler
 {
 public:
-    // A log larger than this is moved aside to "<name>.1" when logging starts,
-    // so the file cannot grow without bound on a small device.
-    static constexpr qint64 RotateSize = 1024 * 1024;
-
     // Installs the handler once per process; false when it was already
     // installed (by this or another copy). The file is opened for appending;
     // when it cannot be, lines still go to stderr and a warning says why.
@@ -27,10 +23,6 @@ public:
     static QString formatLine(QtMsgType type, const QMessageLogContext& context,
                               const QString& message, const QDateTime& time);
     static QString levelName(QtMsgType type);
-
-    // Moves `path` to `path` + ".1" (replacing it) when `path` is larger than
-    // `limit` bytes. True when the file was moved.
-    static bool rotateIfLarger(const QString& path, qint64 limit);
 };
 
 #endif

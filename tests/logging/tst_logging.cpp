@@ -2,34 +2,23 @@
 #include "setuplogger.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QtTest>
 
 namespace {
 
-// Stands in for the launcher's filter that is installed before the logger.
-struct ChainedMessage
+// Stands in for the launcher's filter, installed before the logger.
+QStringList s_chained;
+void recordChained(QtMsgType, const QMessageLogContext&, const QString& text)
 {
-    QtMsgType type;
-    QString text;
-};
-QList<ChainedMessage> s_chained;
-void recordChained(QtMsgType type, const QMessageLogContext&, const QString& text)
-{
-    s_chained.append({type, text});
+    s_chained.append(text);
 }
 
-struct CapturedMessage
-{
-    QtMsgType type = QtDebugMsg;
-    QString file;
-    QString function;
-    QString text;
-};
-CapturedMessage s_captured;
+QtMsgType s_capturedType = QtDebugMsg;
+QStringList s_captured; // file, function, text
 void captureMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
 {
-    s_captured = {type, QString::fromUtf8(context.file), QString::fromUtf8(context.function), text};
+    s_capturedType = type;
+    s_captured = QStringList{context.file, context.function, text};
 }
 
 QStringList logLines()
@@ -53,13 +42,9 @@ private slots:
     void cleanupTestCase();
     void messagesBecomeLevelledLinesInLogFile_data();
     void messagesBecomeLevelledLinesInLogFile();
-    void previousHandlerStillReceivesEveryLine();
-    void secondSetupDoesNotDoubleLines();
+    void previousHandlerStillReceivesEveryLineOnce();
     void errorWithExplicitOriginCanBeCaptured();
-    void lineFormatNamesOriginWhenKnown_data();
-    void lineFormatNamesOriginWhenKnown();
-    void largeLogIsMovedAside_data();
-    void largeLogIsMovedAside();
+    void lineNamesOriginAndKeepsOneEntryPerLine();
 
 private:
     QtMessageHandler m_testHandler = nullptr;
@@ -69,12 +54,11 @@ void TestLogging::initTestCase()
 {
     QCoreApplication::setOrganizationName(QStringLiteral("Morvantic"));
     QCoreApplication::setApplicationName(QStringLiteral("Vendrel"));
+    QVERIFY(CuteMessageLogger::logFilePath().endsWith(QStringLiteral("/Vendrel/logs/vendrel.log")));
     QVERIFY(!QFile::exists(CuteMessageLogger::logFilePath()));
     m_testHandler = qInstallMessageHandler(recordChained);
     setupLogger();
-    QVERIFY(LogMessageHandler::isInstalled());
     QVERIFY(QFile::exists(CuteMessageLogger::logFilePath()));
-    QVERIFY(CuteMessageLogger::logFilePath().endsWith(QStringLiteral("/Vendrel/logs/vendrel.log")));
 }
 
 void TestLogging::cleanupTestCase()
@@ -87,12 +71,11 @@ void TestLogging::messagesBecomeLevelledLinesInLogFile_data()
     QTest::addColumn<QtMsgType>("type");
     QTest::addColumn<bool>("throughMacro");
     QTest::addColumn<QString>("level");
-    QTest::newRow("warning macro") << QtWarningMsg << true << "WARNING";
-    QTest::newRow("error macro") << QtCriticalMsg << true << "ERROR";
-    QTest::newRow("info macro") << QtInfoMsg << true << "INFO";
-    QTest::newRow("warning logger") << QtWarningMsg << false << "WARNING";
-    QTest::newRow("error logger") << QtCriticalMsg << false << "ERROR";
-    QTest::newRow("debug logger") << QtDebugMsg << false << "DEBUG";
+    QTest::newRow("qWarning") << QtWarningMsg << true << "WARNING";
+    QTest::newRow("qCritical") << QtCriticalMsg << true << "ERROR";
+    QTest::newRow("logger warning") << QtWarningMsg << false << "WARNING";
+    QTest::newRow("logger error") << QtCriticalMsg << false << "ERROR";
+    QTest::newRow("logger info") << QtInfoMsg << false << "INFO";
 }
 
 void TestLogging::messagesBecomeLevelledLinesInLogFile()
@@ -100,143 +83,60 @@ void TestLogging::messagesBecomeLevelledLinesInLogFile()
     QFETCH(QtMsgType, type);
     QFETCH(bool, throughMacro);
     QFETCH(QString, level);
-    const QString text = QStringLiteral("pump room %1 ").arg(QTest::currentDataTag()) +
-                         QChar(0x00e9); // non-ASCII must survive
+    const QString text = QStringLiteral("pump room \u00e9 ") + QTest::currentDataTag();
     const int before = logLines().size();
-    if (throughMacro) {
-        if (type == QtWarningMsg)
-            qWarning("%s", qUtf8Printable(text));
-        else if (type == QtCriticalMsg)
-            qCritical("%s", qUtf8Printable(text));
-        else
-            qInfo("%s", qUtf8Printable(text));
-    } else {
-        loggerInstance().write(type, QStringLiteral("label_reader"), QStringLiteral("void read()"),
-                               text);
-    }
+    if (!throughMacro)
+        loggerInstance().write(type, "label_reader", "void read()", text);
+    else if (type == QtWarningMsg)
+        qWarning("%s", qUtf8Printable(text));
+    else
+        qCritical("%s", qUtf8Printable(text));
+
     const QStringList lines = logLines();
     QCOMPARE(lines.size(), before + 1);
     const QString line = lines.last();
-    QVERIFY2(
-        QDateTime::fromString(line.section(QLatin1Char(' '), 0, 0), Qt::ISODateWithMs).isValid(),
-        qPrintable(line));
-    QCOMPARE(line.section(QLatin1Char(' '), 1, 1), level);
+    QVERIFY2(QDateTime::fromString(line.section(' ', 0, 0), Qt::ISODateWithMs).isValid(),
+             qPrintable(line));
+    QCOMPARE(line.section(' ', 1, 1), level);
     QVERIFY2(line.contains(text), qPrintable(line));
     if (!throughMacro)
-        QVERIFY2(line.endsWith(QStringLiteral("(label_reader, void read())")), qPrintable(line));
+        QVERIFY2(line.endsWith("(label_reader, void read())"), qPrintable(line));
 }
 
-void TestLogging::previousHandlerStillReceivesEveryLine()
+void TestLogging::previousHandlerStillReceivesEveryLineOnce()
 {
-    s_chained.clear();
-    qWarning("Image filename is empty");
-    loggerInstance().write(QtCriticalMsg, QString(), QString(), QStringLiteral("disk full"));
-    QCOMPARE(s_chained.size(), 2);
-    QCOMPARE(s_chained.at(0).type, QtWarningMsg);
-    QVERIFY(s_chained.at(0).text.contains(
-        QStringLiteral(" WARNING [default] Image filename is empty")));
-    QCOMPARE(s_chained.at(1).type, QtCriticalMsg);
-    QVERIFY(s_chained.at(1).text.endsWith(QStringLiteral(" ERROR [default] disk full")));
-    // The file keeps what a filter further down drops from the console.
-    QVERIFY(
-        logLines().at(logLines().size() - 2).endsWith(QStringLiteral("Image filename is empty")));
-}
-
-void TestLogging::secondSetupDoesNotDoubleLines()
-{
-    setupLogger();
+    setupLogger(); // a second call must not stack a second handler
     QVERIFY(!LogMessageHandler::install(CuteMessageLogger::logFilePath()));
     s_chained.clear();
-    qWarning("only once please");
-    QCOMPARE(logLines().filter(QStringLiteral("only once please")).size(), 1);
+    qWarning("Image filename is empty");
     QCOMPARE(s_chained.size(), 1);
+    QVERIFY(s_chained.first().endsWith(" WARNING [default] Image filename is empty"));
+    QCOMPARE(logLines().filter("Image filename is empty").size(), 1);
 }
 
 void TestLogging::errorWithExplicitOriginCanBeCaptured()
 {
     const QtMessageHandler logger = qInstallMessageHandler(captureMessage);
-    loggerInstance().write(
-        QtCriticalMsg, QStringLiteral("pipe_file_controller"),
-        QStringLiteral("bool PipeFileController::loadTemplateFromFile(const QString&, bool)"),
-        QStringLiteral("Error loading file: Invalid magic number: 4C"));
+    const QString function = "bool PipeFileController::loadTemplateFromFile(const QString&, bool)";
+    loggerInstance().write(QtCriticalMsg, "pipe_file_controller", function,
+                           "Error loading file: Invalid magic number: 4C");
     qInstallMessageHandler(logger);
-    QCOMPARE(s_captured.type, QtCriticalMsg);
-    QCOMPARE(s_captured.file, QStringLiteral("pipe_file_controller"));
-    QCOMPARE(s_captured.function,
-             QStringLiteral("bool PipeFileController::loadTemplateFromFile(const QString&, bool)"));
-    QCOMPARE(s_captured.text, QStringLiteral("Error loading file: Invalid magic number: 4C"));
+    QCOMPARE(s_capturedType, QtCriticalMsg);
+    QCOMPARE(s_captured, (QStringList{"pipe_file_controller", function,
+                                      "Error loading file: Invalid magic number: 4C"}));
 }
 
-void TestLogging::lineFormatNamesOriginWhenKnown_data()
+void TestLogging::lineNamesOriginAndKeepsOneEntryPerLine()
 {
-    QTest::addColumn<QtMsgType>("type");
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<int>("line");
-    QTest::addColumn<QByteArray>("function");
-    QTest::addColumn<QByteArray>("category");
-    QTest::addColumn<QString>("message");
-    QTest::addColumn<QString>("expected");
-    const QString t = QStringLiteral("2024-03-05T07:08:09.010Z");
-    QTest::newRow("no origin") << QtWarningMsg << QByteArray() << 0 << QByteArray() << QByteArray()
-                               << "lost" << t + " WARNING [default] lost";
-    QTest::newRow("file, line and function")
-        << QtCriticalMsg << QByteArray("saver.cpp") << 42 << QByteArray("bool save()")
-        << QByteArray("files") << "failed"
-        << t + " ERROR [files] failed (saver.cpp:42, bool save())";
-    QTest::newRow("function only")
-        << QtInfoMsg << QByteArray() << 0 << QByteArray("void f()") << QByteArray("default") << "hi"
-        << t + " INFO [default] hi (void f())";
-    QTest::newRow("fatal") << QtFatalMsg << QByteArray("a.cpp") << 0 << QByteArray() << QByteArray()
-                           << "gone" << t + " FATAL [default] gone (a.cpp)";
-    QTest::newRow("multi-line") << QtDebugMsg << QByteArray() << 0 << QByteArray() << QByteArray()
-                                << "one\ntwo" << t + " DEBUG [default] one\n\ttwo";
-}
-
-void TestLogging::lineFormatNamesOriginWhenKnown()
-{
-    QFETCH(QtMsgType, type);
-    QFETCH(QByteArray, file);
-    QFETCH(int, line);
-    QFETCH(QByteArray, function);
-    QFETCH(QByteArray, category);
-    QFETCH(QString, message);
-    QFETCH(QString, expected);
-    const QMessageLogContext context(file.isEmpty() ? nullptr : file.constData(), line,
-                                     function.isEmpty() ? nullptr : function.constData(),
-                                     category.isEmpty() ? nullptr : category.constData());
-    // A local time must still be written as UTC.
-    const QDateTime time =
-        QDateTime(QDate(2024, 3, 5), QTime(9, 8, 9, 10), Qt::OffsetFromUTC, 2 * 3600);
-    QCOMPARE(LogMessageHandler::formatLine(type, context, message, time), expected);
-}
-
-void TestLogging::largeLogIsMovedAside_data()
-{
-    QTest::addColumn<int>("size");
-    QTest::addColumn<bool>("moved");
-    QTest::newRow("small") << 10 << false;
-    QTest::newRow("at limit") << 100 << false;
-    QTest::newRow("over limit") << 101 << true;
-}
-
-void TestLogging::largeLogIsMovedAside()
-{
-    QFETCH(int, size);
-    QFETCH(bool, moved);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("x.log"));
-    QFile older(path + QStringLiteral(".1"));
-    QVERIFY(older.open(QIODevice::WriteOnly));
-    older.write("old");
-    older.close();
-    QFile log(path);
-    QVERIFY(log.open(QIODevice::WriteOnly));
-    log.write(QByteArray(size, 'x'));
-    log.close();
-
-    QCOMPARE(LogMessageHandler::rotateIfLarger(path, 100), moved);
-    QCOMPARE(QFile::exists(path), !moved);
-    QCOMPARE(QFileInfo(path + QStringLiteral(".1")).size(), moved ? qint64(size) : qint64(3));
+    // A local time is written as UTC.
+    const QDateTime time(QDate(2024, 3, 5), QTime(9, 8, 9, 10), Qt::OffsetFromUTC, 2 * 3600);
+    const QMessageLogContext full("saver.cpp", 42, "bool save()", "files");
+    QCOMPARE(
+        LogMessageHandler::formatLine(QtCriticalMsg, full, "failed\nfor good", time),
+        "2024-03-05T07:08:09.010Z ERROR [files] failed\n\tfor good (saver.cpp:42, bool save())");
+    const QMessageLogContext none;
+    QCOMPARE(LogMessageHandler::formatLine(QtFatalMsg, none, "gone", time),
+             "2024-03-05T07:08:09.010Z FATAL [default] gone");
 }
 
 QTEST_GUILESS_MAIN(TestLogging)
