@@ -3,17 +3,7 @@
 
 #include "cutemessagelogger.h"
 
-// Installs the process-wide log handler: every Qt message becomes one
-// timestamped, levelled line in CuteMessageLogger::logFilePath() and on stderr.
-//
-// Call it once the application's organisation and name are set (they decide
-// the log folder). Later calls do nothing, also from a second copy of this
-// library linked into another module of the same process.
-//
-// The handler that was installed before (for instance the launcher's noise
-// filter) is kept: the formatted line is handed on to it for the stderr
-// output, so whatever it drops never reaches the console. The log file gets
-// every message, so a report from a user always holds the full story.
-void setupLogger();
+// setupLogger() is declared in cutemessagelogger.h, beside the logger it
+// serves; this header exists so that callers may include it by its name.
 
 #endif
