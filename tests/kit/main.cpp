@@ -1,0 +1,15 @@
+#include <QApplication>
+
+int runWidgetsUtilsTests(int argc, char** argv);
+int runArrowsMenuTests(int argc, char** argv);
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Morvantic"));
+    QCoreApplication::setApplicationName(QStringLiteral("VendrelKitTest"));
+    int failures = 0;
+    failures += runWidgetsUtilsTests(argc, argv);
+    failures += runArrowsMenuTests(argc, argv);
+    return failures;
+}
