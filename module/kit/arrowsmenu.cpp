@@ -22,6 +22,8 @@ const QSize AddArrowIconSize(69, 58);
 
 const char* const ListViewStyle =
     "QListView { background-color: #f2f2f2; border: 1px solid #fd7800; }"
+    // The arrow of the touched button must stand out in the grid.
+    "QListView::item:selected { background-color: #ffd6ad; border-radius: 4px; }"
     "QScrollBar:vertical { width: 35px; background: #f2f2f2; }"
     "QScrollBar:horizontal { height: 35px; background: #f2f2f2; }"
     "QScrollBar::handle { background: #464646; border-radius: 6px; }"
