@@ -1,17 +1,91 @@
+#include "logmessagefilter.h"
+#include "startarguments.h"
+#include "terminationwatcher.h"
 #include "vendrelmainwindow.h"
 
 #include <QApplication>
+#include <QJsonObject>
+#include <QLocale>
+#include <QSettings>
+#include <QTranslator>
+#include <QUuid>
+
+#include <analyticslibrary.h>
+#include <commonlists.h>
+#include <dataroot.h>
+#include <setuplogger.h>
+#include <moduleresourceicons.h>
+
+namespace {
+const char* const SoftwareVersion = "3.0.5.5";
+
+void fillAnalyticsRecord(QJsonObject& record, const QString& sessionId)
+{
+    record.insert(QStringLiteral("applicationName"), QCoreApplication::applicationName());
+    record.insert(QStringLiteral("sessionId"), sessionId);
+    record.insert(QStringLiteral("softwareVersion"), QString::fromLatin1(SoftwareVersion));
+}
+} // namespace
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    app.setOrganizationName(QStringLiteral("Morvantic"));
-    app.setApplicationName(QStringLiteral("Vendrel"));
-    auto* window = new VendrelMainWindow(QString(), false, VendrelMainWindow::VendrelWidget,
-                                         QString(), nullptr);
+    LogMessageFilter::install();
+
+    auto* application = new QApplication(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Morvantic"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("morvantic.com"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vendrel"));
+
+    setupLogger();
+
+    auto* suiteSettings = new QSettings(QSettings::IniFormat, QSettings::UserScope,
+                                        QStringLiteral("Morvantic"), QStringLiteral("QuilloryPro"));
+    const QString language =
+        suiteSettings->value(QStringLiteral("locale/language"), QStringLiteral("en_US")).toString();
+    QLocale::setDefault(QLocale(language));
+
+    // Installed even when no catalogue loads: the texts then stay untranslated.
+    auto* translator = new QTranslator;
+    translator->load(QLocale(), QStringLiteral("quillory"), QStringLiteral("_"),
+                     DataRoot::path() + QStringLiteral("translations"), QString());
+    QCoreApplication::installTranslator(translator);
+
+    qInitResources_module_resource_icons();
+    CommonLists::createValidFontFamilies();
+
+    QFont font = QApplication::font();
+    font.setFamily(QStringLiteral("_Vad Ivar"));
+    font.setPixelSize(16);
+    QApplication::setFont(font);
+
+    const StartArguments start = StartArguments::parse(QCoreApplication::arguments());
+
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+
+    auto* window = new VendrelMainWindow(
+        QString(), start.testMode, static_cast<VendrelMainWindow::VendrelWidgetTypes>(start.kind),
+        start.path, nullptr);
     window->setFixedSize(1024, 540);
     window->show();
-    const int result = app.exec();
+
+    const QString sessionId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    application->setProperty("uid", sessionId);
+
+    QJsonObject record;
+    fillAnalyticsRecord(record, sessionId);
+    AnalyticsLibrary::sendAnalyticHit(0, record);
+
+    TerminationWatcher termination;
+    QObject::connect(&termination, &TerminationWatcher::terminationRequested, application,
+                     &QCoreApplication::quit);
+    const int result = QApplication::exec();
+
+    fillAnalyticsRecord(record, sessionId);
+    AnalyticsLibrary::sendAnalyticHit(1, record);
+
     delete window;
+    delete translator;
+    delete suiteSettings;
+    delete application;
     return result;
 }

@@ -1,19 +1,685 @@
 #include "vendrelmainwindow.h"
 
+#include "barelabelmodule.h"
+#include "ivendrelinterface.h"
+#include "pipefilecontroller.h"
+#include "ui_vendrelmainwindow.h"
+#include "vendrelhelp.h"
+#include "vendrelwidgetsutils.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QFontMetrics>
+#include <QGraphicsItem>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include <applicationfont.h>
+#include <dragscrollbutton.h>
+#include <filecontroller.h>
+#include <filemenuwidget.h>
+#include <mvcanvasmodel.h>
+#include <mvframe.h>
+#include <mvhelpwindow.h>
+#include <mvinfowidget.h>
+#include <navigationbar.h>
+
+namespace {
+const char* const SoftwareVersion = "3.0.5.5";
+// Items of this kind stay in an exported label even while hidden.
+constexpr int KeptWhenHiddenItemType = QGraphicsItem::UserType + 2;
+const char* const FileMenuItemStyle =
+    "border-bottom: 1px solid #9E9E9E; border-top: 0px solid #9E9E9E;";
+} // namespace
+
 VendrelMainWindow::VendrelMainWindow(QString printerSelection, bool testMode,
                                      VendrelWidgetTypes kind, QString filePath, QWidget* parent)
-    : QWidget(parent), m_testMode(testMode), m_currentKind(kind)
+    : QWidget(parent), m_ui(new Ui_VendrelMainWindow), m_currentKind(kind), m_testMode(testMode)
 {
-    Q_UNUSED(printerSelection)
-    Q_UNUSED(filePath)
+    m_ui->setupUi(this);
     setObjectName(QStringLiteral("VendrelMainWindow"));
-    setWindowTitle(tr("Pipe Marking"));
-    setMinimumSize(1024, 540);
+
+    splitPrinterSelection(printerSelection, m_printerName, m_printerFlag);
+
+    m_pipeFileController = new PipeFileController(this);
+    m_pipeFileController->setWidgetParent(this);
+    m_fileController = new FileController(nullptr, nullptr, this);
+
+    m_moduleIcons << QIcon(QStringLiteral(":/Common/Icons/CommonIcons/pipeOption.png"))
+                  << QIcon(QStringLiteral(":/Common/Icons/CommonIcons/ammoniaOption.png"))
+                  << QIcon(QStringLiteral(":/Common/Icons/CommonIcons/arrowWrapOption.png"));
+
+    createInformationBar();
+    createModuleWidget();
+    radioButtonOf(kind)->setChecked(true);
+
+    createPrintFrame();
+    createFileMenu();
+    setContentWidget(kind);
+    updateModuleButtonIconSlot();
+
+    m_ui->gridLayout->addWidget(m_fileMenuWidget, 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    m_ui->gridLayout->addWidget(m_moduleWidget, 1, 0, Qt::AlignLeft | Qt::AlignTop);
+    m_ui->gridLayout->addWidget(m_printFrame, 1, 0, Qt::AlignRight | Qt::AlignBottom);
+    m_ui->informationBar->raise();
+    m_printFrame->raise();
+    m_ui->scrollAreaControlBox->raise();
+    const QString viewStyle = QStringLiteral("background-color: #828081; border: none");
+    m_ui->vendrelView->setStyleSheet(viewStyle);
+    m_ui->arrowWrapView->setStyleSheet(viewStyle);
+    m_ui->containerLayout->removeWidget(m_ui->arrowWrapView);
+    m_ui->containerLayout->addWidget(m_ui->arrowWrapView, 0, 1, Qt::AlignCenter);
+    m_fileMenuWidget->hide();
+    m_moduleWidget->hide();
+    m_printFrame->hide();
+
+    connect(m_ui->newButton, &QPushButton::clicked, this, &VendrelMainWindow::newSlot);
+    connect(m_ui->openButton, &QPushButton::clicked, this, &VendrelMainWindow::loadSlot);
+    connect(m_ui->saveButton, &QPushButton::clicked, this, &VendrelMainWindow::saveSlot);
+    connect(m_ui->saveAsButton, &QPushButton::clicked, this, &VendrelMainWindow::saveAsSlot);
+    connect(m_ui->exportButton, &QPushButton::clicked, this, &VendrelMainWindow::exportSlot);
+    connect(m_ui->printButton, &QPushButton::clicked, this,
+            &VendrelMainWindow::showPrintFrameSlot);
+    connect(m_fileMenuButton, &QPushButton::clicked, this,
+            &VendrelMainWindow::onFileMenuButtonClicked);
+    connect(m_moduleButton, &QPushButton::clicked, this,
+            &VendrelMainWindow::moduleButtonClickedSlot);
+    connect(m_pipeRadio, &QRadioButton::clicked, this, &VendrelMainWindow::switchPipeModuleSlot);
+    connect(m_ammoniaRadio, &QRadioButton::clicked, this,
+            &VendrelMainWindow::switchAmmoniaModuleSlot);
+    connect(m_arrowWrapRadio, &QRadioButton::clicked, this,
+            &VendrelMainWindow::switchArrowModuleSlot);
+    connect(m_moduleWidget, &MvFrame::focusLost, this,
+            &VendrelMainWindow::onModuleWidgetFocusLost);
+    connect(m_ui->informationBar, &NavigationBar::closeSignal, this, &QWidget::close);
+    connect(m_pipeFileController, &PipeFileController::currentFileChanged, this,
+            &VendrelMainWindow::updateFileNameSlot);
+
+    raise();
+    if (!filePath.isEmpty())
+        m_pipeFileController->loadTemplateFromFile(filePath, true);
 }
 
-VendrelMainWindow::~VendrelMainWindow() = default;
+VendrelMainWindow::~VendrelMainWindow()
+{
+    delete m_ui;
+    delete m_infoWidget;
+    delete m_helpWindow;
+    VendrelHelp::clearVendrelFAQs();
+}
+
+void VendrelMainWindow::splitPrinterSelection(const QString& selection, QString& name,
+                                              bool& flag)
+{
+    const int comma = selection.indexOf(QLatin1Char(','));
+    if (comma > 0) {
+        name = selection.left(comma);
+        flag = selection.endsWith(QLatin1Char('1'));
+    } else {
+        name = selection;
+        flag = false;
+    }
+}
+
+void VendrelMainWindow::createInformationBar()
+{
+    auto* addon = new QGridLayout;
+    addon->setSpacing(5);
+    addon->setContentsMargins(2, 0, 2, 0);
+
+    m_fileMenuButton = new QPushButton;
+    m_fileMenuButton->setObjectName(QStringLiteral("fileMenuButton"));
+    m_fileMenuButton->setFixedSize(59, 54);
+    m_fileMenuButton->setCheckable(true);
+    m_fileMenuButton->setIconSize(QSize(59, 57));
+    m_fileMenuButton->setStyleSheet(QStringLiteral(
+        "QPushButton { border-image: url(:/Navigation/NavigationIcons/file_menu.png); }\n"
+        "QPushButton:checked { border-image: "
+        "url(:/NavBarPressed/navbar-pressed/file_menu_pressed.png); }\n"));
+    addon->addWidget(m_fileMenuButton, 0, 0, Qt::AlignTop);
+
+    m_moduleButton = new QPushButton;
+    m_moduleButton->setObjectName(QStringLiteral("moduleButton"));
+    m_moduleButton->setFixedSize(370, 55);
+    m_moduleButton->setCheckable(true);
+    m_moduleButton->setIconSize(QSize(202, 55));
+    m_moduleButton->setFont(ApplicationFont::getWidgetFont(true));
+    m_moduleButton->setStyleSheet(
+        QStringLiteral("background-color: #2b2b2b; color: white; text-align: left; border: none"));
+    addon->addWidget(m_moduleButton, 0, 1, Qt::AlignVCenter);
+    m_ui->informationBar->installAddon(addon);
+
+    auto* warningLine = new QHBoxLayout;
+    warningLine->setSpacing(10);
+    warningLine->setContentsMargins(0, 0, 0, 0);
+    //: A warning message about possible issues with the label.
+    m_warningCaption = new QLabel(tr("WARNING: "));
+    m_warningCaption->setObjectName(QStringLiteral("warningCaption"));
+    m_warningCaption->setStyleSheet(QStringLiteral("QLabel { color: #fd7800; }"));
+    m_warningCaption->setTextFormat(Qt::PlainText);
+    m_warningText = new QLabel;
+    m_warningText->setObjectName(QStringLiteral("warningText"));
+    m_warningText->setWordWrap(true);
+    m_warningText->setFixedHeight(50);
+    // Three lines of the small font fit the bar, so long reports stay readable.
+    m_warningText->setFont(ApplicationFont::getWidgetFontTiny(false));
+    m_warningText->setMinimumWidth(250);
+    // Warnings carry user-typed legends; never let them be read as markup.
+    m_warningText->setTextFormat(Qt::PlainText);
+    m_warningText->setStyleSheet(QStringLiteral("QLabel { color: white; }"));
+    warningLine->addWidget(m_warningCaption, 0, Qt::AlignVCenter);
+    warningLine->addWidget(m_warningText, 1, Qt::AlignVCenter);
+    m_warningCaption->hide();
+    m_warningText->hide();
+    m_ui->informationBar->installNavigationReplacement(warningLine);
+    m_ui->informationBar->addCloseButton();
+}
+
+void VendrelMainWindow::createModuleWidget()
+{
+    m_moduleWidget = new MvFrame;
+    m_moduleWidget->setObjectName(QStringLiteral("ModuleWidget"));
+    m_moduleWidget->setFixedSize(385, 160);
+    m_moduleWidget->setStyleSheet(QStringLiteral(
+        "#ModuleWidget { background-color: #f2f2f2; border: 1px solid #fd7800; } "
+        "QRadioButton::indicator { width: 24px; height: 24px; } "
+        "QRadioButton::indicator:checked { image: "
+        "url(:/module_icons/ModuleIcons/radio-button_checked.png); } "
+        "QRadioButton::indicator:unchecked { image: "
+        "url(:/module_icons/ModuleIcons/radio-button_unchecked.png); } "
+        "QRadioButton::indicator:checked:disabled { image: "
+        "url(:/module_icons/ModuleIcons/radio-button_checked-disabled.png); } "
+        "QRadioButton::indicator:unchecked:disabled { image: "
+        "url(:/module_icons/ModuleIcons/radio-button_unchecked-disabled.png); }"));
+
+    auto* layout = new QVBoxLayout(m_moduleWidget);
+    //: Label in front of the pipe marking modules selector.
+    auto* caption = new QLabel(tr("Pipe Modules"));
+    caption->setFont(ApplicationFont::getWidgetFont(true));
+    layout->addWidget(caption);
+    auto* line = new QFrame;
+    line->setFixedHeight(1);
+    line->setStyleSheet(QStringLiteral("background-color: #c6c6c6; border: none;"));
+    layout->addWidget(line);
+
+    const QSize radioIconSize(32, 23);
+    m_pipeRadio = new QRadioButton(moduleTitle(VendrelWidget));
+    m_ammoniaRadio = new QRadioButton(moduleTitle(AmmoniaWidget));
+    m_arrowWrapRadio = new QRadioButton(moduleTitle(ArrowWrapWidget));
+    m_pipeRadio->setObjectName(QStringLiteral("pipeRadioButton"));
+    m_ammoniaRadio->setObjectName(QStringLiteral("ammoniaRadioButton"));
+    m_arrowWrapRadio->setObjectName(QStringLiteral("arrowWrapRadioButton"));
+    const QList<QRadioButton*> radios{m_pipeRadio, m_ammoniaRadio, m_arrowWrapRadio};
+    for (int i = 0; i < radios.size(); ++i) {
+        radios[i]->setIcon(m_moduleIcons.value(i));
+        radios[i]->setIconSize(radioIconSize);
+        radios[i]->setFont(ApplicationFont::getWidgetFont(false));
+        radios[i]->setFocusPolicy(Qt::NoFocus);
+        if (i > 0)
+            layout->addSpacing(10);
+        layout->addWidget(radios[i]);
+    }
+}
+
+void VendrelMainWindow::createPrintFrame()
+{
+    m_printFrame = new MvFrame;
+    m_printFrame->setObjectName(QStringLiteral("PrintFrame"));
+    m_printFrame->setStyleSheet(
+        QStringLiteral("#PrintFrame { background-color: #f2f2f2; border: 1px solid #fd7800; } "));
+    new QVBoxLayout(m_printFrame);
+    m_printFrame->setFixedSize(300, m_printFrameTall ? 360 : 280);
+}
+
+QString VendrelMainWindow::moduleTitle(VendrelWidgetTypes kind)
+{
+    switch (kind) {
+    case AmmoniaWidget:
+        //: The application for making ammonia pipe marking labels.
+        return tr("Ammonia Pipe Marking");
+    case ArrowWrapWidget:
+        //: The application for making labels containing arrows that wrap around the pipe.
+        return tr("Arrow Wrap");
+    case VendrelWidget:
+        break;
+    }
+    //: The application for making generic pipe marking labels.
+    return tr("Pipe Marking");
+}
+
+QRadioButton* VendrelMainWindow::radioButtonOf(VendrelWidgetTypes kind) const
+{
+    switch (kind) {
+    case AmmoniaWidget:
+        return m_ammoniaRadio;
+    case ArrowWrapWidget:
+        return m_arrowWrapRadio;
+    case VendrelWidget:
+        break;
+    }
+    return m_pipeRadio;
+}
+
+IVendrelInterface* VendrelMainWindow::createModule(VendrelWidgetTypes kind)
+{
+    return BareLabelModule::create(static_cast<int>(kind));
+}
+
+bool VendrelMainWindow::setContentWidget(VendrelWidgetTypes kind)
+{
+    if (m_activeModule) {
+        if (!m_pipeFileController->checkResetTemplate())
+            return false;
+        m_activeModule->hide();
+    }
+
+    IVendrelInterface*& module = m_modules[kind];
+    if (!module) {
+        module = createModule(kind);
+        if (kind == ArrowWrapWidget) {
+            m_ui->containerLayout->addWidget(module, 0, 0, Qt::AlignLeft);
+            m_ui->arrowWrapView->setAlignment(Qt::AlignCenter);
+            connect(module, &IVendrelInterface::fitCanvasInViewSignal, this,
+                    &VendrelMainWindow::fitCanvasInVerticalViewSlot);
+        } else {
+            m_ui->containerLayout->addWidget(module, 1, 0, Qt::AlignCenter);
+            connect(module, &IVendrelInterface::fitCanvasInViewSignal, this,
+                    &VendrelMainWindow::fitCanvasInViewSlot);
+        }
+        connect(module, &IVendrelInterface::wizardEndSignal, this,
+                &VendrelMainWindow::wizardEndSlot);
+        connect(module, &IVendrelInterface::warningStringChanged, this,
+                &VendrelMainWindow::setWarningText);
+    }
+
+    m_activeModule = module;
+    m_currentKind = kind;
+    if (m_fileNameLabel)
+        m_fileNameLabel->setText(m_fileNames[kind]);
+
+    if (kind == AmmoniaWidget)
+        m_tagCanvas = module->getTagCanvas();
+
+    module->show();
+    m_currentCanvas = module->getCanvas();
+    PipeView* shown = kind == ArrowWrapWidget ? m_ui->arrowWrapView : m_ui->vendrelView;
+    PipeView* hidden = kind == ArrowWrapWidget ? m_ui->vendrelView : m_ui->arrowWrapView;
+    shown->setScene(m_currentCanvas);
+    hidden->hide();
+    shown->show();
+    m_fileController->setScene(m_currentCanvas);
+    m_pipeFileController->setContentModule(module);
+    fitCurrentView();
+    setWarningText(module->getLastWarning());
+    return true;
+}
+
+void VendrelMainWindow::switchModuleFromPopup(VendrelWidgetTypes kind)
+{
+    if (setContentWidget(kind))
+        m_moduleButton->setIcon(m_moduleIcons.value(kind));
+    else
+        radioButtonOf(m_currentKind)->setChecked(true);
+    m_moduleButton->setChecked(false);
+    moduleButtonClickedSlot(false);
+}
+
+void VendrelMainWindow::switchPipeModuleSlot()
+{
+    switchModuleFromPopup(VendrelWidget);
+}
+
+void VendrelMainWindow::switchAmmoniaModuleSlot()
+{
+    switchModuleFromPopup(AmmoniaWidget);
+}
+
+void VendrelMainWindow::switchArrowModuleSlot()
+{
+    switchModuleFromPopup(ArrowWrapWidget);
+}
+
+void VendrelMainWindow::updateModuleButtonIconSlot()
+{
+    VendrelWidgetTypes shown = VendrelWidget;
+    if (m_ammoniaRadio->isChecked())
+        shown = AmmoniaWidget;
+    else if (m_arrowWrapRadio->isChecked())
+        shown = ArrowWrapWidget;
+    m_moduleButton->setText(moduleTitle(shown));
+    m_moduleButton->setIcon(m_moduleIcons.value(shown));
+}
+
+void VendrelMainWindow::moduleButtonClickedSlot(bool checked)
+{
+    const int h = m_moduleButton->height();
+    const int p = m_moduleWidget->height();
+    if (checked) {
+        if (m_fileMenuWidget->isVisible()) {
+            m_fileMenuWidget->hide();
+            m_fileMenuButton->setChecked(false);
+            m_fileMenuWidget->clearFocus();
+        }
+        VendrelWidgetsUtils::animatedShow(m_moduleWidget, QPoint(0, h - p), QPoint(0, h));
+        m_moduleWidget->setFocus();
+    } else {
+        VendrelWidgetsUtils::animatedHide(m_moduleWidget, QPoint(0, h - p));
+        m_moduleWidget->clearFocus();
+    }
+    updateModuleButtonIconSlot();
+}
+
+void VendrelMainWindow::onModuleWidgetFocusLost()
+{
+    const QPoint cursor = QCursor::pos();
+    const QRect buttonRect(m_moduleButton->mapToGlobal(QPoint(0, 0)), m_moduleButton->size());
+    if (buttonRect.contains(cursor))
+        return;
+    const QRect popupRect(m_moduleWidget->mapToGlobal(QPoint(0, 0)), m_moduleWidget->size());
+    if (popupRect.contains(cursor)) {
+        m_moduleWidget->setFocus();
+        return;
+    }
+    m_moduleButton->setChecked(false);
+    moduleButtonClickedSlot(false);
+}
+
+void VendrelMainWindow::setWarningText(QString warning)
+{
+    m_warningText->setText(warning);
+    const bool shown = !warning.isEmpty();
+    m_warningCaption->setVisible(shown);
+    m_warningText->setVisible(shown);
+}
+
+void VendrelMainWindow::updateFileNameSlot(QString fileName)
+{
+    if (fileName.isEmpty())
+        //: Default name for a new label.
+        fileName = QObject::tr("Untitled Label");
+    const QFontMetrics metrics(m_fileNameLabel->font());
+    const QString elided =
+        metrics.elidedText(fileName, Qt::ElideRight, m_fileNameLabel->width() - 4);
+    m_fileNames[m_currentKind] = elided;
+    m_fileNameLabel->setText(elided);
+}
+
+void VendrelMainWindow::fitCanvasInViewSlot()
+{
+    if (m_currentCanvas)
+        m_ui->vendrelView->fitInView(m_currentCanvas->getTotalCanvasRect(), Qt::KeepAspectRatio);
+}
+
+void VendrelMainWindow::fitCanvasInVerticalViewSlot()
+{
+    if (!m_currentCanvas)
+        return;
+    QTransform turned;
+    turned.rotate(270);
+    m_ui->arrowWrapView->setTransform(turned);
+    m_ui->arrowWrapView->fitInView(m_currentCanvas->getTotalCanvasRect(), Qt::KeepAspectRatio);
+}
+
+void VendrelMainWindow::fitCurrentView()
+{
+    if (m_currentKind == ArrowWrapWidget)
+        fitCanvasInVerticalViewSlot();
+    else
+        fitCanvasInViewSlot();
+}
+
+void VendrelMainWindow::wizardEndSlot() {}
 
 void VendrelMainWindow::show()
 {
     QWidget::show();
+    if (m_currentCanvas)
+        m_ui->vendrelView->fitInView(QRectF(QPointF(0, 0), m_currentCanvas->getCanvasSize()),
+                                     Qt::KeepAspectRatio);
+    fitCurrentView();
+}
+
+void VendrelMainWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    fitCurrentView();
+}
+
+void VendrelMainWindow::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+    if (event->modifiers() & Qt::ControlModifier) {
+        switch (event->key()) {
+        case Qt::Key_N:
+            newSlot();
+            break;
+        case Qt::Key_O:
+            loadSlot();
+            break;
+        case Qt::Key_S:
+            saveSlot();
+            break;
+        default:
+            break;
+        }
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_F1:
+        onHelpButtonClicked();
+        break;
+    case Qt::Key_F2:
+        saveSlot();
+        break;
+    case Qt::Key_F3:
+        loadSlot();
+        break;
+    default:
+        break;
+    }
+}
+
+void VendrelMainWindow::closeEvent(QCloseEvent* event)
+{
+    if (!m_pipeFileController->checkResetTemplate()) {
+        event->ignore();
+        return;
+    }
+    if (m_activeModule)
+        m_activeModule->hide();
+    QWidget::closeEvent(event);
+    QCoreApplication::quit();
+}
+
+// ---- file menu and document commands ----
+
+void VendrelMainWindow::createFileMenu()
+{
+    struct MenuEntry {
+        QString text;
+        const char* icon;
+    };
+    const QList<MenuEntry> entries{
+        //: Button to create a new label.
+        {tr("New Label"), ":/FileMenu/FileMenuIcons/new.png"},
+        //: Button to load a label.
+        {tr("Load Label"), ":/FileMenu/FileMenuIcons/load.png"},
+        //: Button to save the current label.
+        {tr("Save Label"), ":/FileMenu/FileMenuIcons/save.png"},
+        //: Button to save the current label as a new label.
+        {tr("Save Label As"), ":/FileMenu/FileMenuIcons/save-as.png"},
+        //: Saves the current file in a different file format.
+        {tr("Export"), ":/FileMenu/FileMenuIcons/export.png"},
+        //: Displays frequently asked questions about the current program.
+        {tr("Help"), ":/FileMenu/FileMenuIcons/help.png"},
+        //: Displays information about the current program.
+        {tr("Info"), ":/FileMenu/FileMenuIcons/info.png"},
+    };
+
+    const QFontMetrics metrics(font());
+    int w = 120;
+    for (const MenuEntry& entry : entries)
+        w = qMax(w, metrics.horizontalAdvance(entry.text));
+
+    for (const MenuEntry& entry : entries) {
+        auto* item = new DragScrollButton(QIcon(QPixmap(QString::fromLatin1(entry.icon))),
+                                          entry.text, nullptr);
+        m_fileMenuItems << item;
+    }
+
+    m_infoWidget = new MvInfoWidget(QString(), nullptr);
+    m_infoWidget->setVersionNumber(QString::fromLatin1(SoftwareVersion));
+
+    for (QPushButton* item : qAsConst(m_fileMenuItems))
+        setUpFileMenuItem(item, w + 50);
+
+    //: Default name for a new label.
+    const QString untitled = tr("Untitled Label");
+    for (QString& name : m_fileNames)
+        name = untitled;
+    m_fileNameLabel = new QLabel(untitled);
+    m_fileNameLabel->setObjectName(QStringLiteral("fileNameLabel"));
+    m_fileNameLabel->setTextFormat(Qt::PlainText);
+    m_fileNameLabel->setStyleSheet(QString::fromLatin1(FileMenuItemStyle));
+    m_fileNameLabel->setFixedSize(w + 50, 42);
+    m_fileNameLabel->setAlignment(Qt::AlignCenter);
+
+    m_fileMenuWidget = new FileMenuWidget(nullptr);
+    m_fileMenuWidget->setObjectName(QStringLiteral("FileMenuWidget"));
+    connect(m_fileMenuWidget, &FileMenuWidget::focusLost, this,
+            &VendrelMainWindow::onFileMenuWidgetLostFocus);
+    m_fileMenuWidget->addMenuItem(m_fileNameLabel);
+    for (QPushButton* item : qAsConst(m_fileMenuItems))
+        m_fileMenuWidget->addMenuItem(item);
+    m_fileMenuWidget->setFixedSize(w + 60, 339);
+
+    connect(m_fileMenuItems[0], &QPushButton::clicked, this, &VendrelMainWindow::newSlot);
+    connect(m_fileMenuItems[1], &QPushButton::clicked, this, &VendrelMainWindow::loadSlot);
+    connect(m_fileMenuItems[2], &QPushButton::clicked, this, &VendrelMainWindow::saveSlot);
+    connect(m_fileMenuItems[3], &QPushButton::clicked, this, &VendrelMainWindow::saveAsSlot);
+    connect(m_fileMenuItems[4], &QPushButton::clicked, this, &VendrelMainWindow::exportSlot);
+    connect(m_fileMenuItems[5], &QPushButton::clicked, this,
+            &VendrelMainWindow::onHelpButtonClicked);
+    connect(m_fileMenuItems[6], &QPushButton::clicked, m_infoWidget, &QDialog::exec);
+}
+
+void VendrelMainWindow::setUpFileMenuItem(QPushButton* menuItem, int maxButtonWidth)
+{
+    menuItem->setStyleSheet(QString::fromLatin1(FileMenuItemStyle));
+    menuItem->setFixedSize(maxButtonWidth, 42);
+    menuItem->setIconSize(QSize(40, 40));
+    menuItem->setFlat(true);
+    DragScrollButton::fitButtonText(menuItem, 10, 0);
+    menuItem->setFocusPolicy(Qt::NoFocus);
+}
+
+void VendrelMainWindow::onFileMenuButtonClicked()
+{
+    const int h = m_fileMenuButton->height();
+    const int m = m_fileMenuWidget->height();
+    if (m_fileMenuWidget->isHidden()) {
+        VendrelWidgetsUtils::animatedShow(m_fileMenuWidget, QPoint(0, h - m), QPoint(0, h));
+        m_fileMenuWidget->setFocus();
+        m_fileMenuButton->setChecked(true);
+    } else {
+        m_fileMenuWidget->clearFocus();
+        VendrelWidgetsUtils::animatedHide(m_fileMenuWidget, QPoint(0, h - m));
+        m_fileMenuButton->setChecked(false);
+    }
+}
+
+void VendrelMainWindow::onFileMenuWidgetLostFocus()
+{
+    const QRect buttonRect(m_fileMenuButton->mapToGlobal(QPoint(0, 0)),
+                           m_fileMenuButton->size());
+    if (buttonRect.contains(QCursor::pos()))
+        m_fileMenuButton->setFocus();
+    m_fileMenuButton->setChecked(false);
+    VendrelWidgetsUtils::animatedHide(m_fileMenuWidget,
+                                      QPoint(0, m_fileMenuButton->height() -
+                                                    m_fileMenuWidget->height()));
+    m_fileMenuWidget->clearFocus();
+}
+
+void VendrelMainWindow::newSlot()
+{
+    m_fileMenuWidget->clearFocus();
+    m_pipeFileController->newTemplate();
+}
+
+void VendrelMainWindow::loadSlot()
+{
+    m_fileMenuWidget->clearFocus();
+    m_pipeFileController->loadTemplate();
+}
+
+void VendrelMainWindow::saveSlot()
+{
+    m_fileMenuWidget->clearFocus();
+    m_pipeFileController->saveTemplate();
+}
+
+void VendrelMainWindow::saveAsSlot()
+{
+    m_fileMenuWidget->clearFocus();
+    m_pipeFileController->saveTemplateAs();
+}
+
+void VendrelMainWindow::exportSlot()
+{
+    m_fileMenuWidget->clearFocus();
+    if (!m_currentCanvas)
+        return;
+    const bool changed = m_currentCanvas->canvasHasChanged();
+    QList<QGraphicsItem*> removed;
+    const QList<QGraphicsItem*> items = m_currentCanvas->items(Qt::DescendingOrder);
+    for (QGraphicsItem* item : items) {
+        if (!item->isVisible() && item->type() != KeptWhenHiddenItemType) {
+            m_currentCanvas->removeItem(item);
+            removed << item;
+        }
+    }
+    m_currentCanvas->updateSceneMap();
+    m_fileController->saveLabelAs(QStringLiteral("qyld"), false, QString());
+    for (QGraphicsItem* item : qAsConst(removed))
+        m_currentCanvas->addItem(item);
+    m_currentCanvas->updateSceneMap();
+    m_currentCanvas->setCanvasHasChanged(changed);
+}
+
+void VendrelMainWindow::onHelpButtonClicked()
+{
+    if (!isActiveWindow())
+        return;
+    if (!m_helpWindow) {
+        m_helpWindow = new MvHelpWindow(nullptr);
+        m_helpWindow->insertHelpFAQs(VendrelHelp::getVendrelFAQs());
+        m_helpWindow->populatePDF(QStringLiteral("PipeManuals"));
+    }
+    m_helpWindow->move(mapToGlobal(
+        QPoint(width() / 2 - m_helpWindow->width() / 2, height() / 2 - m_helpWindow->height() / 2)));
+    m_helpWindow->exec();
+}
+
+void VendrelMainWindow::showPrintFrameSlot(bool show)
+{
+    const int cw = m_ui->containerFrame->width();
+    const int ch = m_ui->containerFrame->height();
+    const int bh = m_ui->informationBar->height();
+    const int fw = m_printFrame->width();
+    const int fh = m_printFrame->height();
+    if (show) {
+        VendrelWidgetsUtils::animatedShow(m_printFrame, QPoint(cw, bh + ch - fh),
+                                          QPoint(cw - fw, bh + ch - fh));
+        m_printFrame->setFocus();
+    } else {
+        VendrelWidgetsUtils::animatedHide(m_printFrame, QPoint(cw, bh + ch - fh));
+        m_printFrame->clearFocus();
+    }
 }

@@ -3,9 +3,30 @@
 
 #include "vendrelexport.h"
 
+#include <QIcon>
+#include <QList>
 #include <QString>
 #include <QWidget>
 
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QKeyEvent;
+class QResizeEvent;
+class QCloseEvent;
+class Ui_VendrelMainWindow;
+class IVendrelInterface;
+class MvCanvasModel;
+class MvFrame;
+class MvInfoWidget;
+class MvHelpWindow;
+class FileMenuWidget;
+class FileController;
+class PipeFileController;
+
+// The single top-level window: information bar, module selector, canvas views, the
+// active module's edit panel and the tool column. It sees modules only through
+// IVendrelInterface and routes document commands to the label file controller.
 class VENDREL_EXPORT VendrelMainWindow : public QWidget
 {
     Q_OBJECT
@@ -18,11 +39,86 @@ public:
                       QString filePath, QWidget* parent = nullptr);
     ~VendrelMainWindow() override;
 
+    // Shows the window, then fits the views to the label, which only has its final
+    // geometry once shown.
     void show();
 
+    // Splits "name" or "name,flag" into the printer name and flag handed to the
+    // supply service; a comma in the first position is part of the name.
+    static void splitPrinterSelection(const QString& selection, QString& name, bool& flag);
+
+    IVendrelInterface* activeModule() const { return m_activeModule; }
+    VendrelWidgetTypes currentKind() const { return m_currentKind; }
+
+public slots:
+    void updateModuleButtonIconSlot();
+    void moduleButtonClickedSlot(bool checked = false);
+    void switchPipeModuleSlot();
+    void switchAmmoniaModuleSlot();
+    void switchArrowModuleSlot();
+    void onModuleWidgetFocusLost();
+    void setWarningText(QString warning);
+    void updateFileNameSlot(QString fileName);
+    void fitCanvasInViewSlot();
+    void fitCanvasInVerticalViewSlot();
+    void wizardEndSlot();
+
+    void createFileMenu();
+    void setUpFileMenuItem(QPushButton* menuItem, int maxButtonWidth);
+    void onFileMenuButtonClicked();
+    void onFileMenuWidgetLostFocus();
+    void newSlot();
+    void loadSlot();
+    void saveSlot();
+    void saveAsSlot();
+    void exportSlot();
+    void onHelpButtonClicked();
+    void showPrintFrameSlot(bool show);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
 private:
-    bool m_testMode;
+    void createInformationBar();
+    void createModuleWidget();
+    void createPrintFrame();
+    bool setContentWidget(VendrelWidgetTypes kind);
+    void switchModuleFromPopup(VendrelWidgetTypes kind);
+    IVendrelInterface* createModule(VendrelWidgetTypes kind);
+    void fitCurrentView();
+    QRadioButton* radioButtonOf(VendrelWidgetTypes kind) const;
+    static QString moduleTitle(VendrelWidgetTypes kind);
+
+    Ui_VendrelMainWindow* m_ui = nullptr;
+    IVendrelInterface* m_activeModule = nullptr;
+    IVendrelInterface* m_modules[3] = {nullptr, nullptr, nullptr};
+    MvInfoWidget* m_infoWidget = nullptr;
+    MvFrame* m_moduleWidget = nullptr;
+    QPushButton* m_moduleButton = nullptr;
+    QLabel* m_warningCaption = nullptr;
+    QLabel* m_warningText = nullptr;
+    MvFrame* m_printFrame = nullptr;
+    bool m_printFrameTall = false;
+    QRadioButton* m_pipeRadio = nullptr;
+    QRadioButton* m_ammoniaRadio = nullptr;
+    QRadioButton* m_arrowWrapRadio = nullptr;
+    MvCanvasModel* m_currentCanvas = nullptr;
+    MvCanvasModel* m_tagCanvas = nullptr;
     VendrelWidgetTypes m_currentKind;
+    QList<QIcon> m_moduleIcons;
+    FileController* m_fileController = nullptr;
+    PipeFileController* m_pipeFileController = nullptr;
+    MvHelpWindow* m_helpWindow = nullptr;
+    FileMenuWidget* m_fileMenuWidget = nullptr;
+    QPushButton* m_fileMenuButton = nullptr;
+    QLabel* m_fileNameLabel = nullptr;
+    QList<QPushButton*> m_fileMenuItems;
+    QString m_printerName;
+    bool m_printerFlag = false;
+    QString m_fileNames[3];
+    bool m_testMode;
 };
 
 #endif

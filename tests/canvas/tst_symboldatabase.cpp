@@ -109,7 +109,7 @@ private slots:
         QTest::addColumn<int>("id");
         QTest::newRow("zero") << 0;
         QTest::newRow("negative") << -1;
-        QTest::newRow("past the end") << 6;
+        QTest::newRow("past the end") << 99999;
         QTest::newRow("far away") << 99999;
     }
     void unknownIdsYieldNothing()

@@ -1,0 +1,353 @@
+#include "pipefilecontroller.h"
+
+#include "ivendrelinterface.h"
+
+#include <QCoreApplication>
+#include <QDataStream>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QJsonObject>
+#include <QMessageLogger>
+#include <QRegularExpression>
+#include <QSaveFile>
+#include <QSettings>
+#include <QtEndian>
+
+#include <analyticslibrary.h>
+#include <filecontroller.h>
+#include <filecontrollertools.h>
+#include <mvcanvasmodel.h>
+#include <mvfiledialog.h>
+#include <mvmessagebox.h>
+
+namespace {
+const char* const SoftwareVersion = "3.0.5.5";
+const char* const HistoryKey = "fileHistory";
+const char* const LabelFolderKey = "dir/labels";
+// Every label file stores a 256 x 256 preview; anything claiming far more is damaged
+// or hostile and is refused before Qt allocates it.
+constexpr quint32 LargestPreviewSide = 4096;
+
+const QRegularExpression& fileNameRule()
+{
+    static const QRegularExpression rule(QStringLiteral("[*\\/:\\<>|\"]"));
+    return rule;
+}
+} // namespace
+
+const QMap<QString, QString> PipeFileController::m_pipeFileTypes =
+    PipeFileController::initializePipeFileTypes();
+
+PipeFileController::PipeFileController(QObject* parent) : QObject(parent)
+{
+    setObjectName(QStringLiteral("PipeFileController"));
+    m_widgetParent = qobject_cast<QWidget*>(parent);
+}
+
+QMap<QString, QString> PipeFileController::initializePipeFileTypes()
+{
+    const QString product = QStringLiteral("Quillory PRO");
+    QMap<QString, QString> types;
+    types.insert(QStringLiteral("qypm"),
+                 product + QObject::tr(" Pipe Marking File", "Specifies the file format."));
+    types.insert(QStringLiteral("qyam"),
+                 product +
+                     QObject::tr(" Ammonia Pipe Marking File", "Specifies the file format."));
+    types.insert(QStringLiteral("qyaw"),
+                 product + QObject::tr(" Arrow Wrap File", "Specifies the file format."));
+    return types;
+}
+
+void PipeFileController::setWidgetParent(QWidget* parent)
+{
+    m_widgetParent = parent;
+}
+
+void PipeFileController::setContentModule(IVendrelInterface* module)
+{
+    m_contentModule = module;
+    const QPair<QString, QString> type = module->getFileType();
+    m_fileDescription = type.first;
+    m_fileExtension = type.second;
+    if (!m_currentFiles.contains(m_fileExtension))
+        m_currentFiles.insert(m_fileExtension, QString());
+}
+
+QString PipeFileController::currentFile() const
+{
+    return m_currentFiles.value(m_fileExtension);
+}
+
+bool PipeFileController::saveTemplateToFile(const QString& path)
+{
+    if (!m_contentModule)
+        return false;
+
+    // Written beside the target and renamed over it only once complete, so a failed
+    // save never costs the user the label that was there before.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+
+    MvCanvasModel* canvas = m_contentModule->getCanvas();
+    const bool wasChanged = canvas && canvas->canvasHasChanged();
+
+    QDataStream stream(&file);
+    stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
+    stream << static_cast<qint8>(MagicNumber);
+    const QString suffix = QFileInfo(path).suffix();
+    for (const QChar c : suffix)
+        stream << static_cast<qint8>(c.unicode() <= 0xff ? c.unicode() : 0);
+    stream << static_cast<qint32>(0);
+    m_contentModule->savePipeInfo(stream);
+
+    const bool written = stream.status() == QDataStream::Ok &&
+                         FileControllerTools::closeSavedFile(QFileInfo(path).absoluteFilePath(),
+                                                             &file);
+    if (!written) {
+        file.cancelWriting();
+        // The record writer marks the label saved; it was not.
+        if (canvas)
+            canvas->setCanvasHasChanged(wasChanged);
+        return false;
+    }
+
+    m_currentFiles.insert(m_fileExtension, path);
+    emit currentFileChanged(QFileInfo(path).fileName());
+
+    QSettings settings;
+    FileControllerTools::saveFileInHistory(path, settings, false, QString::fromLatin1(HistoryKey));
+
+    QJsonObject record;
+    record.insert(QStringLiteral("applicationName"), QCoreApplication::applicationName());
+    record.insert(QStringLiteral("sessionId"), qApp->property("uid").toString());
+    record.insert(QStringLiteral("softwareVersion"), QString::fromLatin1(SoftwareVersion));
+    AnalyticsLibrary::sendAnalyticHit(2, record);
+    return true;
+}
+
+void PipeFileController::logLoadError(const QString& message)
+{
+    QMessageLogger("pipe_file_controller", 0,
+                   "bool PipeFileController::loadTemplateFromFile(const QString&, bool)")
+        .critical("%s", qUtf8Printable(message));
+}
+
+bool PipeFileController::previewSizeIsSane(QIODevice* device)
+{
+    // A stored image is a qint32 marker followed by PNG data; width and height sit in
+    // the IHDR chunk right after the 8-byte signature.
+    const QByteArray head = device->peek(4 + 8 + 8 + 8);
+    if (head.size() < 4)
+        return false;
+    if (qFromBigEndian<qint32>(head.constData()) == 0)
+        return true; // a null image
+    if (head.size() < 28 || head.mid(4 + 8 + 4, 4) != "IHDR")
+        return true; // not PNG: let the image reader decide, it allocates nothing odd
+    const quint32 width = qFromBigEndian<quint32>(head.constData() + 20);
+    const quint32 height = qFromBigEndian<quint32>(head.constData() + 24);
+    return width <= LargestPreviewSide && height <= LargestPreviewSide;
+}
+
+bool PipeFileController::loadTemplateFromFile(const QString& path, bool updateHistory)
+{
+    if (!m_contentModule)
+        return false;
+
+    QFile file(path);
+    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+        return false;
+
+    QDataStream stream(&file);
+    stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
+
+    qint8 magic = 0;
+    stream >> magic;
+    if (static_cast<quint8>(magic) != MagicNumber) {
+        logLoadError(QStringLiteral("Error loading file: Invalid magic number: %1")
+                         .arg(QString::number(static_cast<quint8>(magic), 16).toUpper()));
+        return false;
+    }
+
+    const int formatLength = QFileInfo(path).suffix().length();
+    QString format;
+    for (int i = 0; i < formatLength; ++i) {
+        qint8 code = 0;
+        stream >> code;
+        format += QChar(static_cast<quint8>(code));
+    }
+    format = format.toLower();
+    if (!m_pipeFileTypes.contains(format)) {
+        logLoadError(QStringLiteral("Error loading file: Invalid encoded format: %1").arg(format));
+        return false;
+    }
+
+    qint32 terminator = 0;
+    stream >> terminator;
+
+    if (!previewSizeIsSane(&file)) {
+        logLoadError(QStringLiteral("Error loading file: Damaged record"));
+        return false;
+    }
+    QImage preview;
+    stream >> preview;
+
+    m_contentModule->loadPipeInfo(stream);
+    const bool damaged = stream.status() != QDataStream::Ok;
+    file.close();
+
+    // A record cut short must not become the current file: a later Save would
+    // silently overwrite what is left of it.
+    if (damaged) {
+        logLoadError(QStringLiteral("Error loading file: Damaged record"));
+        MvMessageBox::information(nullptr, tr("Open Error"),
+                                  tr("The label file could not be opened because it is "
+                                     "damaged or incomplete:\n") +
+                                      path,
+                                  QMessageBox::Ok);
+        return false;
+    }
+
+    m_currentFiles.insert(m_fileExtension, path);
+    emit currentFileChanged(QFileInfo(path).fileName());
+
+    if (updateHistory) {
+        QSettings settings;
+        settings.setValue(QString::fromLatin1(LabelFolderKey), QFileInfo(path).absolutePath());
+        FileControllerTools::saveFileInHistory(QFileInfo(path).absoluteFilePath(), settings, true,
+                                               QString::fromLatin1(HistoryKey));
+    }
+    return true;
+}
+
+bool PipeFileController::checkResetTemplate()
+{
+    if (!m_contentModule)
+        return false;
+    MvCanvasModel* canvas = m_contentModule->getCanvas();
+    if (!canvas || !canvas->canvasHasChanged())
+        return true;
+
+    const QMessageBox::StandardButton answer = MvMessageBox::question(
+        nullptr,
+        //: Title of confirmation dialog window that asks for user input.
+        tr("CONFIRMATION"),
+        //: Message box asking if the user wants to save the current file.
+        tr("The current layout has been modified. \nDo you want to save your changes?"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Cancel);
+
+    if (answer == QMessageBox::No)
+        return true;
+    if (answer == QMessageBox::Yes) {
+        if (saveTemplate())
+            return true;
+        MvMessageBox::information(nullptr,
+                                  //: Title of file saving error message.
+                                  tr("FILE SAVE ERROR"),
+                                  //: Text of file saving error message.
+                                  tr("File saving canceled. Reverting to the current layout."),
+                                  QMessageBox::Ok);
+        return false;
+    }
+    return false;
+}
+
+bool PipeFileController::saveTemplate()
+{
+    if (!m_contentModule)
+        return false;
+    const QString path = m_currentFiles.value(m_fileExtension);
+    if (path.isEmpty())
+        return saveTemplateAs();
+    const QFileInfo info(path);
+    if (info.isDir() || !info.isWritable())
+        return saveTemplateAs();
+    return saveTemplateToFile(path);
+}
+
+QString PipeFileController::fileFilter() const
+{
+    return m_fileDescription + QStringLiteral(" (*.") + m_fileExtension + QStringLiteral(")");
+}
+
+bool PipeFileController::saveTemplateAs()
+{
+    if (!m_contentModule)
+        return false;
+
+    //: Title of file save dialog window
+    const QString title = QObject::tr("Save ") + m_fileDescription;
+    const QString filter = fileFilter();
+    QString selectedFilter = filter;
+    const QString current = m_currentFiles.value(m_fileExtension);
+    const QString start = current.isEmpty() ? FileControllerTools::getDefaultFolder() : current;
+
+    QString path = MvFileDialog::getSaveFileName(m_widgetParent, title, start, filter,
+                                                 &selectedFilter,
+                                                 QFileDialog::DontConfirmOverwrite);
+    if (path.isEmpty())
+        return false;
+
+    // A name without this module's extension would be stored with a foreign or empty
+    // format and could never be opened again.
+    const QString extension = QStringLiteral(".") + m_fileExtension;
+    if (!path.endsWith(extension, Qt::CaseInsensitive))
+        path += extension;
+
+    if (QFileInfo(path).fileName().contains(fileNameRule())) {
+        MvMessageBox::information(nullptr,
+                                  //: Error message: writing file failed.
+                                  tr("Save Error"),
+                                  //: Attempting to save a file.
+                                  tr("Unable to Save Filename with Special Characters.\nPlease "
+                                     "Try Again.\n") +
+                                      path,
+                                  QMessageBox::Ok);
+        return false;
+    }
+
+    QFileInfo info(path);
+    QString folder;
+    for (;;) {
+        folder = info.absolutePath();
+        if (!info.exists())
+            break;
+        bool again = false;
+        if (!FileController::checkConfirmOverwrite(path, folder, info, m_widgetParent, title,
+                                                   filter, selectedFilter, again))
+            return false;
+        if (!again)
+            break;
+        info = QFileInfo(path);
+    }
+
+    QSettings settings;
+    settings.setValue(QString::fromLatin1(LabelFolderKey), folder);
+    return saveTemplateToFile(path);
+}
+
+void PipeFileController::newTemplate()
+{
+    if (!checkResetTemplate())
+        return;
+    m_contentModule->newPipeInfo();
+    m_currentFiles.insert(m_fileExtension, QString());
+    emit currentFileChanged(QString());
+}
+
+bool PipeFileController::loadTemplate()
+{
+    if (!checkResetTemplate())
+        return false;
+    //: Title of file open dialog window
+    const QString title = QObject::tr("Open ") + m_fileDescription;
+    const QString filter = fileFilter();
+    QString selectedFilter;
+    const QString path = MvFileDialog::getOpenFileName(
+        m_widgetParent, title, FileControllerTools::getDefaultFolder(), filter, &selectedFilter,
+        QFileDialog::DontUseNativeDialog);
+    if (path.isEmpty())
+        return false;
+    return loadTemplateFromFile(path, true);
+}

@@ -1,0 +1,58 @@
+#ifndef PIPEFILECONTROLLER_H
+#define PIPEFILECONTROLLER_H
+
+#include <QMap>
+#include <QObject>
+#include <QString>
+
+class IVendrelInterface;
+class QIODevice;
+class QWidget;
+
+// Owns the label file container: a short header naming the label kind, then the
+// active module's record. Also the document commands (new, open, save, save as)
+// and the question that guards every command that would drop unsaved work.
+class PipeFileController : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit PipeFileController(QObject* parent = nullptr);
+
+    static QMap<QString, QString> initializePipeFileTypes();
+
+    void setWidgetParent(QWidget* parent);
+    void setContentModule(IVendrelInterface* module);
+
+    bool saveTemplateToFile(const QString& path);
+    bool loadTemplateFromFile(const QString& path, bool updateHistory);
+
+    bool checkResetTemplate();
+    bool saveTemplate();
+    bool saveTemplateAs();
+    void newTemplate();
+    bool loadTemplate();
+
+    // The path the active module has open, empty for a new label.
+    QString currentFile() const;
+
+    static constexpr quint8 MagicNumber = 0x89;
+
+signals:
+    void currentFileChanged(const QString& fileName);
+
+private:
+    QString fileFilter() const;
+    static bool previewSizeIsSane(QIODevice* device);
+    static void logLoadError(const QString& message);
+
+    IVendrelInterface* m_contentModule = nullptr;
+    QMap<QString, QString> m_currentFiles;
+    QString m_fileDescription;
+    QString m_fileExtension;
+    QWidget* m_widgetParent = nullptr;
+
+    static const QMap<QString, QString> m_pipeFileTypes;
+};
+
+#endif

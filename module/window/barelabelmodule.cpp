@@ -1,0 +1,73 @@
+#include "barelabelmodule.h"
+
+#include <QImage>
+
+#include <mvcanvasmodel.h>
+
+namespace {
+constexpr double SceneLimit = 13824.0;
+}
+
+BareLabelModule* BareLabelModule::create(int kind, QWidget* parent)
+{
+    const QString product = QStringLiteral("Quillory PRO");
+    switch (kind) {
+    case 1:
+        return new BareLabelModule(
+            {product + QObject::tr(" Ammonia Pipe Marking File", "Specifies the file format."),
+             QStringLiteral("qyam")},
+            QSizeF(576, 72), QColor(QStringLiteral("#f28000")), parent);
+    case 2:
+        return new BareLabelModule(
+            {product + QObject::tr(" Arrow Wrap File", "Specifies the file format."),
+             QStringLiteral("qyaw")},
+            QSizeF(170.64, 72), QColor(Qt::white), parent);
+    default:
+        return new BareLabelModule(
+            {product + QObject::tr(" Pipe Marking File", "Specifies the file format."),
+             QStringLiteral("qypm")},
+            QSizeF(576, 72), QColor(Qt::white), parent);
+    }
+}
+
+BareLabelModule::BareLabelModule(const QPair<QString, QString>& fileType,
+                                 const QSizeF& labelSize, const QColor& secondPaletteColor,
+                                 QWidget* parent)
+    : IVendrelInterface(parent), m_fileType(fileType), m_labelSize(labelSize)
+{
+    auto* canvas = new MvCanvasModel(QList<QColor>{QColor(Qt::black), secondPaletteColor},
+                                     SceneLimit, SceneLimit, labelSize.width(),
+                                     labelSize.height(), nullptr);
+    canvas->setParent(this);
+    canvas->setShowEmptyTextMarker(false);
+    setCanvas(canvas);
+    newPipeInfo();
+}
+
+void BareLabelModule::startWizard() {}
+
+void BareLabelModule::newPipeInfo()
+{
+    MvCanvasModel* canvas = getCanvas();
+    canvas->setCanvasSize(m_labelSize.width(), m_labelSize.height(), true);
+    canvas->setCanvasBackgroundColor(Qt::white);
+    canvas->setCanvasHasChanged(false);
+    emit fitCanvasInViewSignal();
+}
+
+void BareLabelModule::savePipeInfo(QDataStream& stream)
+{
+    stream << getCanvas()->createIcon(256, 256);
+    getCanvas()->setCanvasHasChanged(false);
+}
+
+void BareLabelModule::loadPipeInfo(QDataStream& stream)
+{
+    Q_UNUSED(stream)
+    newPipeInfo();
+}
+
+QPair<QString, QString> BareLabelModule::getFileType()
+{
+    return m_fileType;
+}

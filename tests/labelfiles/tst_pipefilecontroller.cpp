@@ -1,0 +1,369 @@
+#include "barelabelmodule.h"
+#include "pipefilecontroller.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <analyticslibrary.h>
+#include <filecontrollertools.h>
+#include <mvcanvasmodel.h>
+#include <mvfiledialog.h>
+#include <mvmessagebox.h>
+
+namespace {
+QStringList loggedMessages;
+void captureMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtCriticalMsg)
+        loggedMessages << message;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+} // namespace
+
+class BrokenRecordModule : public IVendrelInterface
+{
+public:
+    explicit BrokenRecordModule(BareLabelModule* real) : m_real(real) { setCanvas(real->getCanvas()); }
+    void startWizard() override {}
+    void newPipeInfo() override { m_real->newPipeInfo(); }
+    void savePipeInfo(QDataStream& stream) override
+    {
+        m_real->savePipeInfo(stream);
+        stream.setStatus(QDataStream::WriteFailed);
+    }
+    void loadPipeInfo(QDataStream& stream) override
+    {
+        // Reads one more field than any file holds: the record is cut short.
+        double missing = 0;
+        stream >> missing;
+    }
+    QPair<QString, QString> getFileType() override { return m_real->getFileType(); }
+
+private:
+    BareLabelModule* m_real;
+};
+
+class PipeFileControllerTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+    void savedFileStartsWithContainerHeader_data();
+    void savedFileStartsWithContainerHeader();
+    void refusedHeadersAreLogged_data();
+    void refusedHeadersAreLogged();
+    void savingTwiceKeepsOnlyTheSecondLabel();
+    void failedSaveKeepsOldFileAndState();
+    void damagedRecordIsNotOpened();
+    void oversizedPreviewIsRefused();
+    void saveAsFileNameRules_data();
+    void saveAsFileNameRules();
+    void saveQuestionFlow_data();
+    void saveQuestionFlow();
+    void eachModuleKeepsItsOwnFile();
+    void saveRecordsHistoryAndAnalytics();
+
+private:
+    QScopedPointer<QTemporaryDir> m_temporary;
+    QDir m_dir;
+    QScopedPointer<BareLabelModule> m_pipe;
+    QScopedPointer<PipeFileController> m_files;
+    QStringList m_informationTitles;
+};
+
+void PipeFileControllerTest::init()
+{
+    m_temporary.reset(new QTemporaryDir);
+    m_dir = QDir(m_temporary->path());
+    QCoreApplication::setOrganizationName(QStringLiteral("Morvantic"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vendrel"));
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    qApp->setProperty("uid", QStringLiteral("0f8fad5b-d9cb-469f-a165-70867728950e"));
+    m_pipe.reset(BareLabelModule::create(0));
+    m_files.reset(new PipeFileController);
+    m_files->setContentModule(m_pipe.data());
+    m_informationTitles.clear();
+    MvMessageBox::setAnswerProvider(
+        [this](const QString& title, const QString&, QMessageBox::StandardButtons buttons) {
+            if (buttons == QMessageBox::Ok)
+                m_informationTitles << title;
+            return QMessageBox::Ok;
+        });
+    loggedMessages.clear();
+}
+
+void PipeFileControllerTest::cleanup()
+{
+    MvMessageBox::setAnswerProvider({});
+    MvFileDialog::setAnswerProvider({});
+    m_files.reset();
+    m_pipe.reset();
+}
+
+void PipeFileControllerTest::savedFileStartsWithContainerHeader_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("format");
+    QTest::newRow("lower case") << "label.qypm" << QByteArray("qypm");
+    QTest::newRow("upper case stored as typed") << "LABEL.QYPM" << QByteArray("QYPM");
+}
+
+void PipeFileControllerTest::savedFileStartsWithContainerHeader()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, format);
+    const QString path = m_dir.filePath(name);
+
+    QVERIFY(m_files->saveTemplateToFile(path));
+    const QByteArray bytes = readAll(path);
+    QCOMPARE(static_cast<quint8>(bytes.at(0)), quint8(0x89));
+    QCOMPARE(bytes.mid(1, 4), format);
+    QCOMPARE(bytes.mid(5, 4), QByteArray(4, '\0'));
+    // The preview follows: a non-null image marker, then PNG data of 256 x 256.
+    QCOMPARE(bytes.mid(9, 4), QByteArray::fromHex("00000001"));
+    QCOMPARE(bytes.mid(13, 4), QByteArray("\x89PNG"));
+
+    QSignalSpy changed(m_files.data(), &PipeFileController::currentFileChanged);
+    QVERIFY(m_files->loadTemplateFromFile(path, false));
+    QCOMPARE(changed.value(0).value(0).toString(), name);
+    QCOMPARE(m_files->currentFile(), path);
+}
+
+void PipeFileControllerTest::refusedHeadersAreLogged_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("logLine");
+    QTest::newRow("wrong magic")
+        << "a.qypm" << QByteArray("LABELqypm") << "Error loading file: Invalid magic number: 4C";
+    QTest::newRow("unknown format")
+        << "a.qyld" << QByteArray("\x89qyld\0\0\0\0", 9)
+        << "Error loading file: Invalid encoded format: qyld";
+    QTest::newRow("suffix of another length")
+        << "a.qypmx" << QByteArray("\x89qypm\0\0\0\0", 9)
+        << "Error loading file: Invalid encoded format: qypm";
+}
+
+void PipeFileControllerTest::refusedHeadersAreLogged()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, logLine);
+    const QString path = m_dir.filePath(name);
+    writeAll(path, bytes);
+
+    const QtMessageHandler before = qInstallMessageHandler(captureMessages);
+    const bool opened = m_files->loadTemplateFromFile(path, true);
+    qInstallMessageHandler(before);
+
+    QVERIFY(!opened);
+    QCOMPARE(loggedMessages.size(), 1);
+    QVERIFY2(loggedMessages.first().startsWith(logLine), qPrintable(loggedMessages.first()));
+    QVERIFY(m_files->currentFile().isEmpty());
+}
+
+void PipeFileControllerTest::savingTwiceKeepsOnlyTheSecondLabel()
+{
+    const QString path = m_dir.filePath(QStringLiteral("twice.qypm"));
+    writeAll(path, QByteArray(100000, 'x'));
+    QVERIFY(m_files->saveTemplateToFile(path));
+    const QByteArray first = readAll(path);
+    m_pipe->getCanvas()->setCanvasSize(300, 100, true);
+    QVERIFY(m_files->saveTemplateToFile(path));
+    const QByteArray second = readAll(path);
+    QVERIFY(second.size() < 100000);
+    QVERIFY(first != second);
+    QVERIFY(!second.contains(QByteArray(64, 'x')));
+}
+
+void PipeFileControllerTest::failedSaveKeepsOldFileAndState()
+{
+    const QString path = m_dir.filePath(QStringLiteral("keep.qypm"));
+    QVERIFY(m_files->saveTemplateToFile(path));
+    const QByteArray before = readAll(path);
+    const QString analytics = AnalyticsLibrary::hitsFilePath();
+    const QByteArray hitsBefore = readAll(analytics);
+
+    BrokenRecordModule broken(m_pipe.data());
+    PipeFileController files;
+    files.setContentModule(&broken);
+    m_pipe->getCanvas()->setCanvasHasChanged(true);
+    QSignalSpy changed(&files, &PipeFileController::currentFileChanged);
+
+    QVERIFY(!files.saveTemplateToFile(path));
+    QCOMPARE(readAll(path), before);
+    QVERIFY(m_pipe->getCanvas()->canvasHasChanged());
+    QVERIFY(files.currentFile().isEmpty());
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(readAll(analytics), hitsBefore);
+    QCOMPARE(m_dir.entryList(QDir::Files), QStringList{"keep.qypm"});
+}
+
+void PipeFileControllerTest::damagedRecordIsNotOpened()
+{
+    const QString path = m_dir.filePath(QStringLiteral("short.qypm"));
+    QVERIFY(m_files->saveTemplateToFile(path));
+    m_files->newTemplate();
+
+    BrokenRecordModule broken(m_pipe.data());
+    PipeFileController files;
+    files.setContentModule(&broken);
+    const QtMessageHandler before = qInstallMessageHandler(captureMessages);
+    const bool opened = files.loadTemplateFromFile(path, true);
+    qInstallMessageHandler(before);
+
+    QVERIFY(!opened);
+    QVERIFY(files.currentFile().isEmpty());
+    QVERIFY(loggedMessages.contains(QStringLiteral("Error loading file: Damaged record")));
+    QCOMPARE(m_informationTitles.size(), 1);
+    QSettings settings;
+    QVERIFY(!settings.contains(QStringLiteral("dir/labels")));
+}
+
+void PipeFileControllerTest::oversizedPreviewIsRefused()
+{
+    QByteArray bytes("\x89qypm\0\0\0\0", 9);
+    bytes += QByteArray::fromHex("00000001");
+    bytes += QByteArray("\x89PNG\r\n\x1a\n", 8);
+    bytes += QByteArray::fromHex("0000000d") + QByteArray("IHDR");
+    bytes += QByteArray::fromHex("00100000") + QByteArray::fromHex("00100000");
+    bytes += QByteArray(64, '\0');
+    const QString path = m_dir.filePath(QStringLiteral("huge.qypm"));
+    writeAll(path, bytes);
+    const QtMessageHandler before = qInstallMessageHandler(captureMessages);
+    QVERIFY(!m_files->loadTemplateFromFile(path, false));
+    qInstallMessageHandler(before);
+    QVERIFY(m_files->currentFile().isEmpty());
+}
+
+void PipeFileControllerTest::saveAsFileNameRules_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<QString>("information");
+    QTest::newRow("extension appended") << "pump room" << "pump room.qypm" << "";
+    QTest::newRow("foreign extension kept, ours appended") << "x.qyam" << "x.qyam.qypm" << "";
+    QTest::newRow("own extension in capitals kept") << "LABEL.QYPM" << "LABEL.QYPM" << "";
+    QTest::newRow("colon refused") << "a:b" << "" << "Save Error";
+    QTest::newRow("asterisk refused") << "a*b.qypm" << "" << "Save Error";
+}
+
+void PipeFileControllerTest::saveAsFileNameRules()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    QFETCH(QString, information);
+    QList<MvFileDialog::Request> requests;
+    MvFileDialog::setAnswerProvider([&](const MvFileDialog::Request& request) {
+        requests << request;
+        return m_dir.filePath(typed);
+    });
+
+    const bool saved = m_files->saveTemplateAs();
+
+    QCOMPARE(requests.size(), 1);
+    QCOMPARE(requests.first().filter, m_pipe->getFileType().first + QStringLiteral(" (*.qypm)"));
+    QVERIFY(requests.first().options & QFileDialog::DontConfirmOverwrite);
+    QCOMPARE(saved, !written.isEmpty());
+    if (saved)
+        QVERIFY(QFile::exists(m_dir.filePath(written)));
+    QCOMPARE(m_informationTitles, information.isEmpty() ? QStringList() : QStringList{information});
+    if (!saved)
+        QVERIFY(m_dir.entryList(QDir::Files).isEmpty());
+}
+
+void PipeFileControllerTest::saveQuestionFlow_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("mayReplace");
+    QTest::addColumn<QStringList>("information");
+    QTest::newRow("No drops the changes") << int(QMessageBox::No) << true << QStringList();
+    QTest::newRow("Cancel stops") << int(QMessageBox::Cancel) << false << QStringList();
+    QTest::newRow("Yes, then save dialog cancelled")
+        << int(QMessageBox::Yes) << false << QStringList{"FILE SAVE ERROR"};
+}
+
+void PipeFileControllerTest::saveQuestionFlow()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, mayReplace);
+    QFETCH(QStringList, information);
+    QVERIFY(m_files->checkResetTemplate()); // unchanged: no question at all
+
+    m_pipe->getCanvas()->setCanvasHasChanged(true);
+    QStringList questions;
+    MvMessageBox::setAnswerProvider([&](const QString& title, const QString& text,
+                                        QMessageBox::StandardButtons buttons) {
+        if (buttons == QMessageBox::Ok) {
+            m_informationTitles << title;
+            return QMessageBox::Ok;
+        }
+        questions << title + QLatin1Char('|') + text;
+        return static_cast<QMessageBox::StandardButton>(answer);
+    });
+    MvFileDialog::setAnswerProvider([](const MvFileDialog::Request&) { return QString(); });
+
+    QCOMPARE(m_files->checkResetTemplate(), mayReplace);
+    QCOMPARE(questions,
+             QStringList{"CONFIRMATION|The current layout has been modified. \nDo you want to save "
+                         "your changes?"});
+    QCOMPARE(m_informationTitles, information);
+}
+
+void PipeFileControllerTest::eachModuleKeepsItsOwnFile()
+{
+    QScopedPointer<BareLabelModule> ammonia(BareLabelModule::create(1));
+    const QString pipePath = m_dir.filePath(QStringLiteral("pipe.qypm"));
+    QVERIFY(m_files->saveTemplateToFile(pipePath));
+
+    m_files->setContentModule(ammonia.data());
+    QVERIFY(m_files->currentFile().isEmpty());
+    QSignalSpy changed(m_files.data(), &PipeFileController::currentFileChanged);
+    m_files->newTemplate();
+    QCOMPARE(changed.value(0).value(0).toString(), QString());
+
+    m_files->setContentModule(m_pipe.data());
+    QCOMPARE(m_files->currentFile(), pipePath);
+    QVERIFY(m_files->saveTemplate());
+    QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("pipe.qyam"))));
+}
+
+void PipeFileControllerTest::saveRecordsHistoryAndAnalytics()
+{
+    const QString path = m_dir.filePath(QStringLiteral("history.qypm"));
+    const QString hits = AnalyticsLibrary::hitsFilePath();
+    QFile::remove(hits);
+    QVERIFY(m_files->saveTemplateToFile(path));
+
+    QSettings settings;
+    QCOMPARE(FileControllerTools::fileHistory(settings, QStringLiteral("fileHistory")).value(0),
+             QFileInfo(path).absoluteFilePath());
+    const QList<QByteArray> lines = readAll(hits).trimmed().split('\n');
+    QCOMPARE(lines.size(), 1);
+    const QJsonObject hit = QJsonDocument::fromJson(lines.first()).object();
+    QCOMPARE(hit.value(QStringLiteral("hitType")).toInt(), 2);
+    const QJsonObject record = hit.value(QStringLiteral("record")).toObject();
+    QCOMPARE(record.keys(), (QStringList{"applicationName", "sessionId", "softwareVersion"}));
+    QCOMPARE(record.value(QStringLiteral("sessionId")).toString(),
+             QStringLiteral("0f8fad5b-d9cb-469f-a165-70867728950e"));
+    QCOMPARE(record.value(QStringLiteral("softwareVersion")).toString(), QStringLiteral("3.0.5.5"));
+}
+
+QTEST_MAIN(PipeFileControllerTest)
+#include "tst_pipefilecontroller.moc"
