@@ -7,7 +7,18 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "vendrelhelp.h"
+
+#include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <genericlabelreader.h>
 #include <moduleresourceicons.h>
+#include <mvhelpwindow.h>
+#include <simpletextitem.h>
+#include <dragscrollbutton.h>
+#include <filemenuwidget.h>
 #include <mvcanvasmodel.h>
 #include <mvfiledialog.h>
 #include <mvmessagebox.h>
@@ -31,6 +42,15 @@ private slots:
     void longFileNameIsElided();
     void printerSelectionSplitsIntoNameAndFlag_data();
     void printerSelectionSplitsIntoNameAndFlag();
+    void fileMenuWidthFollowsLongestText_data();
+    void fileMenuWidthFollowsLongestText();
+    void exportLeavesHiddenItemsOutAndRestoresThem_data();
+    void exportLeavesHiddenItemsOutAndRestoresThem();
+    void faqLinesSplitAtFirstPlainComma_data();
+    void faqLinesSplitAtFirstPlainComma();
+    void faqFileFollowsTheLanguage_data();
+    void faqFileFollowsTheLanguage();
+    void helpOpensOnlyForTheActiveWindow();
 
 private:
     static QRadioButton* radio(VendrelMainWindow& window, const char* name)
@@ -235,6 +255,167 @@ void VendrelMainWindowTest::printerSelectionSplitsIntoNameAndFlag()
     VendrelMainWindow::splitPrinterSelection(selection, gotName, gotFlag);
     QCOMPARE(gotName, name);
     QCOMPARE(gotFlag, flag);
+}
+
+void VendrelMainWindowTest::fileMenuWidthFollowsLongestText_data()
+{
+    QTest::addColumn<int>("pixelSize");
+    QTest::newRow("short texts keep the 120 minimum") << 10;
+    QTest::newRow("long texts widen the menu") << 30;
+}
+
+void VendrelMainWindowTest::fileMenuWidthFollowsLongestText()
+{
+    QFETCH(int, pixelSize);
+    const QFont before = QApplication::font();
+    QFont font = before;
+    font.setPixelSize(pixelSize);
+    QApplication::setFont(font);
+    VendrelMainWindow window(QString(), true, VendrelMainWindow::VendrelWidget, QString());
+    QApplication::setFont(before);
+
+    const QFontMetrics metrics(font);
+    int widest = 0;
+    for (const char* text : {"New Label", "Load Label", "Save Label", "Save Label As", "Export",
+                             "Help", "Info"})
+        widest = qMax(widest, metrics.horizontalAdvance(QString::fromLatin1(text)));
+    const int w = qMax(120, widest);
+    if (pixelSize == 10)
+        QCOMPARE(w, 120);
+    else
+        QVERIFY(w > 120);
+
+    auto* menu = window.findChild<FileMenuWidget*>(QStringLiteral("FileMenuWidget"));
+    QVERIFY(menu);
+    QCOMPARE(menu->size(), QSize(w + 60, 339));
+    QCOMPARE(menu->menuItemCount(), 8);
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("fileNameLabel"))->size(),
+             QSize(w + 50, 42));
+    const QList<DragScrollButton*> items = menu->findChildren<DragScrollButton*>();
+    QCOMPARE(items.size(), 7);
+    for (DragScrollButton* item : items) {
+        QCOMPARE(item->size(), QSize(w + 50, 42));
+        QCOMPARE(item->iconSize(), QSize(40, 40));
+        QVERIFY(!item->icon().isNull());
+    }
+}
+
+void VendrelMainWindowTest::exportLeavesHiddenItemsOutAndRestoresThem_data()
+{
+    QTest::addColumn<bool>("changedBefore");
+    QTest::newRow("unsaved label") << true;
+    QTest::newRow("saved label") << false;
+}
+
+void VendrelMainWindowTest::exportLeavesHiddenItemsOutAndRestoresThem()
+{
+    QFETCH(bool, changedBefore);
+    QTemporaryDir dir;
+    VendrelMainWindow window(QString(), true, VendrelMainWindow::VendrelWidget, QString());
+    MvCanvasModel* canvas = window.activeModule()->getCanvas();
+    canvas->addGenericItem(MvCanvasModel::SimpleTextType, QString(), true, QPointF(0, 0), 0.0, 0,
+                           true);
+    auto* shown = static_cast<SimpleTextItem*>(canvas->items(Qt::AscendingOrder).last());
+    shown->setPlainText(QStringLiteral("STEAM"));
+    shown->setItemId(100);
+    canvas->addGenericItem(MvCanvasModel::SimpleTextType, QString(), true, QPointF(0, 0), 0.0, 0,
+                           true);
+    auto* hidden = static_cast<SimpleTextItem*>(canvas->items(Qt::AscendingOrder).last());
+    hidden->setPlainText(QStringLiteral("SECOND ROW"));
+    hidden->setItemId(101);
+    hidden->setVisible(false);
+    canvas->setCanvasHasChanged(changedBefore);
+
+    const QString path = dir.filePath(QStringLiteral("export.qyld"));
+    MvFileDialog::setAnswerProvider([&path](const MvFileDialog::Request&) { return path; });
+    window.findChild<QPushButton*>(QStringLiteral("exportButton"))->click();
+
+    QCOMPARE(canvas->canvasHasChanged(), changedBefore);
+    QVERIFY(canvas->items().contains(hidden));
+    QVERIFY(canvas->items().contains(shown));
+    QVERIFY(!hidden->isVisible());
+
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    GenericLabelReader reader;
+    QScopedPointer<MvCanvasModel> exported(reader.readCanvas(&file));
+    QVERIFY2(exported, qPrintable(reader.errorString()));
+    QStringList texts;
+    for (QGraphicsItem* item : exported->items())
+        if (auto* text = dynamic_cast<SimpleTextItem*>(item))
+            texts << text->toPlainText();
+    QCOMPARE(texts, QStringList{QStringLiteral("STEAM")});
+}
+
+void VendrelMainWindowTest::faqLinesSplitAtFirstPlainComma_data()
+{
+    QTest::addColumn<QString>("line");
+    QTest::addColumn<QString>("icon");
+    QTest::addColumn<QString>("text");
+    QTest::newRow("plain") << ":/a.png,How do I print?" << ":/a.png" << "How do I print?";
+    QTest::newRow("plain comma cuts the text")
+        << ":/a.png,First, then second" << ":/a.png" << "First";
+    QTest::newRow("quoted comma is shown as a comma")
+        << ":/a.png,\"Save\",\"then print\"" << ":/a.png" << "\"Save,then print\"";
+    QTest::newRow("parts after the second ignored") << "i.png,Text,extra" << "i.png" << "Text";
+    QTest::newRow("empty icon") << ",Only text" << "" << "Only text";
+}
+
+void VendrelMainWindowTest::faqLinesSplitAtFirstPlainComma()
+{
+    QFETCH(QString, line);
+    QFETCH(QString, icon);
+    QFETCH(QString, text);
+    const QPair<QString, QString> entry = VendrelHelp::parseFaqLine(line);
+    QCOMPARE(entry.first, icon);
+    QCOMPARE(entry.second, text);
+}
+
+void VendrelMainWindowTest::faqFileFollowsTheLanguage_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("fileName");
+    QTest::newRow("German for Germany") << "de_DE" << "Help/PipeHelp_de.csv";
+    QTest::newRow("English") << "en_US" << "Help/PipeHelp_en.csv";
+}
+
+void VendrelMainWindowTest::faqFileFollowsTheLanguage()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, fileName);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
+    const QString path = VendrelHelp::faqFilePath();
+    QLocale::setDefault(before);
+    QVERIFY2(path.endsWith(fileName), qPrintable(path));
+}
+
+void VendrelMainWindowTest::helpOpensOnlyForTheActiveWindow()
+{
+    VendrelMainWindow window(QString(), true, VendrelMainWindow::VendrelWidget, QString());
+    const auto helpWindows = [] {
+        int count = 0;
+        for (QWidget* widget : QApplication::topLevelWidgets())
+            count += qobject_cast<MvHelpWindow*>(widget) ? 1 : 0;
+        return count;
+    };
+    QTest::keyClick(&window, Qt::Key_F1);
+    QCOMPARE(helpWindows(), 0);
+
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    bool shownModally = false;
+    QTimer::singleShot(0, [&shownModally] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            shownModally = qobject_cast<MvHelpWindow*>(modal) != nullptr;
+            modal->close();
+        }
+    });
+    QTest::keyClick(&window, Qt::Key_F1, Qt::ShiftModifier);
+    QVERIFY(shownModally);
+    QCOMPARE(helpWindows(), 1);
+    VendrelHelp::clearVendrelFAQs();
 }
 
 QTEST_MAIN(VendrelMainWindowTest)
