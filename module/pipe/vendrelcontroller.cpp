@@ -1,0 +1,675 @@
+#include "vendrelcontroller.h"
+
+#include "arrowsmenu.h"
+#include "basicconversions.h"
+#include "defaultunitcontroller.h"
+#include "mvcanvasmodel.h"
+#include "simpletextitem.h"
+#include "symbolitem.h"
+#include "unitconversions.h"
+#include "vendrelconstants.h"
+#include "vendreleditwidget.h"
+#include "wizardvendrel.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QSettings>
+#include <QTextDocument>
+#include <QTextFrame>
+#include <QTextFrameFormat>
+#include <QtMath>
+
+namespace {
+// Two text heights closer than this are the same height.
+constexpr double SameHeightEpsilon = 0.0005;
+// Room a wrapped label needs across the pipe per point of text height.
+constexpr double WrapLandscapeFactor = 3.0;
+constexpr double WrapPortraitFactor = 1.75;
+} // namespace
+
+VendrelController::VendrelController(QWidget* parent) : VendrelCommonController(parent)
+{
+    m_pipeDiameterIndex = 1;
+    m_backgroundColor = VendrelConstants::WhiteColor;
+    m_textColor = VendrelConstants::BlackColor;
+    setObjectName(QStringLiteral("VendrelController"));
+
+    createCanvas();
+    createInitialItems();
+    createEditLayout();
+    m_symbolsMenu = m_editWidget->getSymbolsMenu();
+    m_wizard = nullptr;
+
+    auto* layout = new QGridLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_editWidget, 0, 0, Qt::AlignCenter);
+
+    newPipeInfo();
+}
+
+VendrelController::~VendrelController()
+{
+    // The panel is destroyed with the widget base, after this part of the object is
+    // gone: nothing it still signals may reach the slots here.
+    if (m_editWidget)
+        m_editWidget->disconnect(this);
+    // The wizard has no parent; the canvas is not a child either.
+    delete m_wizard;
+    MvCanvasModel* canvas = getCanvas();
+    setCanvas(nullptr);
+    delete canvas;
+}
+
+double VendrelController::modeFactor() const
+{
+    if (!m_wrap)
+        return 1.0;
+    return m_vertical ? WrapPortraitFactor : WrapLandscapeFactor;
+}
+
+double VendrelController::typedPoints(const QString& text)
+{
+    // The fields validate in the C locale, which is what toDouble reads.
+    bool ok = false;
+    const double value = text.toDouble(&ok);
+    if (!ok || !qIsFinite(value))
+        return 0.0;
+    return UnitConversions::convertUserUnitsToLocalUnits(value);
+}
+
+QString VendrelController::shownValue(double points)
+{
+    return QString::number(UnitConversions::convertLocalUnitsToUserUnits(points), 'f', 2);
+}
+
+void VendrelController::reportErrors(Vendrel::StatusErrorType first, bool firstOn,
+                                     Vendrel::StatusErrorType second, bool secondOn)
+{
+    emit errorStatusSignal(first, firstOn, second, secondOn, Vendrel::NoError, false);
+}
+
+void VendrelController::markChanged()
+{
+    if (MvCanvasModel* canvas = getCanvas())
+        canvas->setCanvasHasChanged(true);
+}
+
+// ---- Canvas, panel, wizard -----------------------------------------------------------
+
+void VendrelController::createCanvas()
+{
+    const AnsiSizeTable::Row& row = AnsiSizeTable::row(m_pipeDiameterIndex);
+    m_labelLength = row.labelLength;
+    m_labelHeight = row.labelHeight;
+    m_fontHeight = row.textHeight;
+    m_recommendedLength = row.labelLength;
+    m_recommendedHeight = row.labelHeight;
+    m_recommendedFontHeight = row.textHeight;
+
+    const QList<QColor> palette{VendrelConstants::BlackColor, VendrelConstants::WhiteColor};
+    auto* canvas = new MvCanvasModel(palette, MaxLabelLength, MaxLabelLength, m_labelLength,
+                                     m_labelHeight, nullptr);
+    setCanvas(canvas);
+    canvas->setShowEmptyTextMarker(false);
+    m_leftArrowId = 1;
+    m_rightArrowId = 1;
+}
+
+void VendrelController::createEditLayout()
+{
+    m_editWidget = new VendrelEditWidget(nullptr);
+    pipeDiameterChangedSlot(m_pipeDiameterIndex);
+    m_savedLabelHeight = -1.0;
+    m_savedFontHeight = -1.0;
+    fontFamilyChangedSlot(m_editWidget->getFontfamily());
+
+    connect(m_editWidget, &VendrelEditWidget::pipeDiameterChangedSignal, this,
+            &VendrelController::pipeDiameterChangedSlot);
+    connect(m_editWidget, &VendrelEditWidget::lengthChangedSignal, this,
+            &VendrelController::lengthChangedSlot);
+    connect(m_editWidget, &VendrelEditWidget::widthChangedSignal, this,
+            &VendrelController::widthChangedSlot);
+    connect(m_editWidget, &VendrelEditWidget::fontHeightChangedSignal, this,
+            &VendrelController::fontHeightChangedSlot);
+    connect(m_editWidget, &VendrelEditWidget::resizeLabelSignal, this,
+            &VendrelController::resizeLabelSlot);
+    connect(m_editWidget, &VendrelEditWidget::orientationSignal, this,
+            &VendrelController::orientationSlot);
+    connect(m_editWidget, &VendrelEditWidget::wrapSignal, this, &VendrelController::wrapSlot);
+    connect(m_editWidget, &VendrelEditWidget::topSignal, this, &VendrelController::topSlot);
+    connect(m_editWidget, &VendrelEditWidget::colorChangedSignal, this,
+            &VendrelController::colorChangedSlot);
+    connect(m_editWidget, &VendrelEditWidget::textContentChangedSignal, this,
+            &VendrelController::pipeTextChangedSlot);
+    connect(m_editWidget, &VendrelEditWidget::fontFamilyChangedSignal, this,
+            &VendrelController::fontFamilyChangedSlot);
+    connect(m_editWidget, &VendrelEditWidget::leftArrowChangedSignal, this,
+            &VendrelController::leftArrowChangedSlot);
+    connect(m_editWidget, &VendrelEditWidget::rightArrowChangedSignal, this,
+            &VendrelController::rightArrowChangeSlot);
+    connect(m_editWidget, &VendrelEditWidget::bothArrowCheckChanged, this,
+            &VendrelController::editWidgetChangedSlot);
+    connect(m_editWidget, &VendrelEditWidget::warningStringChanged, this,
+            &VendrelController::warningStringChangedSlot);
+    connect(this, &VendrelCommonController::errorStatusSignal, m_editWidget,
+            &VendrelEditWidget::setErrorToStatus);
+}
+
+void VendrelController::createWizard()
+{
+    m_wizard = new WizardVendrel(nullptr);
+    connect(m_wizard, &QDialog::finished, this, [this](int) { emit wizardEndSignal(); });
+}
+
+void VendrelController::startWizard()
+{
+    if (!m_wizard)
+        createWizard();
+    m_wizard->restart();
+    m_wizard->raise();
+    m_wizard->show();
+}
+
+void VendrelController::closeEvent(QCloseEvent* event)
+{
+    if (m_wizard) {
+        m_wizard->hide();
+        m_wizard->deleteLater();
+        m_wizard = nullptr;
+    }
+    VendrelCommonController::closeEvent(event);
+}
+
+// ---- Sizes -------------------------------------------------------------------------
+
+void VendrelController::setPipeMarkerSize()
+{
+    const AnsiSizeTable::Row& row = AnsiSizeTable::row(m_pipeDiameterIndex);
+    m_recommendedFontHeight = row.textHeight;
+    m_recommendedHeight = row.labelHeight;
+    m_recommendedLength = row.labelLength;
+    if (m_pipeDiameterIndex == AnsiSizeTable::CustomSizeRow)
+        return;
+
+    m_labelLength = row.labelLength;
+    if (m_wrap) {
+        // Two lines and two arrow rows share the height.
+        m_labelHeight = qMin(WrapLandscapeFactor * row.textHeight, MaxLabelHeight);
+        m_fontHeight = qMin(row.textHeight, MaxWrapTextHeight);
+    } else {
+        m_fontHeight = row.textHeight;
+        m_labelHeight = qMin(row.labelHeight, MaxLabelHeight);
+    }
+}
+
+void VendrelController::setMaxDocFromFontHeight(double factor, bool& heightChanged,
+                                                bool& fontChanged)
+{
+    if (m_fontHeight > HeightCapSlack) {
+        m_fontHeight = MaxTextHeight;
+        fontChanged = true;
+    }
+    const double needed = m_fontHeight * factor;
+    if (m_labelHeight < needed) {
+        if (needed > HeightCapSlack) {
+            m_labelHeight = MaxLabelHeight;
+            m_fontHeight = MaxLabelHeight / factor;
+            fontChanged = true;
+        } else {
+            m_labelHeight = needed;
+        }
+        heightChanged = true;
+    }
+}
+
+void VendrelController::recalculateSizes(bool force)
+{
+    bool lengthChanged = false;
+    bool heightChanged = false;
+    bool fontChanged = false;
+    VendrelCommonController::recalculateSizes(force, false, lengthChanged, heightChanged,
+                                              fontChanged);
+    if (lengthChanged)
+        setLengthOnWidgets(true);
+    if (heightChanged)
+        setHeightOnWidgets(true);
+    if (fontChanged)
+        setFontOnWidgets(true);
+}
+
+void VendrelController::setLengthOnWidgets(bool show)
+{
+    if (show)
+        m_editWidget->setLabelLength(shownValue(m_labelLength));
+    if (m_labelLength + SameHeightEpsilon >= m_recommendedLength) {
+        m_editWidget->setLengthInvalid(false);
+        reportErrors(Vendrel::LengthTooSmall, false, Vendrel::LengthBelowRecommendation, false);
+        return;
+    }
+    m_editWidget->setLengthInvalid(true);
+    const bool tooSmall = m_labelLength < LeastPrintableLength;
+    reportErrors(Vendrel::LengthTooSmall, tooSmall, Vendrel::LengthBelowRecommendation, !tooSmall);
+}
+
+void VendrelController::setHeightOnWidgets(bool show)
+{
+    if (show)
+        m_editWidget->setLabelHeight(shownValue(m_labelHeight));
+    if (m_labelHeight + SameHeightEpsilon >= m_recommendedHeight) {
+        m_editWidget->setHeightInvalid(false);
+        reportErrors(Vendrel::WidthBelowSupply, false, Vendrel::WidthBelowRecommendation, false);
+        return;
+    }
+    m_editWidget->setHeightInvalid(true);
+    const bool tooSmall = m_labelHeight < LeastPrintableLength;
+    reportErrors(Vendrel::WidthBelowSupply, tooSmall, Vendrel::WidthBelowRecommendation, !tooSmall);
+}
+
+void VendrelController::setFontOnWidgets(bool show)
+{
+    if (show)
+        m_editWidget->setFontHeight(shownValue(m_fontHeight));
+    if (m_fontHeight + SameHeightEpsilon >= m_recommendedFontHeight) {
+        m_editWidget->setFontHeightInvalid(false);
+        reportErrors(Vendrel::TextHeightTooSmall, false, Vendrel::TextHeightBelowRecommendation,
+                     false);
+        return;
+    }
+    m_editWidget->setFontHeightInvalid(true);
+    const bool tooSmall = m_fontHeight < LeastPrintableTextHeight;
+    reportErrors(Vendrel::TextHeightTooSmall, tooSmall, Vendrel::TextHeightBelowRecommendation,
+                 !tooSmall);
+}
+
+void VendrelController::setSizesOnWidgets()
+{
+    setLengthOnWidgets(true);
+    setHeightOnWidgets(true);
+    setFontOnWidgets(true);
+    m_savedLabelHeight = -1.0;
+    m_savedFontHeight = -1.0;
+}
+
+void VendrelController::resetLengthOnWidgets()
+{
+    m_editWidget->setLabelLength(shownValue(m_labelLength));
+    m_editWidget->setLengthInvalid(false);
+    reportErrors(Vendrel::LengthTooSmall, false, Vendrel::LengthBelowRecommendation, false);
+}
+
+void VendrelController::resetHeightOnWidgets()
+{
+    m_editWidget->setLabelHeight(shownValue(m_labelHeight));
+    m_editWidget->setHeightInvalid(false);
+    reportErrors(Vendrel::WidthBelowSupply, false, Vendrel::WidthBelowRecommendation, false);
+}
+
+void VendrelController::resetFontOnWidgets()
+{
+    m_editWidget->setFontHeight(shownValue(m_fontHeight));
+    m_editWidget->setFontHeightInvalid(false);
+    reportErrors(Vendrel::TextHeightTooSmall, false, Vendrel::TextHeightBelowRecommendation, false);
+}
+
+void VendrelController::resetSizesOnWidgets()
+{
+    resetLengthOnWidgets();
+    resetHeightOnWidgets();
+    resetFontOnWidgets();
+    m_savedLabelHeight = -1.0;
+    m_savedFontHeight = -1.0;
+}
+
+// ---- Slots of the panel ------------------------------------------------------------
+
+void VendrelController::pipeDiameterChangedSlot(int index)
+{
+    m_pipeDiameterIndex = static_cast<short>(AnsiSizeTable::boundedRow(index));
+    setPipeMarkerSize();
+    resetSizesOnWidgets();
+    recalculateSizes(true);
+    markChanged();
+}
+
+void VendrelController::lengthChangedSlot(const QString& text)
+{
+    m_labelLength = typedPoints(text);
+    if (m_labelLength < LeastPrintableLength) {
+        // Kept as typed, but not laid out: the field and the warning say why.
+        m_editWidget->setLengthInvalid(true);
+        reportErrors(Vendrel::LengthTooSmall, true, Vendrel::LengthBelowRecommendation, false);
+        return;
+    }
+    if (m_labelLength > LengthCapSlack) {
+        m_labelLength = MaxLabelLength;
+        m_editWidget->setLabelLength(shownValue(m_labelLength));
+    }
+    setLengthOnWidgets(false);
+    recalculateSizes(true);
+    markChanged();
+}
+
+void VendrelController::widthChangedSlot(const QString& text)
+{
+    const double value = typedPoints(text);
+    if (value < LeastTypedWidth) {
+        m_editWidget->setHeightInvalid(true);
+        reportErrors(Vendrel::WidthBelowSupply, true, Vendrel::WidthBelowRecommendation, false);
+        return;
+    }
+    bool cut = false;
+    if (value > HeightCapSlack) {
+        m_labelHeight = MaxLabelHeight;
+        cut = true;
+    } else {
+        m_labelHeight = value;
+    }
+    const double largestText = m_labelHeight / modeFactor();
+    if (m_fontHeight > largestText) {
+        m_fontHeight = largestText;
+        setHeightOnWidgets(true);
+        setFontOnWidgets(true);
+    } else {
+        setHeightOnWidgets(cut);
+    }
+    recalculateSizes(true);
+    markChanged();
+}
+
+void VendrelController::fontHeightChangedSlot(const QString& text)
+{
+    const double value = typedPoints(text);
+    if (value < LeastPrintableTextHeight) {
+        m_editWidget->setFontHeightInvalid(true);
+        reportErrors(Vendrel::TextHeightTooSmall, true, Vendrel::TextHeightBelowRecommendation,
+                     false);
+        return;
+    }
+    m_fontHeight = value;
+    m_savedFontHeight = -1.0;
+    bool heightChanged = false;
+    bool fontChanged = false;
+    setMaxDocFromFontHeight(modeFactor(), heightChanged, fontChanged);
+    if (heightChanged)
+        setHeightOnWidgets(true);
+    setFontOnWidgets(fontChanged);
+    recalculateSizes(heightChanged);
+    markChanged();
+}
+
+void VendrelController::resizeLabelSlot(int option)
+{
+    m_resizeOption = (option >= FitLabelToText && option <= NoResize) ? option : FitLabelToText;
+    bool heightChanged = false;
+    bool fontChanged = false;
+    if (m_resizeOption == FitTextToLabel) {
+        m_savedFontHeight = m_fontHeight;
+    } else if (m_savedFontHeight > 0.0 &&
+               !BasicConversions::almostEqual(m_savedFontHeight, m_fontHeight, SameHeightEpsilon)) {
+        m_fontHeight = m_savedFontHeight;
+        fontChanged = true;
+    }
+    setMaxDocFromFontHeight(modeFactor(), heightChanged, fontChanged);
+    if (heightChanged)
+        setHeightOnWidgets(true);
+    if (fontChanged)
+        setFontOnWidgets(true);
+    recalculateSizes(heightChanged);
+    markChanged();
+}
+
+void VendrelController::orientationSlot(bool vertical)
+{
+    m_vertical = vertical;
+    orientationSettingAction();
+    bool heightChanged = false;
+    bool fontChanged = false;
+    if (m_vertical) {
+        m_savedFontHeight = m_fontHeight;
+    } else if (m_savedFontHeight > 0.0 &&
+               !BasicConversions::almostEqual(m_savedFontHeight, m_fontHeight, SameHeightEpsilon)) {
+        m_fontHeight = m_savedFontHeight;
+        fontChanged = true;
+    }
+    setMaxDocFromFontHeight(modeFactor(), heightChanged, fontChanged);
+    if (heightChanged)
+        setHeightOnWidgets(true);
+    if (fontChanged)
+        setFontOnWidgets(true);
+    recalculateSizes(true);
+    markChanged();
+}
+
+void VendrelController::wrapSlot(bool wrap)
+{
+    m_wrap = wrap;
+    m_leftArrowSecond->setVisible(m_wrap && isArrowId(m_leftArrowId));
+    m_rightArrowSecond->setVisible(m_wrap && isArrowId(m_rightArrowId));
+    updateArrowRotation();
+
+    // Wrapping needs a taller label; switching back returns to the height held before.
+    bool heightChanged = false;
+    bool fontChanged = false;
+    const double heldHeight = m_labelHeight;
+    if (m_savedLabelHeight > 0.0) {
+        m_labelHeight = m_savedLabelHeight;
+        heightChanged = true;
+    }
+    m_savedLabelHeight = heldHeight;
+
+    setMaxDocFromFontHeight(modeFactor(), heightChanged, fontChanged);
+    if (heightChanged)
+        setHeightOnWidgets(true);
+    if (fontChanged)
+        setFontOnWidgets(true);
+    recalculateSizes(heightChanged);
+    markChanged();
+}
+
+void VendrelController::topSlot(bool top)
+{
+    m_top = top;
+    recalculateSizes(false);
+    updateArrowRotation();
+    markChanged();
+}
+
+void VendrelController::colorChangedSlot(const QColor& background, const QColor& textColor)
+{
+    m_backgroundColor = background;
+    m_textColor = textColor;
+    colorChangedAction(m_backgroundColor, m_textColor);
+    m_editWidget->updateColorCombo(m_textColor, m_backgroundColor);
+    markChanged();
+}
+
+void VendrelController::pipeTextChangedSlot(const QString& text)
+{
+    m_text = text;
+    m_textItem->setPlainText(m_text);
+    m_secondTextItem->setPlainText(m_text);
+    recalculateSizes(false);
+    markChanged();
+}
+
+void VendrelController::applyFontFamily(const QString& family, const QString& capitalLetter)
+{
+    m_textItem->setFontFamily(family);
+    m_secondTextItem->setFontFamily(family);
+    updateFontMetrics(capitalLetter);
+}
+
+void VendrelController::fontFamilyChangedSlot(const QString& family)
+{
+    QSettings().setValue(VendrelConstants::FontFamilySettingKey, family);
+    applyFontFamily(family, QStringLiteral("M"));
+    recalculateSizes(false);
+    markChanged();
+}
+
+void VendrelController::applyArrow(bool left, unsigned int id, const QByteArray& data, bool mirror)
+{
+    SymbolItem* first = left ? m_leftArrow : m_rightArrow;
+    SymbolItem* second = left ? m_leftArrowSecond : m_rightArrowSecond;
+    first->reloadItemFromData(data);
+    second->reloadItemFromData(data);
+    if (left) {
+        m_leftArrowId = static_cast<int>(id);
+        m_leftArrowMirror = mirror;
+    } else {
+        m_rightArrowId = static_cast<int>(id);
+        m_rightArrowMirror = mirror;
+    }
+    first->setVisible(id > 1);
+    second->setVisible(id > 1 && m_wrap);
+    updateArrowRotation();
+    recalculateSizes(false);
+    markChanged();
+}
+
+void VendrelController::leftArrowChangedSlot(unsigned int id, const QByteArray& data, bool mirror)
+{
+    applyArrow(true, id, data, mirror);
+}
+
+void VendrelController::rightArrowChangeSlot(unsigned int id, const QByteArray& data, bool mirror)
+{
+    applyArrow(false, id, data, mirror);
+}
+
+void VendrelController::editWidgetChangedSlot()
+{
+    // The "apply to both" choice is part of the label's record.
+    markChanged();
+}
+
+void VendrelController::warningStringChangedSlot(const QString& warning)
+{
+    reportWarning(warning);
+}
+
+// ---- New label ---------------------------------------------------------------------
+
+void VendrelController::newPipeInfo()
+{
+    m_editWidget->resetErrorStatus();
+    m_editWidget->setUnits(DefaultUnitController::getDefaultUnits());
+
+    // The modes go first: the pipe size depends on wrap, and a label left wrapped
+    // must not hand its wrap height on to the new one.
+    m_resizeOption = FitLabelToText;
+    m_vertical = false;
+    m_wrap = false;
+    m_top = false;
+
+    m_pipeDiameterIndex = 1;
+    m_editWidget->setPipeDiameter(m_pipeDiameterIndex);
+    setPipeMarkerSize();
+    resetSizesOnWidgets();
+
+    m_editWidget->setResizeOption(m_resizeOption);
+    m_editWidget->setOrientation(m_vertical);
+    m_editWidget->setWrap(m_wrap);
+    m_editWidget->setTop(m_top);
+    m_textItem->setStretchToFit(false);
+    m_secondTextItem->setStretchToFit(false);
+
+    m_backgroundColor = VendrelConstants::WhiteColor;
+    m_textColor = VendrelConstants::BlackColor;
+
+    m_text.clear();
+    m_editWidget->setTextContent(m_text);
+    m_textItem->setPlainText(m_text);
+    m_secondTextItem->setPlainText(m_text);
+    m_secondTextItem->setVisible(false);
+
+    QString family =
+        QSettings()
+            .value(VendrelConstants::FontFamilySettingKey, VendrelConstants::DefaultFontFamily)
+            .toString();
+    m_editWidget->setFontFamily(family);
+    applyFontFamily(family, QStringLiteral("A"));
+
+    m_leftArrowId = 1;
+    m_rightArrowId = 1;
+    for (SymbolItem* arrow : {m_leftArrow, m_rightArrow, m_leftArrowSecond, m_rightArrowSecond}) {
+        arrow->reloadItemFromData(QByteArray());
+        arrow->setVisible(false);
+    }
+    const QIcon addArrow = m_symbolsMenu ? m_symbolsMenu->getAddArrowIcon() : QIcon();
+    m_editWidget->setLeftArrow(1, addArrow);
+    m_editWidget->setRightArrow(1, addArrow);
+    m_leftArrowMirror = false;
+    m_rightArrowMirror = false;
+    m_editWidget->setApplyBothArrowsChecked(true);
+
+    colorChangedSlot(m_backgroundColor, m_textColor);
+    orientationSlot(false);
+
+    reportWarning(QString());
+
+    getCanvas()->setCanvasHasChanged(false);
+    m_savedLabelHeight = -1.0;
+    m_savedFontHeight = -1.0;
+}
+
+// ---- Arrows after loading --------------------------------------------------------------
+
+void VendrelController::setArrowsData()
+{
+    if (!m_symbolsMenu)
+        return;
+    for (const bool left : {true, false}) {
+        const int id = left ? m_leftArrowId : m_rightArrowId;
+        QByteArray data;
+        QIcon icon;
+        QString name;
+        // An id the database does not hold, or holds as no symbol, keeps its number
+        // (the label saves back unchanged) but draws nothing.
+        const bool found = m_symbolsMenu->getSelectableSymbol(id, &data, &icon, &name);
+        if (!found) {
+            data.clear();
+            name.clear();
+            icon = m_symbolsMenu->getNoArrowIcon();
+        }
+        const QString lowerName = name.toLower();
+        const bool mirror =
+            lowerName.contains(QLatin1String("up")) || lowerName.contains(QLatin1String("down"));
+
+        SymbolItem* first = left ? m_leftArrow : m_rightArrow;
+        SymbolItem* second = left ? m_leftArrowSecond : m_rightArrowSecond;
+        first->reloadItemFromData(data);
+        second->reloadItemFromData(data);
+        const bool shown = found && isArrowId(id);
+        first->setVisible(shown);
+        second->setVisible(shown && m_wrap);
+        if (left) {
+            m_leftArrowMirror = mirror;
+            m_editWidget->setLeftArrow(static_cast<unsigned int>(id), icon);
+        } else {
+            m_rightArrowMirror = mirror;
+            m_editWidget->setRightArrow(static_cast<unsigned int>(id), icon);
+        }
+    }
+    updateArrowRotation();
+}
+
+// ---- Test aid ------------------------------------------------------------------------
+
+void VendrelController::debuggingMode()
+{
+    const QColor tints[] = {VendrelConstants::YellowColor, QColor(Qt::lightGray)};
+    SimpleTextItem* items[] = {m_textItem, m_secondTextItem};
+    for (int i = 0; i < 2; ++i) {
+        QTextFrame* frame = items[i]->document()->rootFrame();
+        QTextFrameFormat format = frame->frameFormat();
+        format.setBackground(tints[i]);
+        frame->setFrameFormat(format);
+        items[i]->setOpacity(0.5);
+    }
+    m_text = QStringLiteral("hello world");
+    m_editWidget->setTextContent(m_text);
+    m_textItem->setPlainText(m_text);
+    m_secondTextItem->setPlainText(m_text);
+    recalculateSizes(true);
+}

@@ -1,0 +1,115 @@
+#ifndef VENDRELCONTROLLER_H
+#define VENDRELCONTROLLER_H
+
+#include "ansisizetable.h"
+#include "vendrelcommoncontroller.h"
+
+#include <QByteArray>
+#include <QColor>
+#include <QString>
+
+class QCloseEvent;
+class VendrelEditWidget;
+class WizardVendrel;
+
+// The interactive pipe marker module: the layout engine with its edit panel. Every
+// edit of the panel arrives here in the user's unit, is turned into points, checked
+// against the recommended sizes of the chosen pipe diameter and the printable limits,
+// stored, and laid out; the panel shows the warnings that result.
+class VendrelController : public VendrelCommonController
+{
+    Q_OBJECT
+
+public:
+    // Below these a label side is too small to print.
+    static constexpr double LeastPrintableLength = 14.399;
+    static constexpr double LeastPrintableTextHeight = 1.0;
+    static constexpr double LeastTypedWidth = 1.0;
+    // Typed values above these (plus a hair for rounding) are cut to the cap.
+    static constexpr double LengthCapSlack = 13824.01;
+    static constexpr double HeightCapSlack = 864.01;
+    static constexpr double MaxTextHeight = 864.0;
+    // In wrap mode a pipe size never asks for a larger text than this.
+    static constexpr double MaxWrapTextHeight = 288.0;
+
+    static constexpr const auto& m_ANSIPipeSizes = AnsiSizeTable::Rows;
+
+    explicit VendrelController(QWidget* parent = nullptr);
+    ~VendrelController() override;
+
+    void startWizard() override;
+    void newPipeInfo() override;
+
+    using VendrelCommonController::recalculateSizes;
+    // Lays the label out and shows in the panel every size the layout changed.
+    void recalculateSizes(bool force);
+
+    VendrelEditWidget* editWidget() const { return m_editWidget; }
+    short pipeDiameterIndex() const { return m_pipeDiameterIndex; }
+    double labelLength() const { return m_labelLength; }
+    double labelHeight() const { return m_labelHeight; }
+    double fontHeight() const { return m_fontHeight; }
+
+    // Test aid: tints the two text lines and lays out a sample text.
+    void debuggingMode();
+
+public slots:
+    void pipeDiameterChangedSlot(int index);
+    void lengthChangedSlot(const QString& text);
+    void widthChangedSlot(const QString& text);
+    void fontHeightChangedSlot(const QString& text);
+    void resizeLabelSlot(int option);
+    void orientationSlot(bool vertical);
+    void wrapSlot(bool wrap);
+    void topSlot(bool top);
+    void colorChangedSlot(const QColor& background, const QColor& textColor);
+    void pipeTextChangedSlot(const QString& text);
+    void fontFamilyChangedSlot(const QString& family);
+    void leftArrowChangedSlot(unsigned int id, const QByteArray& data, bool mirror);
+    void rightArrowChangeSlot(unsigned int id, const QByteArray& data, bool mirror);
+    void editWidgetChangedSlot();
+    void warningStringChangedSlot(const QString& warning);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+    void setPipeMarkerSize();
+    void setMaxDocFromFontHeight(double factor, bool& heightChanged, bool& fontChanged);
+
+    void setLengthOnWidgets(bool show);
+    void setHeightOnWidgets(bool show);
+    void setFontOnWidgets(bool show);
+    void setSizesOnWidgets();
+    void resetLengthOnWidgets();
+    void resetHeightOnWidgets();
+    void resetFontOnWidgets();
+    void resetSizesOnWidgets();
+    void setArrowsData();
+
+    void createCanvas();
+    void createEditLayout();
+    void createWizard();
+
+    VendrelEditWidget* m_editWidget = nullptr;
+    WizardVendrel* m_wizard = nullptr;
+    short m_pipeDiameterIndex = 1;
+    QColor m_backgroundColor;
+    QColor m_textColor;
+    double m_savedLabelHeight = -1.0;
+    double m_savedFontHeight = -1.0;
+
+private:
+    // The room a text height needs across the label: one line, or in wrap mode the
+    // two lines and the arrow rows.
+    double modeFactor() const;
+    // A typed value in the user's unit, in points; unreadable text counts as 0.
+    static double typedPoints(const QString& text);
+    static QString shownValue(double points);
+    void reportErrors(Vendrel::StatusErrorType first, bool firstOn, Vendrel::StatusErrorType second,
+                      bool secondOn);
+    void markChanged();
+    void applyArrow(bool left, unsigned int id, const QByteArray& data, bool mirror);
+    void applyFontFamily(const QString& family, const QString& capitalLetter);
+};
+
+#endif

@@ -1,0 +1,304 @@
+#include "commonlists.h"
+#include "mvcanvasmodel.h"
+#include "mvlineedit.h"
+#include "simpletextitem.h"
+#include "symbolitem.h"
+#include "unitconversions.h"
+#include "vendrelcontroller.h"
+#include "vendreleditwidget.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+
+const QString TextHeightBelow = QStringLiteral("Text Height Smaller Than ANSI Recommendations");
+const QString LengthTooSmall = QStringLiteral("Label Length Too Small To Print");
+const QString LengthBelow = QStringLiteral("Label Length Smaller Than ANSI Recommendations");
+
+// The interactive controller with its items and panel fields reachable.
+class TestController : public VendrelController
+{
+public:
+    SymbolItem* leftArrowSecond() const { return m_leftArrowSecond; }
+    SimpleTextItem* text() const { return m_textItem; }
+
+    MvLineEdit* field(const char* name) const
+    {
+        return m_editWidget->findChild<MvLineEdit*>(QLatin1String(name));
+    }
+};
+
+bool near(double actual, double expected)
+{
+    return qAbs(actual - expected) < 0.001;
+}
+
+} // namespace
+
+class TestVendrelController : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+
+    void pipeSizeRowsGiveRecommendedSizes_data();
+    void pipeSizeRowsGiveRecommendedSizes();
+    void typedTextHeightMakesRoomOnTheLabel_data();
+    void typedTextHeightMakesRoomOnTheLabel();
+    void typedLengthIsJudgedAndCapped_data();
+    void typedLengthIsJudgedAndCapped();
+    void wrapOnAndOffReturnsTheHeight_data();
+    void wrapOnAndOffReturnsTheHeight();
+    void warningsAreListedInEnumerationOrder_data();
+    void warningsAreListedInEnumerationOrder();
+    void newLabelStartsFromRowOne_data();
+    void newLabelStartsFromRowOne();
+};
+
+void TestVendrelController::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Morvantic"));
+    QCoreApplication::setApplicationName(QStringLiteral("VendrelControllerTest"));
+    Q_INIT_RESOURCE(module);
+    CommonLists::ensureSuiteFontSubstitution();
+}
+
+void TestVendrelController::init()
+{
+    UnitConversions::setCanvasUnits(UnitConversions::Inches);
+}
+
+void TestVendrelController::pipeSizeRowsGiveRecommendedSizes_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<double>("length");
+    QTest::addColumn<double>("height");
+    QTest::addColumn<double>("textHeight");
+    QTest::addColumn<QString>("shownHeight");
+
+    QTest::newRow("row 1") << 1 << false << 576.0 << 72.0 << 36.0 << "1.00";
+    QTest::newRow("row 3") << 3 << false << 864.0 << 144.0 << 90.0 << "2.00";
+    QTest::newRow("row 3 wrapped") << 3 << true << 864.0 << 270.0 << 90.0 << "3.75";
+    QTest::newRow("row 4 wrapped") << 4 << true << 1728.0 << 540.0 << 180.0 << "7.50";
+    QTest::newRow("row 5") << 5 << false << 2304.0 << 288.0 << 252.0 << "4.00";
+    QTest::newRow("row 5 wrapped") << 5 << true << 2304.0 << 756.0 << 252.0 << "10.50";
+}
+
+void TestVendrelController::pipeSizeRowsGiveRecommendedSizes()
+{
+    QFETCH(int, index);
+    QFETCH(bool, wrap);
+    QFETCH(double, length);
+    QFETCH(double, height);
+    QFETCH(double, textHeight);
+    QFETCH(QString, shownHeight);
+
+    TestController controller;
+    controller.wrapSlot(wrap);
+    controller.pipeDiameterChangedSlot(index);
+    QCOMPARE(controller.labelLength(), length);
+    QCOMPARE(controller.labelHeight(), height);
+    QCOMPARE(controller.fontHeight(), textHeight);
+    QCOMPARE(controller.getCanvas()->getCanvasSize(), QSizeF(length, height));
+    QCOMPARE(controller.field("WidthEdit")->text(), shownHeight);
+    QCOMPARE(controller.field("LengthEdit")->text(), QString::number(length / 72.0, 'f', 2));
+    QVERIFY(controller.getLastWarning().isEmpty());
+}
+
+void TestVendrelController::typedTextHeightMakesRoomOnTheLabel_data()
+{
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<double>("height");
+    QTest::addColumn<double>("textHeight");
+    QTest::addColumn<QString>("shownText");
+
+    // 300 points typed in inches on the 144 point label of row 3.
+    QTest::newRow("single line") << false << 300.0 << 300.0 << "";
+    QTest::newRow("wrapped: cut at the largest label") << true << 864.0 << 288.0 << "4.00";
+}
+
+void TestVendrelController::typedTextHeightMakesRoomOnTheLabel()
+{
+    QFETCH(bool, wrap);
+    QFETCH(double, height);
+    QFETCH(double, textHeight);
+    QFETCH(QString, shownText);
+
+    TestController controller;
+    controller.pipeDiameterChangedSlot(3);
+    if (wrap) {
+        controller.wrapSlot(true);
+        controller.pipeDiameterChangedSlot(3);
+    }
+    controller.fontHeightChangedSlot(QStringLiteral("4.1666666667"));
+    QVERIFY2(near(controller.labelHeight(), height),
+             qPrintable(QString::number(controller.labelHeight())));
+    QVERIFY2(near(controller.fontHeight(), textHeight),
+             qPrintable(QString::number(controller.fontHeight())));
+    QCOMPARE(controller.field("WidthEdit")->text(), QString::number(height / 72.0, 'f', 2));
+    // A height taken as typed is not written back over what the user is typing.
+    if (!shownText.isEmpty())
+        QCOMPARE(controller.field("FontHeightEdit")->text(), shownText);
+    QVERIFY(near(controller.getCanvas()->getCanvasSize().height(), height));
+}
+
+void TestVendrelController::typedLengthIsJudgedAndCapped_data()
+{
+    QTest::addColumn<int>("units");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<double>("length");
+    QTest::addColumn<bool>("laidOut");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("warning");
+
+    QTest::newRow("inches, too small") << 0 << "0.13" << 9.36 << false << "0.13" << LengthTooSmall;
+    QTest::newRow("millimetres, too small")
+        << 1 << "3.5" << 3.5 / 25.4 * 72.0 << false << "3.5" << LengthTooSmall;
+    QTest::newRow("inches, beyond the cap") << 0 << "20000" << 13824.0 << true << "192.00"
+                                            << "";
+    QTest::newRow("millimetres, beyond the cap") << 1 << "20000" << 13824.0 << true << "4876.80"
+                                                 << "";
+    QTest::newRow("below the recommendation") << 0 << "6" << 432.0 << true << "6" << LengthBelow;
+}
+
+void TestVendrelController::typedLengthIsJudgedAndCapped()
+{
+    QFETCH(int, units);
+    QFETCH(QString, typed);
+    QFETCH(double, length);
+    QFETCH(bool, laidOut);
+    QFETCH(QString, shown);
+    QFETCH(QString, warning);
+
+    UnitConversions::setCanvasUnits(static_cast<UnitConversions::Units>(units));
+    TestController controller;
+    controller.editWidget()->setUnits(units);
+    controller.resizeLabelSlot(VendrelCommonController::NoResize);
+    controller.getCanvas()->setCanvasHasChanged(false);
+    QSignalSpy fit(&controller, &IVendrelInterface::fitCanvasInViewSignal);
+
+    MvLineEdit* field = controller.field("LengthEdit");
+    QVERIFY(field);
+    field->setText(typed);
+    controller.lengthChangedSlot(typed);
+
+    QVERIFY(near(controller.labelLength(), length));
+    QCOMPARE(field->text(), shown);
+    QCOMPARE(controller.getLastWarning(), warning);
+    QCOMPARE(field->isInvalid(), !warning.isEmpty());
+    QCOMPARE(fit.isEmpty(), !laidOut);
+    QCOMPARE(controller.getCanvas()->canvasHasChanged(), laidOut);
+    QCOMPARE(controller.getCanvas()->getCanvasSize().width(), laidOut ? length : 576.0);
+}
+
+void TestVendrelController::wrapOnAndOffReturnsTheHeight_data()
+{
+    QTest::addColumn<int>("index");
+    QTest::addColumn<bool>("portrait");
+    QTest::addColumn<QString>("typedWidth");
+    QTest::addColumn<double>("wrappedHeight");
+
+    QTest::newRow("row 1 landscape") << 1 << false << "" << 108.0;
+    QTest::newRow("row 3 landscape") << 3 << false << "" << 270.0;
+    QTest::newRow("row 3 portrait") << 3 << true << "" << 157.5;
+    QTest::newRow("typed width kept") << 1 << false << "5" << 360.0;
+}
+
+void TestVendrelController::wrapOnAndOffReturnsTheHeight()
+{
+    QFETCH(int, index);
+    QFETCH(bool, portrait);
+    QFETCH(QString, typedWidth);
+    QFETCH(double, wrappedHeight);
+
+    TestController controller;
+    controller.pipeDiameterChangedSlot(index);
+    controller.orientationSlot(portrait);
+    if (!typedWidth.isEmpty())
+        controller.widthChangedSlot(typedWidth);
+    const double before = controller.labelHeight();
+
+    controller.wrapSlot(true);
+    QCOMPARE(controller.labelHeight(), qMax(before, wrappedHeight));
+    controller.wrapSlot(false);
+    QCOMPARE(controller.labelHeight(), before);
+    QCOMPARE(controller.field("WidthEdit")->text(), QString::number(before / 72.0, 'f', 2));
+    QCOMPARE(controller.getCanvas()->getCanvasSize().height(), before);
+}
+
+void TestVendrelController::warningsAreListedInEnumerationOrder_data()
+{
+    QTest::addColumn<bool>("lengthFirst");
+    QTest::newRow("length warning raised first") << true;
+    QTest::newRow("text height warning raised first") << false;
+}
+
+void TestVendrelController::warningsAreListedInEnumerationOrder()
+{
+    QFETCH(bool, lengthFirst);
+
+    TestController controller;
+    controller.pipeDiameterChangedSlot(3);
+    controller.resizeLabelSlot(VendrelCommonController::NoResize);
+    QSignalSpy relayed(&controller, &IVendrelInterface::warningStringChanged);
+    // 10 in is short of the 12 in recommended; 1 in of text short of 1.25 in.
+    if (lengthFirst) {
+        controller.lengthChangedSlot(QStringLiteral("10"));
+        controller.fontHeightChangedSlot(QStringLiteral("1"));
+    } else {
+        controller.fontHeightChangedSlot(QStringLiteral("1"));
+        controller.lengthChangedSlot(QStringLiteral("10"));
+    }
+    const QString expected = TextHeightBelow + QStringLiteral("; ") + LengthBelow;
+    QCOMPARE(controller.getLastWarning(), expected);
+    QVERIFY(!relayed.isEmpty());
+    QCOMPARE(relayed.last().at(0).toString(), expected);
+}
+
+void TestVendrelController::newLabelStartsFromRowOne_data()
+{
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<bool>("portrait");
+    QTest::addColumn<int>("option");
+
+    QTest::newRow("after a plain label") << false << false << 0;
+    QTest::newRow("after a wrapped label") << true << false << 2;
+    QTest::newRow("after a wrapped portrait label") << true << true << 0;
+    QTest::newRow("after fitting text in portrait") << false << true << 1;
+}
+
+void TestVendrelController::newLabelStartsFromRowOne()
+{
+    QFETCH(bool, wrap);
+    QFETCH(bool, portrait);
+    QFETCH(int, option);
+
+    TestController controller;
+    controller.pipeDiameterChangedSlot(4);
+    controller.resizeLabelSlot(option);
+    controller.orientationSlot(portrait);
+    controller.wrapSlot(wrap);
+    controller.pipeTextChangedSlot(QStringLiteral("COMPRESSED AIR"));
+    controller.leftArrowChangedSlot(2, QByteArray("<svg/>"), false);
+    controller.lengthChangedSlot(QStringLiteral("0.1"));
+
+    QSignalSpy relayed(&controller, &IVendrelInterface::warningStringChanged);
+    controller.newPipeInfo();
+    QCOMPARE(controller.labelLength(), 576.0);
+    QCOMPARE(controller.labelHeight(), 72.0);
+    QCOMPARE(controller.fontHeight(), 36.0);
+    QCOMPARE(controller.getCanvas()->getCanvasSize(), QSizeF(576.0, 72.0));
+    QVERIFY(!controller.text()->isVisible());
+    QVERIFY(!controller.leftArrowSecond()->isVisible());
+    QVERIFY(!controller.getCanvas()->canvasHasChanged());
+    QVERIFY(controller.getLastWarning().isEmpty());
+    QVERIFY(!relayed.isEmpty());
+    QCOMPARE(controller.getCanvas()->canvasBackgroundColor(), QColor(Qt::white));
+}
+
+QTEST_MAIN(TestVendrelController)
+#include "tst_vendrelcontroller.moc"
