@@ -6,6 +6,7 @@
 #include "unitconversions.h"
 #include "vendrelcontroller.h"
 #include "vendreleditwidget.h"
+#include "wizardvendrel.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -56,6 +57,8 @@ private slots:
     void warningsAreListedInEnumerationOrder();
     void newLabelStartsFromRowOne_data();
     void newLabelStartsFromRowOne();
+    void wizardEndsAreRelayedOnce_data();
+    void wizardEndsAreRelayedOnce();
 };
 
 void TestVendrelController::initTestCase()
@@ -298,6 +301,42 @@ void TestVendrelController::newLabelStartsFromRowOne()
     QVERIFY(controller.getLastWarning().isEmpty());
     QVERIFY(!relayed.isEmpty());
     QCOMPARE(controller.getCanvas()->canvasBackgroundColor(), QColor(Qt::white));
+}
+
+void TestVendrelController::wizardEndsAreRelayedOnce_data()
+{
+    QTest::addColumn<int>("starts");
+    QTest::newRow("closed without a wizard") << 0;
+    QTest::newRow("started once") << 1;
+    QTest::newRow("started twice") << 2;
+}
+
+void TestVendrelController::wizardEndsAreRelayedOnce()
+{
+    QFETCH(int, starts);
+    TestController controller;
+    QSignalSpy ended(&controller, &IVendrelInterface::wizardEndSignal);
+    auto shownWizards = [] {
+        QList<WizardVendrel*> shown;
+        for (QWidget* widget : QApplication::topLevelWidgets()) {
+            if (auto* wizard = qobject_cast<WizardVendrel*>(widget); wizard && wizard->isVisible())
+                shown.append(wizard);
+        }
+        return shown;
+    };
+    // Each start shows the one wizard again, back on its first page.
+    for (int i = 0; i < starts; ++i) {
+        controller.startWizard();
+        QCOMPARE(shownWizards().size(), 1);
+        WizardVendrel* wizard = shownWizards().first();
+        QCOMPARE(wizard->currentId(), wizard->pageIds().first());
+        wizard->next();
+    }
+    if (starts > 0)
+        shownWizards().first()->accept();
+    QCOMPARE(ended.count(), starts > 0 ? 1 : 0);
+    controller.close();
+    QVERIFY(shownWizards().isEmpty());
 }
 
 QTEST_MAIN(TestVendrelController)
