@@ -243,10 +243,18 @@ void VendrelCommonController::recalculateSizesArrows(double& leftSpace, double& 
 
     const bool left = isArrowId(m_leftArrowId);
     const bool right = isArrowId(m_rightArrowId);
-    if (!m_wrap || !fitText) {
+    if (!m_wrap) {
         if (left)
             leftSpace = boxWidth;
         // The right arrow sits margin further in, so its room is wider.
+        if (right)
+            rightSpace = boxWidth + margin;
+    } else if (!fitText) {
+        // Wrapped arrows keep their full box width and start margin in from the end,
+        // so the text must leave the box and the margin free on both sides or it
+        // runs over the left arrow.
+        if (left)
+            leftSpace = boxWidth + margin;
         if (right)
             rightSpace = boxWidth + margin;
     } else {

@@ -266,7 +266,7 @@ void TestVendrelCommonController::arrowSpacesFollowTheArrowsThatExist_data()
     QTest::newRow("right arrow beside id 0") << Label().arrows(0, 2) << 10.0 << 82.0 << 514.0;
     QTest::newRow("left arrow beside id 0") << Label().arrows(2, 0) << 72.0 << 10.0 << -1.0;
     QTest::newRow("wrap sizes arrows by the text")
-        << Label().arrows(2, 2).modes(0, false, true) << 36.0 << 46.0 << 530.0;
+        << Label().arrows(2, 2).modes(0, false, true) << 46.0 << 46.0 << 530.0;
     QTest::newRow("wrap, fit text to label")
         << Label().arrows(2, 2).modes(FitText, false, true) << 56.0 << 56.0 << 530.0;
 }
