@@ -4,6 +4,7 @@
 #include "ivendrelinterface.h"
 #include "pipefilecontroller.h"
 #include "ui_vendrelmainwindow.h"
+#include "vendrelcontroller.h"
 #include "vendrelhelp.h"
 #include "vendrelwidgetsutils.h"
 
@@ -268,6 +269,8 @@ QRadioButton* VendrelMainWindow::radioButtonOf(VendrelWidgetTypes kind) const
 
 IVendrelInterface* VendrelMainWindow::createModule(VendrelWidgetTypes kind)
 {
+    if (kind == VendrelWidget)
+        return new VendrelController;
     return BareLabelModule::create(static_cast<int>(kind));
 }
 
