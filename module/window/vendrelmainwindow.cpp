@@ -33,8 +33,6 @@
 
 namespace {
 const char* const SoftwareVersion = "3.0.5.5";
-// Items of this kind stay in an exported label even while hidden.
-constexpr int KeptWhenHiddenItemType = QGraphicsItem::UserType + 2;
 const char* const FileMenuItemStyle =
     "border-bottom: 1px solid #9E9E9E; border-top: 0px solid #9E9E9E;";
 } // namespace
@@ -643,7 +641,7 @@ void VendrelMainWindow::exportSlot()
     QList<QGraphicsItem*> removed;
     const QList<QGraphicsItem*> items = m_currentCanvas->items(Qt::DescendingOrder);
     for (QGraphicsItem* item : items) {
-        if (!item->isVisible() && item->type() != KeptWhenHiddenItemType) {
+        if (!item->isVisible() && item->type() != MvCanvasModel::CanvasFrameType) {
             m_currentCanvas->removeItem(item);
             removed << item;
         }
