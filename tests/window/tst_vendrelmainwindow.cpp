@@ -16,6 +16,7 @@
 #include <genericlabelreader.h>
 #include <moduleresourceicons.h>
 #include <mvhelpwindow.h>
+#include <navigationbar.h>
 #include <simpletextitem.h>
 #include <dragscrollbutton.h>
 #include <filemenuwidget.h>
@@ -51,6 +52,8 @@ private slots:
     void faqFileFollowsTheLanguage_data();
     void faqFileFollowsTheLanguage();
     void helpOpensOnlyForTheActiveWindow();
+    void closeButtonAsksBeforeDroppingChanges_data();
+    void closeButtonAsksBeforeDroppingChanges();
 
 private:
     static QRadioButton* radio(VendrelMainWindow& window, const char* name)
@@ -416,6 +419,39 @@ void VendrelMainWindowTest::helpOpensOnlyForTheActiveWindow()
     QVERIFY(shownModally);
     QCOMPARE(helpWindows(), 1);
     VendrelHelp::clearVendrelFAQs();
+}
+
+void VendrelMainWindowTest::closeButtonAsksBeforeDroppingChanges_data()
+{
+    QTest::addColumn<bool>("changed");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<int>("questions");
+    QTest::newRow("unchanged label closes at once") << false << int(QMessageBox::Cancel) << true
+                                                   << 0;
+    QTest::newRow("changes dropped") << true << int(QMessageBox::No) << true << 1;
+    QTest::newRow("cancel keeps the window") << true << int(QMessageBox::Cancel) << false << 1;
+}
+
+void VendrelMainWindowTest::closeButtonAsksBeforeDroppingChanges()
+{
+    QFETCH(bool, changed);
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    QFETCH(int, questions);
+    VendrelMainWindow window(QString(), true, VendrelMainWindow::VendrelWidget, QString());
+    window.show();
+    window.activeModule()->getCanvas()->setCanvasHasChanged(changed);
+    int asked = 0;
+    MvMessageBox::setAnswerProvider(
+        [&asked, answer](const QString&, const QString&, QMessageBox::StandardButtons) {
+            ++asked;
+            return static_cast<QMessageBox::StandardButton>(answer);
+        });
+    window.findChild<NavigationBar*>(QStringLiteral("informationBar"))->closeButton()->click();
+    QCOMPARE(asked, questions);
+    QCOMPARE(window.isVisible(), !closes);
+    QCOMPARE(window.activeModule()->isVisible(), !closes);
 }
 
 QTEST_MAIN(VendrelMainWindowTest)
