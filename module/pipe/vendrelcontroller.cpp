@@ -12,7 +12,9 @@
 #include "wizardvendrel.h"
 
 #include <QCloseEvent>
+#include <QDataStream>
 #include <QGridLayout>
+#include <QImage>
 #include <QSettings>
 #include <QTextDocument>
 #include <QTextFrame>
@@ -607,6 +609,127 @@ void VendrelController::newPipeInfo()
     orientationSlot(false);
 
     reportWarning(QString());
+
+    getCanvas()->setCanvasHasChanged(false);
+    m_savedLabelHeight = -1.0;
+    m_savedFontHeight = -1.0;
+}
+
+// ---- Label file record ---------------------------------------------------------------
+
+void VendrelController::savePipeInfo(QDataStream& stream)
+{
+    MvCanvasModel* canvas = getCanvas();
+    stream << (canvas ? canvas->createIcon(PreviewSide, PreviewSide) : QImage());
+    stream << (m_editWidget->getUnits() != UnitConversions::Inches);
+    stream << static_cast<qint16>(m_pipeDiameterIndex);
+    stream << m_labelLength << m_labelHeight << m_fontHeight;
+    stream << static_cast<qint8>(m_resizeOption);
+    stream << false; // reserved
+    stream << m_vertical << m_wrap << m_top;
+    stream << m_backgroundColor << m_textColor;
+    stream << QString(QLatin1String("")); // reserved
+    stream << m_text;
+    stream << m_editWidget->getFontfamily();
+    stream << static_cast<qint32>(m_leftArrowId) << static_cast<qint32>(m_rightArrowId);
+    stream << m_editWidget->applyBothArrowsIsChecked();
+    stream << getLastWarning();
+    if (canvas)
+        canvas->setCanvasHasChanged(false);
+}
+
+void VendrelController::loadPipeInfo(QDataStream& stream)
+{
+    // A record cut short leaves Qt's stream defaults in whatever was not read; the
+    // bounds below keep those (and any damaged value) drawable, and the file
+    // controller refuses the file afterwards.
+    m_editWidget->resetErrorStatus();
+    bool storedMillimetres = false;
+    stream >> storedMillimetres;
+    // Sizes are stored in points; the unit they were typed in is the user's
+    // preference on that system, not part of the label.
+    m_editWidget->setUnits(DefaultUnitController::getDefaultUnits());
+
+    qint16 index = 0;
+    stream >> index;
+    m_pipeDiameterIndex = static_cast<short>(AnsiSizeTable::boundedRow(index));
+    m_editWidget->setPipeDiameter(m_pipeDiameterIndex);
+    setPipeMarkerSize();
+
+    double length = 0.0;
+    double height = 0.0;
+    double textHeight = 0.0;
+    stream >> length >> height >> textHeight;
+    length = boundedRecordLength(length);
+    height = boundedRecordHeight(height);
+    textHeight = boundedRecordTextHeight(textHeight);
+    m_labelLength = length;
+    m_labelHeight = height;
+    m_fontHeight = textHeight;
+    setSizesOnWidgets();
+
+    qint8 option = 0;
+    bool reserved = false;
+    bool portrait = false;
+    bool wrap = false;
+    bool top = false;
+    stream >> option >> reserved >> portrait >> wrap >> top;
+    m_resizeOption = boundedRecordResizeOption(option);
+    m_vertical = portrait;
+    m_wrap = wrap;
+    m_top = top;
+    m_editWidget->setOrientation(m_vertical);
+    m_editWidget->setResizeOption(m_resizeOption);
+    m_editWidget->setWrap(m_wrap);
+    m_editWidget->setTop(m_top);
+    m_textItem->setStretchToFit(m_resizeOption == FitTextToLabel);
+    m_secondTextItem->setStretchToFit(m_resizeOption == FitTextToLabel);
+
+    QColor background;
+    QColor textColor;
+    QString reservedText;
+    QString text;
+    stream >> background >> textColor >> reservedText >> text;
+    m_backgroundColor = boundedRecordColor(background, VendrelConstants::WhiteColor);
+    m_textColor = boundedRecordColor(textColor, VendrelConstants::BlackColor);
+    m_text = text;
+    m_editWidget->setTextContent(m_text);
+    for (SimpleTextItem* item : {m_textItem, m_secondTextItem}) {
+        item->setPlainText(m_text);
+        item->setTextReadOnly();
+    }
+    m_secondTextItem->setVisible(m_wrap);
+
+    QString family;
+    stream >> family;
+    m_editWidget->setFontFamily(family);
+    applyFontFamily(family, QStringLiteral("A"));
+
+    qint32 leftId = 0;
+    qint32 rightId = 0;
+    stream >> leftId >> rightId;
+    m_leftArrowId = leftId;
+    m_rightArrowId = rightId;
+    setArrowsData();
+
+    bool applyBoth = false;
+    stream >> applyBoth;
+    m_editWidget->setApplyBothArrowsChecked(applyBoth);
+
+    // The label's own sizes win over what switching the modes on would make of them.
+    m_savedLabelHeight = -1.0;
+    m_savedFontHeight = -1.0;
+    colorChangedSlot(m_backgroundColor, m_textColor);
+    orientationSlot(m_vertical);
+    m_labelLength = length;
+    m_labelHeight = height;
+    m_fontHeight = textHeight;
+    setSizesOnWidgets();
+    recalculateSizes(true);
+
+    QString warning;
+    stream >> warning;
+    reportWarning(warning);
 
     getCanvas()->setCanvasHasChanged(false);
     m_savedLabelHeight = -1.0;

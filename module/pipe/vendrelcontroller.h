@@ -37,8 +37,13 @@ public:
     explicit VendrelController(QWidget* parent = nullptr);
     ~VendrelController() override;
 
+    // Every label file starts its record with a preview of this many pixels square.
+    static constexpr int PreviewSide = 256;
+
     void startWizard() override;
     void newPipeInfo() override;
+    void savePipeInfo(QDataStream& stream) override;
+    void loadPipeInfo(QDataStream& stream) override;
 
     using VendrelCommonController::recalculateSizes;
     // Lays the label out and shows in the panel every size the layout changed.

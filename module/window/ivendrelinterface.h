@@ -1,6 +1,8 @@
 #ifndef IVENDRELINTERFACE_H
 #define IVENDRELINTERFACE_H
 
+#include "vendrelexport.h"
+
 #include <QDataStream>
 #include <QPair>
 #include <QString>
@@ -10,7 +12,7 @@ class MvCanvasModel;
 
 // What the window and the label file controller know of a label module. A module is
 // at the same time the edit panel that the window places beside the canvas view.
-class IVendrelInterface : public QWidget
+class VENDREL_EXPORT IVendrelInterface : public QWidget
 {
     Q_OBJECT
 
