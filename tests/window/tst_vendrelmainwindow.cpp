@@ -12,6 +12,9 @@
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QTranslator>
+
+#include <dataroot.h>
 
 #include <genericlabelreader.h>
 #include <moduleresourceicons.h>
@@ -54,6 +57,7 @@ private slots:
     void helpOpensOnlyForTheActiveWindow();
     void closeButtonAsksBeforeDroppingChanges_data();
     void closeButtonAsksBeforeDroppingChanges();
+    void germanCatalogueTranslatesTheWindow();
 
 private:
     static QRadioButton* radio(VendrelMainWindow& window, const char* name)
@@ -452,6 +456,21 @@ void VendrelMainWindowTest::closeButtonAsksBeforeDroppingChanges()
     QCOMPARE(asked, questions);
     QCOMPARE(window.isVisible(), !closes);
     QCOMPARE(window.activeModule()->isVisible(), !closes);
+}
+
+void VendrelMainWindowTest::germanCatalogueTranslatesTheWindow()
+{
+    QTranslator translator;
+    QVERIFY(translator.load(QLocale(QStringLiteral("de_DE")), QStringLiteral("quillory"),
+                            QStringLiteral("_"), DataRoot::path() + QStringLiteral("translations"),
+                            QString()));
+    QCoreApplication::installTranslator(&translator);
+    VendrelMainWindow window(QString(), true, VendrelMainWindow::AmmoniaWidget, QString());
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(window.findChild<QPushButton*>(QStringLiteral("moduleButton"))->text(),
+             QStringLiteral("Ammoniak-Rohrkennzeichnung"));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text(),
+             QStringLiteral("Unbenanntes Etikett"));
 }
 
 QTEST_MAIN(VendrelMainWindowTest)

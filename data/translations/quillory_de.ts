@@ -1,0 +1,521 @@
+<?xml version='1.0' encoding='utf-8'?>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>ArrowsMenu</name>
+    <message>
+        <source>Add Arrow</source>
+        <extracomment>Caption painted on an arrow button before an arrow is chosen</extracomment>
+        <translation>Pfeil hinzufügen</translation>
+    </message>
+</context>
+<context>
+    <name>PipeFileController</name>
+    <message>
+        <source>Open Error</source>
+        <translation>Fehler beim Öffnen</translation>
+    </message>
+    <message>
+        <source>The label file could not be opened because it is damaged or incomplete:
+</source>
+        <translation>Die Etikettendatei konnte nicht geöffnet werden, weil sie beschädigt oder unvollständig ist:
+</translation>
+    </message>
+    <message>
+        <source>CONFIRMATION</source>
+        <extracomment>Title of confirmation dialog window that asks for user input.</extracomment>
+        <translation>BESTÄTIGUNG</translation>
+    </message>
+    <message>
+        <source>The current layout has been modified. 
+Do you want to save your changes?</source>
+        <extracomment>Message box asking if the user wants to save the current file.</extracomment>
+        <translation>Das aktuelle Layout wurde geändert. 
+Möchten Sie die Änderungen speichern?</translation>
+    </message>
+    <message>
+        <source>FILE SAVE ERROR</source>
+        <extracomment>Title of file saving error message.</extracomment>
+        <translation>FEHLER BEIM SPEICHERN</translation>
+    </message>
+    <message>
+        <source>File saving canceled. Reverting to the current layout.</source>
+        <extracomment>Text of file saving error message.</extracomment>
+        <translation>Speichern abgebrochen. Das aktuelle Layout bleibt erhalten.</translation>
+    </message>
+    <message>
+        <source>Save Error</source>
+        <extracomment>Error message: writing file failed.</extracomment>
+        <translation>Speicherfehler</translation>
+    </message>
+    <message>
+        <source>Unable to Save Filename with Special Characters.
+Please Try Again.
+</source>
+        <extracomment>Attempting to save a file.</extracomment>
+        <translation>Dateinamen mit Sonderzeichen können nicht gespeichert werden.
+Bitte erneut versuchen.
+</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source> Pipe Marking File</source>
+        <comment>Specifies the file format.</comment>
+        <translation> Rohrkennzeichnungsdatei</translation>
+    </message>
+    <message>
+        <source> Ammonia Pipe Marking File</source>
+        <comment>Specifies the file format.</comment>
+        <translation> Ammoniak-Rohrkennzeichnungsdatei</translation>
+    </message>
+    <message>
+        <source> Arrow Wrap File</source>
+        <comment>Specifies the file format.</comment>
+        <translation> Pfeilbanddatei</translation>
+    </message>
+    <message>
+        <source>Save </source>
+        <extracomment>Title of file save dialog window</extracomment>
+        <translation>Speichern: </translation>
+    </message>
+    <message>
+        <source>Open </source>
+        <extracomment>Title of file open dialog window</extracomment>
+        <translation>Öffnen: </translation>
+    </message>
+    <message>
+        <source>WHITE</source>
+        <comment>Color name shown to user.</comment>
+        <translation>WEISS</translation>
+    </message>
+    <message>
+        <source>BLACK</source>
+        <comment>Color name shown to user.</comment>
+        <translation>SCHWARZ</translation>
+    </message>
+    <message>
+        <source>RED</source>
+        <comment>Color name shown to user.</comment>
+        <translation>ROT</translation>
+    </message>
+    <message>
+        <source>ORANGE</source>
+        <comment>Color name shown to user.</comment>
+        <translation>ORANGE</translation>
+    </message>
+    <message>
+        <source>YELLOW</source>
+        <comment>Color name shown to user.</comment>
+        <translation>GELB</translation>
+    </message>
+    <message>
+        <source>GREEN</source>
+        <comment>Color name shown to user.</comment>
+        <translation>GRÜN</translation>
+    </message>
+    <message>
+        <source>BLUE</source>
+        <comment>Color name shown to user.</comment>
+        <translation>BLAU</translation>
+    </message>
+    <message>
+        <source>SKY BLUE</source>
+        <comment>Color name shown to user.</comment>
+        <translation>HIMMELBLAU</translation>
+    </message>
+    <message>
+        <source>PURPLE</source>
+        <comment>Color name shown to user.</comment>
+        <translation>VIOLETT</translation>
+    </message>
+    <message>
+        <source>BROWN</source>
+        <comment>Color name shown to user.</comment>
+        <translation>BRAUN</translation>
+    </message>
+    <message>
+        <source>GRAY</source>
+        <comment>Color name shown to user.</comment>
+        <translation>GRAU</translation>
+    </message>
+    <message>
+        <source>CLEAR</source>
+        <comment>Color name shown to user.</comment>
+        <translation>TRANSPARENT</translation>
+    </message>
+    <message>
+        <source>Pipe Marking Wizard</source>
+        <comment>The title for the pipe marking creation wizard.</comment>
+        <translation>Assistent Rohrkennzeichnung</translation>
+    </message>
+    <message>
+        <source>Untitled Label</source>
+        <extracomment>Default name for a new label.</extracomment>
+        <translation>Unbenanntes Etikett</translation>
+    </message>
+</context>
+<context>
+    <name>VendrelEditWidget</name>
+    <message>
+        <source>PIPE LEGEND</source>
+        <comment>Title of the legend frame.</comment>
+        <translation>ROHRBESCHRIFTUNG</translation>
+    </message>
+    <message>
+        <source>Left arrow</source>
+        <comment>Tooltip of the left arrow button.</comment>
+        <translation>Linker Pfeil</translation>
+    </message>
+    <message>
+        <source>Right arrow</source>
+        <comment>Tooltip of the right arrow button.</comment>
+        <translation>Rechter Pfeil</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <comment>Legend preview between the arrow buttons.</comment>
+        <translation>TEXT</translation>
+    </message>
+    <message>
+        <source>Apply to both</source>
+        <comment>Use one arrow on both sides.</comment>
+        <translation>Für beide</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <comment>Caption of the legend text field.</comment>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <comment>Caption of the text height field.</comment>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <comment>Caption of the font family combo.</comment>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>Orientation</source>
+        <comment>Caption of the orientation buttons.</comment>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Wrapping</source>
+        <comment>Caption of the wrap options.</comment>
+        <translation>Umwicklung</translation>
+    </message>
+    <message>
+        <source>Auto Resize</source>
+        <comment>Caption of the resize option combo.</comment>
+        <translation>Automatische Größe</translation>
+    </message>
+    <message>
+        <source>Landscape</source>
+        <comment>Orientation along the pipe.</comment>
+        <translation>Quer</translation>
+    </message>
+    <message>
+        <source>Portrait</source>
+        <comment>Orientation across the pipe.</comment>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Pipe Wrap</source>
+        <comment>Wrap the label around the pipe.</comment>
+        <translation>Rohrumwicklung</translation>
+    </message>
+    <message>
+        <source>Top</source>
+        <comment>Turned legend line on top of the wrap.</comment>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Fit label to text</source>
+        <comment>Resize option.</comment>
+        <translation>Etikett an Text anpassen</translation>
+    </message>
+    <message>
+        <source>Fit text to label</source>
+        <comment>Resize option.</comment>
+        <translation>Text an Etikett anpassen</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <comment>Resize option.</comment>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>LABEL SIZE</source>
+        <comment>Title of the label size frame.</comment>
+        <translation>ETIKETTGRÖSSE</translation>
+    </message>
+    <message>
+        <source>Units of Measurement</source>
+        <comment>Caption of the units combo.</comment>
+        <translation>Maßeinheit</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <comment>Unit of measurement.</comment>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Millimeters</source>
+        <comment>Unit of measurement.</comment>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>Label Dimensions</source>
+        <comment>Caption of the width and length.</comment>
+        <translation>Etikettmaße</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <comment>Caption of the label width field.</comment>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <comment>Caption of the label length field.</comment>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>Pipe Diameter </source>
+        <comment>Caption of the pipe diameter combo.</comment>
+        <translation>Rohrdurchmesser </translation>
+    </message>
+    <message>
+        <source>including covering</source>
+        <comment>Second line of the pipe diameter.</comment>
+        <translation>mit Ummantelung</translation>
+    </message>
+    <message>
+        <source>FORMATTING</source>
+        <comment>Title of the formatting frame.</comment>
+        <translation>FORMAT</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <comment>Caption of the label colour combo.</comment>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>ARROWS</source>
+        <comment>Title of the arrow selection frame.</comment>
+        <translation>PFEILE</translation>
+    </message>
+    <message>
+        <source>Apply to both </source>
+        <comment>Use one arrow on both sides.</comment>
+        <translation>Für beide </translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>Closes the arrow selection.</comment>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>Custom size</source>
+        <comment>Pipe diameter row without a recommended size.</comment>
+        <translation>Eigene Größe</translation>
+    </message>
+    <message>
+        <source>%L2%1 - %L3%1</source>
+        <comment>Pipe diameter range: low and high bound.</comment>
+        <translation>%L2%1 - %L3%1</translation>
+    </message>
+    <message>
+        <source>Over %L2%1</source>
+        <comment>Pipe diameter above the last bound.</comment>
+        <translation>Über %L2%1</translation>
+    </message>
+    <message>
+        <source>"</source>
+        <comment>Abbreviation for Inches</comment>
+        <translation>"</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <comment>Abbreviation for Millimeters</comment>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>Text Height Too Small To Print</source>
+        <comment>Editor warning message.</comment>
+        <translation>Texthöhe zu klein zum Drucken</translation>
+    </message>
+    <message>
+        <source>Text Height Smaller Than ANSI Recommendations</source>
+        <comment>Editor warning message.</comment>
+        <translation>Texthöhe kleiner als ANSI-Empfehlung</translation>
+    </message>
+    <message>
+        <source>Text Exceeds Canvas Length</source>
+        <comment>Editor warning message.</comment>
+        <translation>Text länger als das Etikett</translation>
+    </message>
+    <message>
+        <source>Text And Arrows Overlap</source>
+        <comment>Editor warning message.</comment>
+        <translation>Text und Pfeile überlappen</translation>
+    </message>
+    <message>
+        <source>Text Space Too Small To Print</source>
+        <comment>Editor warning message.</comment>
+        <translation>Platz für den Text zu klein zum Drucken</translation>
+    </message>
+    <message>
+        <source>Label Length Too Small To Print</source>
+        <comment>Editor warning message.</comment>
+        <translation>Etikettlänge zu klein zum Drucken</translation>
+    </message>
+    <message>
+        <source>Label Length Smaller Than ANSI Recommendations</source>
+        <comment>Editor warning message.</comment>
+        <translation>Etikettlänge kleiner als ANSI-Empfehlung</translation>
+    </message>
+    <message>
+        <source>Label Width Smaller Than Available Supply</source>
+        <comment>Editor warning message.</comment>
+        <translation>Etikettbreite kleiner als das eingelegte Material</translation>
+    </message>
+    <message>
+        <source>Label Width Smaller Than ANSI Recommendations</source>
+        <comment>Editor warning message.</comment>
+        <translation>Etikettbreite kleiner als ANSI-Empfehlung</translation>
+    </message>
+    <message>
+        <source>Other Issues Possibly Printer Related</source>
+        <comment>Editor warning message.</comment>
+        <translation>Andere Probleme, möglicherweise druckerbedingt</translation>
+    </message>
+</context>
+<context>
+    <name>VendrelMainWindow</name>
+    <message>
+        <source>Pipe Marking</source>
+        <extracomment>The application for making generic pipe marking labels.</extracomment>
+        <translation>Rohrkennzeichnung</translation>
+    </message>
+    <message>
+        <source>WARNING: </source>
+        <extracomment>A warning message about possible issues with the label.</extracomment>
+        <translation>WARNUNG: </translation>
+    </message>
+    <message>
+        <source>Pipe Modules</source>
+        <extracomment>Label in front of the pipe marking modules selector.</extracomment>
+        <translation>Rohrmodule</translation>
+    </message>
+    <message>
+        <source>Ammonia Pipe Marking</source>
+        <extracomment>The application for making ammonia pipe marking labels.</extracomment>
+        <translation>Ammoniak-Rohrkennzeichnung</translation>
+    </message>
+    <message>
+        <source>Arrow Wrap</source>
+        <extracomment>The application for making labels containing arrows that wrap around the pipe.</extracomment>
+        <translation>Pfeilband</translation>
+    </message>
+    <message>
+        <source>New Label</source>
+        <extracomment>Button to create a new label.</extracomment>
+        <translation>Neues Etikett</translation>
+    </message>
+    <message>
+        <source>Load Label</source>
+        <extracomment>Button to load a label.</extracomment>
+        <translation>Etikett laden</translation>
+    </message>
+    <message>
+        <source>Save Label</source>
+        <extracomment>Button to save the current label.</extracomment>
+        <translation>Etikett speichern</translation>
+    </message>
+    <message>
+        <source>Save Label As</source>
+        <extracomment>Button to save the current label as a new label.</extracomment>
+        <translation>Speichern unter</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <extracomment>Saves the current file in a different file format.</extracomment>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <extracomment>Displays frequently asked questions about the current program.</extracomment>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <extracomment>Displays information about the current program.</extracomment>
+        <translation>Info</translation>
+    </message>
+    <message>
+        <source>Untitled Label</source>
+        <extracomment>Default name for a new label.</extracomment>
+        <translation>Unbenanntes Etikett</translation>
+    </message>
+</context>
+<context>
+    <name>WizardPipePageArrows</name>
+    <message>
+        <source>Arrows</source>
+        <comment>Title for the arrows selection page.</comment>
+        <translation>Pfeile</translation>
+    </message>
+    <message>
+        <source>Select Arrows</source>
+        <comment>Label for the arrows selection page.</comment>
+        <translation>Pfeile wählen</translation>
+    </message>
+</context>
+<context>
+    <name>WizardPipePageOrientation</name>
+    <message>
+        <source>Orientation</source>
+        <translation>Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Select Orientation, Wrap</source>
+        <translation>Ausrichtung und Umwicklung wählen</translation>
+    </message>
+</context>
+<context>
+    <name>WizardPipePagePipeSizes</name>
+    <message>
+        <source>Sizes</source>
+        <translation>Größen</translation>
+    </message>
+    <message>
+        <source>Set label w, h, font size, style</source>
+        <translation>Breite, Höhe, Schriftgröße und Stil festlegen</translation>
+    </message>
+</context>
+<context>
+    <name>WizardPipePagePrintSave</name>
+    <message>
+        <source>Finish</source>
+        <translation>Fertigstellen</translation>
+    </message>
+    <message>
+        <source>print / save ?</source>
+        <translation>Drucken oder speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>WizardPipePageTextContents</name>
+    <message>
+        <source>Text Contents</source>
+        <translation>Textinhalt</translation>
+    </message>
+    <message>
+        <source>Enter the text</source>
+        <translation>Text eingeben</translation>
+    </message>
+</context>
+</TS>
