@@ -6,13 +6,11 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
-#include <QImage>
 #include <QJsonObject>
 #include <QMessageLogger>
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
-#include <QtEndian>
 
 #include <analyticslibrary.h>
 #include <filecontroller.h>
@@ -26,7 +24,7 @@ const char* const SoftwareVersion = "3.0.5.5";
 const char* const HistoryKey = "fileHistory";
 const char* const LabelFolderKey = "dir/labels";
 // Every label file stores a 256 x 256 preview; anything claiming far more is damaged
-// or hostile and is refused before Qt allocates it.
+// or hostile and is refused.
 constexpr quint32 LargestPreviewSide = 4096;
 
 const QRegularExpression& fileNameRule()
@@ -134,20 +132,41 @@ void PipeFileController::logLoadError(const QString& message)
         .critical("%s", qUtf8Printable(message));
 }
 
-bool PipeFileController::previewSizeIsSane(QIODevice* device)
+bool PipeFileController::skipPreview(QDataStream& stream)
 {
-    // A stored image is a qint32 marker followed by PNG data; width and height sit in
-    // the IHDR chunk right after the 8-byte signature.
-    const QByteArray head = device->peek(4 + 8 + 8 + 8);
-    if (head.size() < 4)
+    // The preview is stored as Qt writes images: a qint32 marker (0 for none), then
+    // a PNG. It is only dropped, so walk its chunks instead of decoding it: nothing
+    // is allocated for it, and a broken one is found without the decoder's noise.
+    qint32 marker = -1;
+    stream >> marker;
+    if (marker == 0)
+        return stream.status() == QDataStream::Ok;
+    static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
+    QByteArray head(signature.size(), '\0');
+    if (marker != 1 || stream.readRawData(head.data(), head.size()) != head.size() ||
+        head != signature)
         return false;
-    if (qFromBigEndian<qint32>(head.constData()) == 0)
-        return true; // a null image
-    if (head.size() < 28 || head.mid(4 + 8 + 4, 4) != "IHDR")
-        return true; // not PNG: let the image reader decide, it allocates nothing odd
-    const quint32 width = qFromBigEndian<quint32>(head.constData() + 20);
-    const quint32 height = qFromBigEndian<quint32>(head.constData() + 24);
-    return width <= LargestPreviewSide && height <= LargestPreviewSide;
+    for (;;) {
+        quint32 length = 0;
+        QByteArray type(4, '\0');
+        stream >> length;
+        if (stream.readRawData(type.data(), type.size()) != type.size() ||
+            stream.status() != QDataStream::Ok)
+            return false;
+        if (type == "IHDR") {
+            quint32 width = 0;
+            quint32 height = 0;
+            stream >> width >> height;
+            if (length < 8 || width > LargestPreviewSide || height > LargestPreviewSide)
+                return false;
+            length -= 8;
+        }
+        const qint64 rest = qint64(length) + 4; // data, then the chunk's CRC
+        if (stream.device()->bytesAvailable() < rest || stream.skipRawData(int(rest)) != rest)
+            return false;
+        if (type == "IEND")
+            return stream.status() == QDataStream::Ok;
+    }
 }
 
 bool PipeFileController::loadTemplateFromFile(const QString& path, bool updateHistory)
@@ -186,12 +205,10 @@ bool PipeFileController::loadTemplateFromFile(const QString& path, bool updateHi
     qint32 terminator = 0;
     stream >> terminator;
 
-    if (!previewSizeIsSane(&file)) {
+    if (!skipPreview(stream)) {
         logLoadError(QStringLiteral("Error loading file: Damaged record"));
         return false;
     }
-    QImage preview;
-    stream >> preview;
 
     m_contentModule->loadPipeInfo(stream);
     const bool damaged = stream.status() != QDataStream::Ok;

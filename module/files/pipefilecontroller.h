@@ -6,7 +6,7 @@
 #include <QString>
 
 class IVendrelInterface;
-class QIODevice;
+class QDataStream;
 class QWidget;
 
 // Owns the label file container: a short header naming the label kind, then the
@@ -43,7 +43,7 @@ signals:
 
 private:
     QString fileFilter() const;
-    static bool previewSizeIsSane(QIODevice* device);
+    static bool skipPreview(QDataStream& stream);
     static void logLoadError(const QString& message);
 
     IVendrelInterface* m_contentModule = nullptr;

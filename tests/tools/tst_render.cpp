@@ -1,0 +1,281 @@
+#include "pipefilecontroller.h"
+#include "arrowsmenu.h"
+#include "vendrelcontroller.h"
+#include "vendreleditwidget.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <genericlabelwriter.h>
+#include <moduleresourceicons.h>
+#include <mvcanvasmodel.h>
+#include <simpletextitem.h>
+
+// Drives the command-line renderer as its users do: through its arguments, exit
+// status, standard streams and the files it writes.
+class RenderTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void refusedFilesGiveOneLineReason_data();
+    void refusedFilesGiveOneLineReason();
+    void badArgumentsAreUsageErrors_data();
+    void badArgumentsAreUsageErrors();
+    void pipeMarkerIsDrawnAtItsRealSize_data();
+    void pipeMarkerIsDrawnAtItsRealSize();
+    void pipeMarkerInfoListsItsItems();
+    void pdfAndSvgHaveTheLabelSize();
+    void genericLabelIsDrawn();
+    void damagedRecordIsRefusedAtEveryLength();
+
+private:
+    struct Run {
+        int exitCode = -1;
+        QByteArray out;
+        QByteArray err;
+    };
+    static Run render(const QStringList& arguments);
+    QString savedPipeMarker(const QString& name);
+    QTemporaryDir m_dir;
+};
+
+void RenderTest::initTestCase()
+{
+    Q_INIT_RESOURCE(module);
+    qInitResources_module_resource_icons();
+    QVERIFY(m_dir.isValid());
+}
+
+RenderTest::Run RenderTest::render(const QStringList& arguments)
+{
+    QProcess process;
+    process.start(QStringLiteral(VENDREL_RENDER), arguments);
+    Run run;
+    if (!process.waitForFinished(60000))
+        return run;
+    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -2;
+    run.out = process.readAllStandardOutput();
+    run.err = process.readAllStandardError();
+    return run;
+}
+
+QString RenderTest::savedPipeMarker(const QString& name)
+{
+    VendrelController controller;
+    controller.colorChangedSlot(QColor(QStringLiteral("#dc0b0b")), Qt::white);
+    controller.pipeTextChangedSlot(QStringLiteral("STEAM"));
+    controller.leftArrowChangedSlot(2, controller.editWidget()->getSymbolsMenu()->getSymbol(2),
+                                    false);
+    PipeFileController files;
+    files.setContentModule(&controller);
+    const QString path = m_dir.filePath(name);
+    return files.saveTemplateToFile(path) ? path : QString();
+}
+
+void RenderTest::refusedFilesGiveOneLineReason_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("missing") << "missing.qypm" << QByteArray() << "no such file";
+    QTest::newRow("wrong magic") << "magic.qypm" << QByteArray("LABEL0000")
+                                 << "invalid magic number: 4C";
+    QTest::newRow("format not a label kind")
+        << "format.qypm" << QByteArray("\x89xxxx\0\0\0\0", 9) << "invalid encoded format: xxxx";
+    QTest::newRow("suffix of another length")
+        << "long.qypmx" << QByteArray("\x89qypm\0\0\0\0", 9) << "unknown label kind";
+    QTest::newRow("kind without a drawing loader")
+        << "a.qyam" << QByteArray("\x89qyam\0\0\0\0", 9) << "cannot be drawn";
+    QTest::newRow("generic label that is not one")
+        << "g.qyld" << QByteArray("not a label") << "";
+    QTest::newRow("empty file") << "empty.qypm" << QByteArray("") << "invalid magic number: 0";
+}
+
+void RenderTest::refusedFilesGiveOneLineReason()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, reason);
+    const QString path = m_dir.filePath(name);
+    if (!bytes.isNull() || name != QLatin1String("missing.qypm")) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    const QString out = m_dir.filePath(name + QStringLiteral(".png"));
+    const Run run = render({path, QStringLiteral("--png"), out});
+    QCOMPARE(run.exitCode, 2);
+    const QList<QByteArray> lines = run.err.trimmed().split('\n');
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.first().startsWith("vendrel-render: " + path.toUtf8() + ": "),
+             lines.first().constData());
+    QVERIFY2(QString::fromUtf8(lines.first()).contains(reason), lines.first().constData());
+    QVERIFY(!QFile::exists(out));
+}
+
+void RenderTest::badArgumentsAreUsageErrors_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no file") << QStringList{"--info"};
+    QTest::newRow("no output chosen") << QStringList{"a.qypm"};
+    QTest::newRow("two files") << QStringList{"a.qypm", "b.qypm", "--info"};
+    QTest::newRow("dpi not a number") << QStringList{"a.qypm", "--png", "x.png", "--dpi", "high"};
+    QTest::newRow("dpi too small") << QStringList{"a.qypm", "--png", "x.png", "--dpi", "0"};
+    QTest::newRow("unknown option") << QStringList{"a.qypm", "--jpeg", "x.jpg"};
+}
+
+void RenderTest::badArgumentsAreUsageErrors()
+{
+    QFETCH(QStringList, arguments);
+    const Run run = render(arguments);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.err.startsWith("vendrel-render: "));
+}
+
+void RenderTest::pipeMarkerIsDrawnAtItsRealSize_data()
+{
+    QTest::addColumn<int>("dpi");
+    QTest::newRow("default 300 dpi") << 0;
+    QTest::newRow("72 dpi is one pixel a point") << 72;
+    QTest::newRow("600 dpi") << 600;
+}
+
+void RenderTest::pipeMarkerIsDrawnAtItsRealSize()
+{
+    QFETCH(int, dpi);
+    const QString label = savedPipeMarker(QStringLiteral("steam.qypm"));
+    QVERIFY(!label.isEmpty());
+    const QString out = m_dir.filePath(QStringLiteral("steam-%1.png").arg(dpi));
+    QStringList arguments{label, QStringLiteral("--png"), out};
+    if (dpi)
+        arguments << QStringLiteral("--dpi") << QString::number(dpi);
+    const Run run = render(arguments);
+    QCOMPARE(run.exitCode, 0);
+    QVERIFY(run.err.isEmpty());
+
+    const int expectedDpi = dpi ? dpi : 300;
+    const QImage image(out);
+    // A new pipe marker is 8 x 1 inches; typing a legend may lengthen it.
+    QCOMPARE(image.height(), expectedDpi);
+    QVERIFY(image.width() >= 8 * expectedDpi);
+    QCOMPARE(qRound(image.dotsPerMeterX() * 0.0254), expectedDpi);
+    const QColor band = image.pixelColor(image.width() / 2, 2);
+    QCOMPARE(band.name(), QStringLiteral("#dc0b0b"));
+    int white = 0;
+    for (int x = 0; x < image.width(); x += 2)
+        white += image.pixelColor(x, image.height() / 2) == QColor(Qt::white) ? 1 : 0;
+    QVERIFY2(white > 10, "the legend and the arrow are drawn in white on the red band");
+}
+
+void RenderTest::pipeMarkerInfoListsItsItems()
+{
+    const QString label = savedPipeMarker(QStringLiteral("info.qypm"));
+    const Run run = render({label, QStringLiteral("--info")});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject info = QJsonDocument::fromJson(run.out).object();
+    QCOMPARE(info.value(QStringLiteral("kind")).toString(), QStringLiteral("qypm"));
+    QCOMPARE(info.value(QStringLiteral("canvas")).toObject().value(QStringLiteral("height")).toDouble(),
+             72.0);
+    QVERIFY(info.contains(QStringLiteral("lastWarning")));
+    QStringList visibleTexts;
+    QList<int> ids;
+    for (const QJsonValue& value : info.value(QStringLiteral("items")).toArray()) {
+        const QJsonObject item = value.toObject();
+        ids << item.value(QStringLiteral("id")).toInt();
+        if (item.value(QStringLiteral("visible")).toBool() && item.contains(QStringLiteral("text")))
+            visibleTexts << item.value(QStringLiteral("text")).toString();
+        QVERIFY(item.contains(QStringLiteral("rect")));
+        QVERIFY(item.contains(QStringLiteral("rotation")));
+    }
+    std::sort(ids.begin(), ids.end());
+    QCOMPARE(ids, (QList<int>{100, 101, 102, 103, 104, 105}));
+    QCOMPARE(visibleTexts, QStringList{QStringLiteral("STEAM")});
+}
+
+void RenderTest::pdfAndSvgHaveTheLabelSize()
+{
+    const QString label = savedPipeMarker(QStringLiteral("size.qypm"));
+    const QString pdf = m_dir.filePath(QStringLiteral("size.pdf"));
+    const QString svg = m_dir.filePath(QStringLiteral("size.svg"));
+    const Run run = render({label, QStringLiteral("--pdf"), pdf, QStringLiteral("--svg"), svg});
+    QCOMPARE(run.exitCode, 0);
+    const Run info = render({label, QStringLiteral("--info")});
+    const QJsonObject canvas =
+        QJsonDocument::fromJson(info.out).object().value(QStringLiteral("canvas")).toObject();
+    const double width = canvas.value(QStringLiteral("width")).toDouble();
+
+    QFile pdfFile(pdf);
+    QVERIFY(pdfFile.open(QIODevice::ReadOnly));
+    const QByteArray pdfBytes = pdfFile.readAll();
+    QVERIFY(pdfBytes.startsWith("%PDF-"));
+    QVERIFY2(pdfBytes.contains("/MediaBox [0 0 " + QByteArray::number(width, 'g', 6)),
+             "the page is as long as the label");
+
+    QFile svgFile(svg);
+    QVERIFY(svgFile.open(QIODevice::ReadOnly));
+    const QByteArray svgBytes = svgFile.readAll();
+    QVERIFY(svgBytes.contains("viewBox=\"0 0 " + QByteArray::number(width, 'g', 6) + " 72\""));
+    QVERIFY(svgBytes.contains("STEAM") || svgBytes.contains("<path"));
+}
+
+void RenderTest::genericLabelIsDrawn()
+{
+    MvCanvasModel canvas(QList<QColor>{Qt::black, Qt::white}, 13824, 13824, 300, 100);
+    canvas.setCanvasBackgroundColor(QColor(QStringLiteral("#248d4f")));
+    canvas.addGenericItem(MvCanvasModel::SimpleTextType, QString(), true, QPointF(10, 10), 0.0, 7,
+                          true);
+    auto* text = static_cast<SimpleTextItem*>(canvas.items(Qt::AscendingOrder).last());
+    text->setPlainText(QStringLiteral("DRAIN"));
+    const QString path = m_dir.filePath(QStringLiteral("drain.qyld"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QVERIFY(GenericLabelWriter(&canvas).write(&file));
+    file.close();
+
+    const QString out = m_dir.filePath(QStringLiteral("drain.png"));
+    const Run run = render({path, QStringLiteral("--png"), out, QStringLiteral("--dpi"),
+                            QStringLiteral("72"), QStringLiteral("--info")});
+    QCOMPARE(run.exitCode, 0);
+    const QImage image(out);
+    QCOMPARE(image.size(), QSize(300, 100));
+    QCOMPARE(image.pixelColor(290, 90).name(), QStringLiteral("#248d4f"));
+    const QJsonObject info = QJsonDocument::fromJson(run.out).object();
+    QCOMPARE(info.value(QStringLiteral("kind")).toString(), QStringLiteral("qyld"));
+    const QJsonArray items = info.value(QStringLiteral("items")).toArray();
+    QCOMPARE(items.size(), 1);
+    QCOMPARE(items.first().toObject().value(QStringLiteral("text")).toString(),
+             QStringLiteral("DRAIN"));
+}
+
+void RenderTest::damagedRecordIsRefusedAtEveryLength()
+{
+    const QString label = savedPipeMarker(QStringLiteral("whole.qypm"));
+    QFile whole(label);
+    QVERIFY(whole.open(QIODevice::ReadOnly));
+    const QByteArray bytes = whole.readAll();
+    // Cut the record at a spread of lengths, from inside the header to just short of the end.
+    for (int length : {0, 3, 9, 20, bytes.size() / 2, bytes.size() - 60, bytes.size() - 1}) {
+        const QString cut = m_dir.filePath(QStringLiteral("cut%1.qypm").arg(length));
+        QFile file(cut);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(bytes.left(length));
+        file.close();
+        const Run run = render({cut, QStringLiteral("--info")});
+        QVERIFY2(run.exitCode == 2, qPrintable(QStringLiteral("length %1 gave %2: %3")
+                                                   .arg(length)
+                                                   .arg(run.exitCode)
+                                                   .arg(QString::fromUtf8(run.err))));
+        QVERIFY2(run.err.trimmed().split('\n').size() == 1, run.err.constData());
+    }
+}
+
+QTEST_MAIN(RenderTest)
+#include "tst_render.moc"

@@ -1,0 +1,241 @@
+#include "labelrenderer.h"
+
+#include "pipefilecontroller.h"
+#include "vendrelfileloader.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGraphicsItem>
+#include <QImage>
+#include <QJsonArray>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <genericlabelreader.h>
+#include <item.h>
+#include <mvcanvasmodel.h>
+#include <mvmessagebox.h>
+#include <simpletextitem.h>
+#include <symbolitem.h>
+
+namespace {
+constexpr double SceneLimit = 13824.0;
+constexpr double PointsPerInch = 72.0;
+const char* const LoadErrorPrefix = "Error loading file: ";
+
+// The container reports why it refused a file through the log; the tool turns the
+// latest such line into its one-line answer.
+// Decoder chatter about a broken preview ("libpng error: ...") is detail of the same
+// refusal; it only reaches the terminal when asked for with --verbose.
+QString capturedReason;
+QtMessageHandler previousHandler = nullptr;
+bool passOnDetails = false;
+
+void captureLoadErrors(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type == QtCriticalMsg && message.startsWith(QLatin1String(LoadErrorPrefix))) {
+        capturedReason = message.mid(int(qstrlen(LoadErrorPrefix)));
+        return;
+    }
+    if ((passOnDetails || type == QtFatalMsg) && previousHandler)
+        previousHandler(type, context, message);
+}
+
+QString lowerFirst(QString text)
+{
+    if (!text.isEmpty())
+        text[0] = text[0].toLower();
+    return text;
+}
+} // namespace
+
+LabelRenderer::LabelRenderer() = default;
+
+LabelRenderer::~LabelRenderer()
+{
+    // The loader may hold the canvas; drop it first.
+    m_module.reset();
+}
+
+bool LabelRenderer::open(const QString& path)
+{
+    const QFileInfo file(path);
+    if (!file.exists()) {
+        m_error = QStringLiteral("no such file");
+        return false;
+    }
+    if (!file.isFile() || !file.isReadable()) {
+        m_error = QStringLiteral("not a readable file");
+        return false;
+    }
+    m_kind = file.suffix().toLower();
+    if (m_kind == QLatin1String("qyld"))
+        return openGeneric(path);
+    if (m_kind == QLatin1String("qypm"))
+        return openContainer(path);
+    if (m_kind == QLatin1String("qyam") || m_kind == QLatin1String("qyaw")) {
+        m_error = QStringLiteral("labels of kind \"%1\" cannot be drawn by this version").arg(m_kind);
+        return false;
+    }
+    m_error = QStringLiteral("unknown label kind \"%1\"").arg(file.suffix());
+    return false;
+}
+
+bool LabelRenderer::openContainer(const QString& path)
+{
+    m_ownedCanvas.reset(new MvCanvasModel(QList<QColor>{Qt::black, Qt::white}, SceneLimit,
+                                          SceneLimit, 576, 72));
+    m_canvas = m_ownedCanvas.data();
+    m_canvas->setShowEmptyTextMarker(false);
+    auto* loader = new VendrelFileLoader;
+    loader->setCanvas(m_canvas);
+    m_module.reset(loader);
+
+    // Headless: a damaged file is reported on the command line, never in a dialog.
+    QString shownMessage;
+    MvMessageBox::setAnswerProvider(
+        [&shownMessage](const QString&, const QString&, QMessageBox::StandardButtons) {
+            shownMessage = QStringLiteral("damaged record");
+            return QMessageBox::Ok;
+        });
+    capturedReason.clear();
+    passOnDetails = m_verbose;
+    previousHandler = qInstallMessageHandler(captureLoadErrors);
+
+    PipeFileController container;
+    container.setContentModule(loader);
+    const bool opened = container.loadTemplateFromFile(path, false);
+
+    qInstallMessageHandler(previousHandler);
+    MvMessageBox::setAnswerProvider({});
+    if (!opened) {
+        m_error = !capturedReason.isEmpty() ? lowerFirst(capturedReason)
+                  : !shownMessage.isEmpty() ? shownMessage
+                                            : QStringLiteral("cannot be read");
+        return false;
+    }
+    return true;
+}
+
+bool LabelRenderer::openGeneric(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_error = QStringLiteral("cannot be read");
+        return false;
+    }
+    GenericLabelReader reader;
+    m_ownedCanvas.reset(reader.readCanvas(&file));
+    m_canvas = m_ownedCanvas.data();
+    if (!m_canvas) {
+        m_error = lowerFirst(reader.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool LabelRenderer::writePng(const QString& path, int dotsPerInch)
+{
+    const QSizeF points = m_canvas->getCanvasSize();
+    const double scale = dotsPerInch / PointsPerInch;
+    const QSize pixels(qMax(1, qRound(points.width() * scale)),
+                       qMax(1, qRound(points.height() * scale)));
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    const int dotsPerMeter = qRound(dotsPerInch / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    {
+        QPainter painter(&image);
+        painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
+                               QPainter::TextAntialiasing);
+        m_canvas->renderCanvas(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    }
+    if (!image.save(path, "PNG")) {
+        m_error = QStringLiteral("cannot write %1").arg(path);
+        return false;
+    }
+    return true;
+}
+
+bool LabelRenderer::writePdf(const QString& path)
+{
+    const QSizeF points = m_canvas->getCanvasSize();
+    QPdfWriter writer(path);
+    writer.setResolution(1200);
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setPageSize(QPageSize(points, QPageSize::Point, QString(), QPageSize::ExactMatch));
+    writer.setTitle(QFileInfo(path).completeBaseName());
+    writer.setCreator(QStringLiteral("vendrel-render"));
+    QPainter painter;
+    if (!painter.begin(&writer)) {
+        m_error = QStringLiteral("cannot write %1").arg(path);
+        return false;
+    }
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    const double scale = writer.resolution() / PointsPerInch;
+    m_canvas->renderCanvas(&painter, QRectF(0, 0, points.width() * scale, points.height() * scale));
+    return painter.end();
+}
+
+bool LabelRenderer::writeSvg(const QString& path)
+{
+    const QSizeF points = m_canvas->getCanvasSize();
+    QSvgGenerator generator;
+    generator.setFileName(path);
+    generator.setResolution(72);
+    generator.setSize(points.toSize());
+    generator.setViewBox(QRectF(QPointF(0, 0), points));
+    generator.setTitle(QFileInfo(path).completeBaseName());
+    QPainter painter;
+    if (!painter.begin(&generator)) {
+        m_error = QStringLiteral("cannot write %1").arg(path);
+        return false;
+    }
+    painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
+    m_canvas->renderCanvas(&painter, QRectF(QPointF(0, 0), points));
+    painter.end();
+    if (!QFileInfo::exists(path)) {
+        m_error = QStringLiteral("cannot write %1").arg(path);
+        return false;
+    }
+    return true;
+}
+
+QJsonObject LabelRenderer::info() const
+{
+    QJsonArray items;
+    const QList<QGraphicsItem*> sceneItems = m_canvas->items(Qt::AscendingOrder);
+    for (QGraphicsItem* item : sceneItems) {
+        QJsonObject entry;
+        const auto* canvasItem = dynamic_cast<const Item*>(item);
+        entry.insert(QStringLiteral("id"), canvasItem ? canvasItem->itemId() : 0);
+        entry.insert(QStringLiteral("type"), item->type());
+        entry.insert(QStringLiteral("visible"), item->isVisible());
+        const QRectF rect = item->sceneBoundingRect();
+        entry.insert(QStringLiteral("rect"),
+                     QJsonObject{{QStringLiteral("x"), rect.x()},
+                                 {QStringLiteral("y"), rect.y()},
+                                 {QStringLiteral("width"), rect.width()},
+                                 {QStringLiteral("height"), rect.height()}});
+        double rotation = item->rotation();
+        if (const auto* symbol = dynamic_cast<const SymbolItem*>(item))
+            rotation = symbol->itemRotation();
+        if (const auto* text = dynamic_cast<const SimpleTextItem*>(item)) {
+            rotation = text->itemRotation();
+            entry.insert(QStringLiteral("text"), text->toPlainText());
+        }
+        entry.insert(QStringLiteral("rotation"), rotation);
+        items.append(entry);
+    }
+    const QSizeF size = m_canvas->getCanvasSize();
+    QJsonObject result;
+    result.insert(QStringLiteral("kind"), m_kind);
+    result.insert(QStringLiteral("canvas"), QJsonObject{{QStringLiteral("width"), size.width()},
+                                                        {QStringLiteral("height"), size.height()}});
+    result.insert(QStringLiteral("lastWarning"),
+                  m_module ? m_module->getLastWarning() : QString());
+    result.insert(QStringLiteral("items"), items);
+    return result;
+}

@@ -1,0 +1,87 @@
+#include "labelrenderer.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QJsonDocument>
+#include <QTextStream>
+
+#include <commonlists.h>
+#include <moduleresourceicons.h>
+
+namespace {
+enum ExitCode { Done = 0, UsageError = 1, Refused = 2, OutputFailed = 3 };
+
+int fail(const QString& message, int code)
+{
+    QTextStream(stderr) << "vendrel-render: " << message << '\n';
+    return code;
+}
+} // namespace
+
+// Draws label files without a display, for printing or archiving in batches.
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Morvantic"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vendrel"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("3.0.5.5"));
+    Q_INIT_RESOURCE(module);
+    qInitResources_module_resource_icons();
+    CommonLists::createValidFontFamilies();
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Draws a label file (qypm, qyld) at its real size."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The label file."));
+    const QCommandLineOption png(QStringLiteral("png"), QStringLiteral("Write a PNG image."),
+                                 QStringLiteral("out"));
+    const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("Write a PDF page."),
+                                 QStringLiteral("out"));
+    const QCommandLineOption svg(QStringLiteral("svg"), QStringLiteral("Write an SVG drawing."),
+                                 QStringLiteral("out"));
+    const QCommandLineOption dpi(QStringLiteral("dpi"),
+                                 QStringLiteral("Resolution of the PNG image (default 300)."),
+                                 QStringLiteral("n"), QStringLiteral("300"));
+    const QCommandLineOption info(QStringLiteral("info"),
+                                  QStringLiteral("Print the label's size, warning and items as "
+                                                 "JSON."));
+    const QCommandLineOption verbose(QStringLiteral("verbose"),
+                                     QStringLiteral("Also show the loaders' own messages."));
+    parser.addOptions({png, pdf, svg, dpi, info, verbose});
+    if (!parser.parse(QCoreApplication::arguments()))
+        return fail(parser.errorText(), UsageError);
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(Done);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1)
+        return fail(QStringLiteral("name exactly one label file (see --help)"), UsageError);
+    if (!parser.isSet(png) && !parser.isSet(pdf) && !parser.isSet(svg) && !parser.isSet(info))
+        return fail(QStringLiteral("choose at least one of --png, --pdf, --svg, --info"),
+                    UsageError);
+    bool dpiOk = false;
+    const int dotsPerInch = parser.value(dpi).toInt(&dpiOk);
+    if (!dpiOk || dotsPerInch < 10 || dotsPerInch > 2400)
+        return fail(QStringLiteral("--dpi must be a whole number from 10 to 2400"), UsageError);
+
+    LabelRenderer renderer;
+    renderer.setVerbose(parser.isSet(verbose));
+    if (!renderer.open(files.first()))
+        return fail(files.first() + QStringLiteral(": ") + renderer.error(), Refused);
+
+    if (parser.isSet(png) && !renderer.writePng(parser.value(png), dotsPerInch))
+        return fail(renderer.error(), OutputFailed);
+    if (parser.isSet(pdf) && !renderer.writePdf(parser.value(pdf)))
+        return fail(renderer.error(), OutputFailed);
+    if (parser.isSet(svg) && !renderer.writeSvg(parser.value(svg)))
+        return fail(renderer.error(), OutputFailed);
+    if (parser.isSet(info))
+        QTextStream(stdout) << QJsonDocument(renderer.info()).toJson(QJsonDocument::Indented);
+    return Done;
+}
