@@ -1,0 +1,571 @@
+#include "arrowsmenu.h"
+#include "commonlists.h"
+#include "defaultunitcontroller.h"
+#include "moduleresourceicons.h"
+#include "mvcanvasmodel.h"
+#include "mvlineedit.h"
+#include "mvmessagebox.h"
+#include "pipefilecontroller.h"
+#include "simpletextitem.h"
+#include "symbolitem.h"
+#include "unitconversions.h"
+#include "vendrelcontroller.h"
+#include "vendreleditwidget.h"
+#include "vendrelfileloader.h"
+#include "vendrelwidgetsutils.h"
+
+#include <QComboBox>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// A label as the panel would make it.
+struct Label
+{
+    int index;
+    int option;
+    QString modes; // "p" portrait, "w" wrap, "t" top
+    QString background;
+    QString foreground;
+    QString text;
+    int leftId;
+    int rightId;
+    bool applyBoth;
+    QString typedLength; // inches; empty: as the layout makes it
+};
+
+const Label Plain{1, 0, "", "white", "black", "", 1, 1, true, ""};
+const Label Known{3, 2, "", "#248d4f", "white", "WATER", 2, 3, true, "12.50"};
+
+template <class Module> class Opened : public Module
+{
+public:
+    SymbolItem* arrow(int i) const
+    {
+        return QList<SymbolItem*>{this->m_leftArrow, this->m_leftArrowSecond, this->m_rightArrow,
+                                  this->m_rightArrowSecond}[i];
+    }
+    SimpleTextItem* text(int i) const { return i ? this->m_secondTextItem : this->m_textItem; }
+    int leftId() const { return this->m_leftArrowId; }
+    int option() const { return this->m_resizeOption; }
+};
+
+class Controller : public Opened<VendrelController>
+{
+public:
+    QString field(const char* name) const
+    {
+        return m_editWidget->findChild<MvLineEdit*>(QLatin1String(name))->text();
+    }
+
+    void build(const Label& l)
+    {
+        wrapSlot(l.modes.contains('w'));
+        pipeDiameterChangedSlot(l.index);
+        orientationSlot(l.modes.contains('p'));
+        topSlot(l.modes.contains('t'));
+        resizeLabelSlot(l.option);
+        colorChangedSlot(QColor(l.background), QColor(l.foreground));
+        pipeTextChangedSlot(l.text);
+        // As the arrow menu hands them over: vertical arrows come mirrored.
+        ArrowsMenu* menu = m_editWidget->getSymbolsMenu();
+        QByteArray symbol;
+        QString name;
+        if (l.leftId > 1 && menu->getSelectableSymbol(l.leftId, &symbol, nullptr, &name))
+            leftArrowChangedSlot(l.leftId, symbol, VendrelWidgetsUtils::isVerticalArrowName(name));
+        if (l.rightId > 1 && menu->getSelectableSymbol(l.rightId, &symbol, nullptr, &name))
+            rightArrowChangeSlot(l.rightId, symbol, VendrelWidgetsUtils::isVerticalArrowName(name));
+        m_editWidget->setApplyBothArrowsChecked(l.applyBoth);
+        if (!l.typedLength.isEmpty())
+            lengthChangedSlot(l.typedLength);
+    }
+};
+
+class Loader : public Opened<VendrelFileLoader>
+{
+public:
+    Loader() : m_canvas({Qt::black, Qt::white}, 13824.0, 13824.0, 10.0, 10.0)
+    {
+        setCanvas(&m_canvas);
+    }
+    MvCanvasModel m_canvas;
+};
+
+bool saveWith(IVendrelInterface* module, const QString& path)
+{
+    PipeFileController files;
+    files.setContentModule(module);
+    return files.saveTemplateToFile(path);
+}
+
+bool openWith(IVendrelInterface* module, const QString& path)
+{
+    PipeFileController files;
+    files.setContentModule(module);
+    return files.loadTemplateFromFile(path, false);
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+struct Field
+{
+    qint64 start;
+    qint64 end;
+    QVariant value;
+};
+
+template <typename T> void readField(QDataStream& stream, QVector<Field>& fields)
+{
+    const qint64 start = stream.device()->pos();
+    T value{};
+    stream >> value;
+    fields.append({start, stream.device()->pos(), QVariant::fromValue(value)});
+}
+
+// Fields 2 to 20 of the record of a whole label file, at index number - 2; the preview
+// is returned through the pointer.
+QVector<Field> decodeRecord(const QByteArray& file, QImage* preview = nullptr)
+{
+    QDataStream stream(file);
+    stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
+    stream.skipRawData(1 + 4 + 4);
+    QImage image;
+    stream >> image;
+    if (preview)
+        *preview = image;
+    QVector<Field> f;
+    readField<bool>(stream, f);
+    readField<qint16>(stream, f);
+    for (int i = 0; i < 3; ++i)
+        readField<double>(stream, f);
+    readField<qint8>(stream, f);
+    for (int i = 0; i < 4; ++i)
+        readField<bool>(stream, f);
+    readField<QColor>(stream, f);
+    readField<QColor>(stream, f);
+    for (int i = 0; i < 3; ++i)
+        readField<QString>(stream, f);
+    readField<qint32>(stream, f);
+    readField<qint32>(stream, f);
+    readField<bool>(stream, f);
+    readField<QString>(stream, f);
+    if (stream.status() != QDataStream::Ok || !stream.atEnd())
+        f.clear();
+    return f;
+}
+
+QByteArray patched(QByteArray file, int number, const QByteArray& hex)
+{
+    const Field field = decodeRecord(file).value(number - 2);
+    return file.replace(field.start, field.end - field.start, QByteArray::fromHex(hex));
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Label)
+
+class PipeRecordTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void roundTripKeepsEveryField_data();
+    void roundTripKeepsEveryField();
+    void recordBytesFollowTheFieldTable_data();
+    void recordBytesFollowTheFieldTable();
+    void defaultUnitWinsOverStoredUnit_data();
+    void defaultUnitWinsOverStoredUnit();
+    void recordCutShortIsRefused_data();
+    void recordCutShortIsRefused();
+    void damagedValuesAreBounded_data();
+    void damagedValuesAreBounded();
+    void loaderDrawsTheLabel_data();
+    void loaderDrawsTheLabel();
+    void newLabelForgetsTheLoadedOne_data();
+    void newLabelForgetsTheLoadedOne();
+
+private:
+    QString pathOf(const QString& name) const { return m_dir->filePath(name); }
+    QByteArray savedLabel(const Label& label);
+
+    QScopedPointer<QTemporaryDir> m_dir;
+    QByteArray m_known; // the file of Known
+};
+
+void PipeRecordTest::initTestCase()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Morvantic"));
+    QCoreApplication::setApplicationName(QStringLiteral("VendrelPipeRecordTest"));
+    Q_INIT_RESOURCE(module);
+    qInitResources_module_resource_icons();
+    CommonLists::ensureSuiteFontSubstitution();
+    // A refused file is reported in a box; no box may wait for a click here.
+    MvMessageBox::setAnswerProvider([](const QString&, const QString&,
+                                       QMessageBox::StandardButtons) { return QMessageBox::Ok; });
+    init();
+    m_known = savedLabel(Known);
+    QVERIFY(!m_known.isEmpty());
+}
+
+void PipeRecordTest::init()
+{
+    m_dir.reset(new QTemporaryDir);
+    DefaultUnitController::saveDefaultUnit(UnitConversions::Inches);
+    UnitConversions::setCanvasUnits(UnitConversions::Inches);
+}
+
+void PipeRecordTest::cleanup()
+{
+    m_dir.reset();
+}
+
+QByteArray PipeRecordTest::savedLabel(const Label& label)
+{
+    Controller controller;
+    controller.build(label);
+    const QString path = pathOf(QStringLiteral("built.qypm"));
+    if (!saveWith(&controller, path))
+        return QByteArray();
+    return readAll(path);
+}
+
+void PipeRecordTest::roundTripKeepsEveryField_data()
+{
+    QTest::addColumn<Label>("label");
+    QTest::addColumn<double>("length");   // negative: as the layout makes it
+    QTest::addColumn<QString>("warning"); // a part of the last warning
+
+    QTest::newRow("typed 170.64 points")
+        << Label{1, 2, "", "#dc0b0b", "white", "STEAM", 2, 3, true, "2.37"} << 170.64
+        << "Label Length Smaller Than ANSI Recommendations";
+    QTest::newRow("wrapped top, fit label")
+        << Label{3, 0, "wt", "#fedb00", "black", "COLD WATER", 4, 1, false, ""} << -1.0 << "";
+    QTest::newRow("portrait, fit text")
+        << Label{2, 1, "p", "#0018a8", "white", "AIR", 1, 9, true, ""} << 576.0 << "";
+    QTest::newRow("custom size, no legend")
+        << Label{0, 2, "", "white", "black", "", 1, 1, true, "0.20"} << 14.4 << "";
+}
+
+void PipeRecordTest::roundTripKeepsEveryField()
+{
+    QFETCH(Label, label);
+    QFETCH(double, length);
+    QFETCH(QString, warning);
+
+    Controller source;
+    source.build(label);
+    QVERIFY(source.getLastWarning().contains(warning));
+    const QString first = pathOf(QStringLiteral("first.qypm"));
+    QVERIFY(saveWith(&source, first));
+    QVERIFY(!source.getCanvas()->canvasHasChanged());
+
+    Controller loaded;
+    QSignalSpy warnings(&loaded, &IVendrelInterface::warningStringChanged);
+    QVERIFY(openWith(&loaded, first));
+    if (length > 0)
+        QVERIFY(qAbs(loaded.labelLength() - length) < 1e-4);
+    QVERIFY(qAbs(loaded.labelLength() - source.labelLength()) < 1e-4);
+    const double sizes[] = {source.labelLength(), source.labelHeight(), source.fontHeight()};
+    const char* fields[] = {"LengthEdit", "WidthEdit", "FontHeightEdit"};
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(loaded.field(fields[i]), QString::number(sizes[i] / 72.0, 'f', 2));
+    QVERIFY(!warnings.isEmpty());
+    QCOMPARE(warnings.last().at(0).toString(), source.getLastWarning());
+    QCOMPARE(loaded.getLastWarning(), source.getLastWarning());
+    QVERIFY(!loaded.getCanvas()->canvasHasChanged());
+
+    // Saved again, the record is the same to the byte, preview included.
+    const QString second = pathOf(QStringLiteral("second.qypm"));
+    QVERIFY(saveWith(&loaded, second));
+    QCOMPARE(readAll(second), readAll(first));
+}
+
+void PipeRecordTest::recordBytesFollowTheFieldTable_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QByteArray>("hex");
+
+    // Fields 2 to 20 of Known; "-" marks the font family, which depends on the system.
+    const QList<QByteArray> fields =
+        QByteArray("00 0003 44610000 43100000 42b40000 02 00 00 00 00 01ffff24248d8d4f4f0000 "
+                   "01ffffffffffffffff0000 00000000 0000000a00570041005400450052 - 00000002 "
+                   "00000003 01 ffffffff")
+            .split(' ');
+    for (int i = 0; i < fields.size(); ++i)
+        QTest::newRow(qPrintable(QStringLiteral("field %1").arg(i + 2))) << i + 2 << fields[i];
+}
+
+void PipeRecordTest::recordBytesFollowTheFieldTable()
+{
+    QFETCH(int, number);
+    QFETCH(QByteArray, hex);
+
+    const QByteArray& file = m_known;
+    QVERIFY(file.startsWith(QByteArray::fromHex("897179706d") + QByteArray(4, '\0')));
+    QImage preview;
+    const QVector<Field> record = decodeRecord(file, &preview);
+    QCOMPARE(record.size(), 19);
+    QCOMPARE(preview.size(), QSize(256, 256));
+
+    const Field field = record.at(number - 2);
+    const QByteArray bytes = file.mid(field.start, field.end - field.start);
+    if (hex != "-")
+        QCOMPARE(bytes.toHex(), hex);
+    else
+        QCOMPARE(field.value.toString(), Controller().editWidget()->getFontfamily());
+}
+
+void PipeRecordTest::defaultUnitWinsOverStoredUnit_data()
+{
+    QTest::addColumn<int>("savedIn");
+    QTest::addColumn<int>("openedIn");
+    QTest::addColumn<QString>("shownLength");
+
+    QTest::newRow("millimetres opened in inches") << 1 << 0 << "8.00";
+    QTest::newRow("inches opened in millimetres") << 0 << 1 << "203.20";
+}
+
+void PipeRecordTest::defaultUnitWinsOverStoredUnit()
+{
+    QFETCH(int, savedIn);
+    QFETCH(int, openedIn);
+    QFETCH(QString, shownLength);
+
+    DefaultUnitController::saveDefaultUnit(static_cast<unsigned char>(savedIn));
+    const QByteArray file = savedLabel(Plain);
+    QCOMPARE(decodeRecord(file).value(0).value.toBool(), savedIn == 1);
+    const QString path = pathOf(QStringLiteral("units.qypm"));
+    writeAll(path, file);
+
+    DefaultUnitController::saveDefaultUnit(static_cast<unsigned char>(openedIn));
+    Controller loaded;
+    QVERIFY(openWith(&loaded, path));
+    QCOMPARE(loaded.editWidget()->getUnits(), openedIn);
+    QCOMPARE(loaded.field("LengthEdit"), shownLength);
+    QCOMPARE(loaded.labelLength(), 576.0);
+}
+
+void PipeRecordTest::recordCutShortIsRefused_data()
+{
+    QTest::addColumn<int>("size");
+
+    const QVector<Field> record = decodeRecord(m_known);
+    QCOMPARE(record.size(), 19);
+    QTest::newRow("inside the preview") << int(record.first().start / 2);
+    for (int i = 0; i < record.size(); ++i) {
+        const Field& f = record.at(i);
+        QTest::newRow(qPrintable(QStringLiteral("before field %1").arg(i + 2))) << int(f.start);
+        if (f.end - f.start > 1)
+            QTest::newRow(qPrintable(QStringLiteral("inside field %1").arg(i + 2)))
+                << int((f.start + f.end) / 2);
+    }
+}
+
+void PipeRecordTest::recordCutShortIsRefused()
+{
+    QFETCH(int, size);
+
+    const QString path = pathOf(QStringLiteral("short.qypm"));
+    writeAll(path, m_known.left(size));
+
+    Controller controller;
+    QVERIFY(!openWith(&controller, path));
+    const QSizeF canvas = controller.getCanvas()->getCanvasSize();
+    QVERIFY(canvas.width() > 0.0 && canvas.height() > 0.0);
+
+    Loader loader;
+    QVERIFY(!openWith(&loader, path));
+    QVERIFY(loader.m_canvas.getCanvasSize().width() > 0.0);
+}
+
+void PipeRecordTest::damagedValuesAreBounded_data()
+{
+    QTest::addColumn<int>("number");
+    QTest::addColumn<QByteArray>("hex");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QSizeF>("size"); // length x height; a negative length is not compared
+    QTest::addColumn<double>("textHeight");
+    QTest::addColumn<QByteArray>("savedBack"); // the field when the controller saves again
+
+    QTest::newRow("row 99") << 3 << QByteArray("0063") << 0 << 2 << QSizeF(900, 144) << 90.0
+                            << QByteArray("0000");
+    QTest::newRow("NaN length") << 4 << QByteArray("7fc00000") << 3 << 2 << QSizeF(14.4, 144)
+                                << 90.0 << QByteArray("41666666");
+    QTest::newRow("largest float length") << 4 << QByteArray("7f7fffff") << 3 << 2
+                                          << QSizeF(13824, 144) << 90.0 << QByteArray("46580000");
+    QTest::newRow("negative height") << 5 << QByteArray("c2c80000") << 3 << 2 << QSizeF(900, 14.4)
+                                     << 90.0 << QByteArray("41666666");
+    QTest::newRow("infinite text height") << 6 << QByteArray("7f800000") << 3 << 2
+                                          << QSizeF(900, 144) << 1.0 << QByteArray("3f800000");
+    QTest::newRow("option 7") << 7 << QByteArray("07") << 3 << 0 << QSizeF(-1, 144) << 90.0
+                              << QByteArray("00");
+    // Arrow ids the symbols do not hold: no arrow drawn, the id kept.
+    QTest::newRow("left arrow 999") << 17 << QByteArray("000003e7") << 3 << 2 << QSizeF(900, 144)
+                                    << 90.0 << QByteArray("000003e7");
+    QTest::newRow("left arrow -3") << 17 << QByteArray("fffffffd") << 3 << 2 << QSizeF(900, 144)
+                                   << 90.0 << QByteArray("fffffffd");
+}
+
+void PipeRecordTest::damagedValuesAreBounded()
+{
+    QFETCH(int, number);
+    QFETCH(QByteArray, hex);
+    QFETCH(int, index);
+    QFETCH(int, option);
+    QFETCH(QSizeF, size);
+    QFETCH(double, textHeight);
+    QFETCH(QByteArray, savedBack);
+
+    const QString path = pathOf(QStringLiteral("bounded.qypm"));
+    writeAll(path, patched(m_known, number, hex));
+    const bool leftArrowKnown = number != 17;
+
+    Controller controller;
+    QVERIFY(openWith(&controller, path));
+    QCOMPARE(int(controller.pipeDiameterIndex()), index);
+    QCOMPARE(controller.option(), option);
+    QCOMPARE(controller.editWidget()->findChild<QComboBox*>("ResizeCombo")->currentIndex(), option);
+    if (size.width() > 0)
+        QCOMPARE(float(controller.labelLength()), float(size.width()));
+    QCOMPARE(float(controller.labelHeight()), float(size.height()));
+    QCOMPARE(float(controller.fontHeight()), float(textHeight));
+    QCOMPARE(controller.arrow(0)->isVisible(), leftArrowKnown);
+    QCOMPARE(controller.arrow(0)->hasDrawing(), leftArrowKnown);
+    QVERIFY(controller.arrow(2)->isVisible());
+    const QString again = pathOf(QStringLiteral("again.qypm"));
+    QVERIFY(saveWith(&controller, again));
+    const QByteArray saved = readAll(again);
+    const Field field = decodeRecord(saved).value(number - 2);
+    QCOMPARE(saved.mid(field.start, field.end - field.start).toHex(), savedBack);
+
+    Loader loader;
+    QVERIFY(openWith(&loader, path));
+    QCOMPARE(loader.option(), option);
+    const QSizeF drawn = loader.m_canvas.getCanvasSize();
+    if (size.width() > 0)
+        QCOMPARE(float(drawn.width()), float(size.width()));
+    QCOMPARE(float(drawn.height()), float(size.height()));
+    QCOMPARE(loader.arrow(0)->isVisible(), leftArrowKnown);
+    QVERIFY(loader.arrow(2)->isVisible());
+}
+
+void PipeRecordTest::loaderDrawsTheLabel_data()
+{
+    QTest::addColumn<Label>("label");
+    QTest::addColumn<QByteArray>("lengthHex"); // replaces the stored length when set
+    QTest::addColumn<QString>("arrowsShown");  // left, left second, right, right second
+    QTest::addColumn<bool>("stretched");
+    QTest::addColumn<double>("length");
+
+    QTest::newRow("wrapped with left arrow")
+        << Label{1, 0, "w", "#f28000", "black", "GAS", 2, 1, true, ""} << QByteArray() << "1100"
+        << false << 576.0;
+    QTest::newRow("fit label to text keeps 300")
+        << Label{1, 0, "",   "white", "black", "CONDENSATE RETURN TO THE BOILER HOUSE",
+                 1, 3, true, ""}
+        << QByteArray("43960000") << "0010" << false << 300.0;
+    QTest::newRow("fit text to label")
+        << Label{1, 1, "w", "#248d4f", "white", "OIL", 1, 1, true, ""} << QByteArray() << "0000"
+        << true << 576.0;
+}
+
+void PipeRecordTest::loaderDrawsTheLabel()
+{
+    QFETCH(Label, label);
+    QFETCH(QByteArray, lengthHex);
+    QFETCH(QString, arrowsShown);
+    QFETCH(bool, stretched);
+    QFETCH(double, length);
+
+    QByteArray file = savedLabel(label);
+    if (!lengthHex.isEmpty())
+        file = patched(file, 4, lengthHex);
+
+    // Without a canvas to draw on, the loader does not even read.
+    VendrelFileLoader bare;
+    QDataStream untouched(file);
+    bare.loadPipeInfo(untouched);
+    QCOMPARE(untouched.device()->pos(), qint64(0));
+
+    const QString path = pathOf(QStringLiteral("drawn.qypm"));
+    writeAll(path, file);
+    Loader loader;
+    QSignalSpy warnings(&loader, &IVendrelInterface::warningStringChanged);
+    QVERIFY(openWith(&loader, path));
+    QCOMPARE(loader.objectName(), QStringLiteral("VendrelFileLoader"));
+    for (int i = 0; i < 4; ++i) {
+        // A side's second-row arrow has the drawing even when only one row shows.
+        QCOMPARE(loader.arrow(i)->isVisible(), arrowsShown.at(i) == QLatin1Char('1'));
+        QCOMPARE(loader.arrow(i)->hasDrawing(), arrowsShown.at(i - i % 2) == QLatin1Char('1'));
+    }
+    for (int i = 0; i < 2; ++i) {
+        QCOMPARE(loader.text(i)->isVisible(), i == 0 || label.modes.contains('w'));
+        QCOMPARE(loader.text(i)->toPlainText(), label.text);
+        QCOMPARE(loader.text(i)->stretchToFit(), stretched);
+        QCOMPARE(loader.text(i)->textColor(), QColor(label.foreground));
+    }
+    QCOMPARE(loader.m_canvas.getCanvasSize().width(), length);
+    QCOMPARE(loader.m_canvas.canvasBackgroundColor(), QColor(label.background));
+    QCOMPARE(warnings.count(), 0);
+}
+
+void PipeRecordTest::newLabelForgetsTheLoadedOne_data()
+{
+    QTest::addColumn<Label>("label");
+
+    QTest::newRow("nothing loaded") << Plain;
+    QTest::newRow("after a wrapped portrait label")
+        << Label{3, 1, "pw", "#248d4f", "white", "WATER", 2, 3, false, "12.50"};
+}
+
+void PipeRecordTest::newLabelForgetsTheLoadedOne()
+{
+    QFETCH(Label, label);
+
+    const QString path = pathOf(QStringLiteral("loaded.qypm"));
+    writeAll(path, savedLabel(label));
+    Controller controller;
+    QVERIFY(openWith(&controller, path));
+    controller.newPipeInfo();
+
+    QCOMPARE(controller.labelLength(), 576.0);
+    QCOMPARE(controller.labelHeight(), 72.0);
+    QCOMPARE(controller.fontHeight(), 36.0);
+    QVERIFY(!controller.getCanvas()->canvasHasChanged());
+    for (int i = 0; i < 4; ++i)
+        QVERIFY(!controller.arrow(i)->isVisible());
+    QVERIFY(!controller.text(0)->isVisible() && !controller.text(1)->stretchToFit());
+
+    // Nothing of the loaded label is left: the new label saves as a fresh one does.
+    Controller fresh;
+    const QString newPath = pathOf(QStringLiteral("new.qypm"));
+    const QString freshPath = pathOf(QStringLiteral("fresh.qypm"));
+    QVERIFY(saveWith(&controller, newPath));
+    QVERIFY(saveWith(&fresh, freshPath));
+    QCOMPARE(readAll(newPath), readAll(freshPath));
+    const QVector<Field> record = decodeRecord(readAll(newPath));
+    QCOMPARE(record.value(10).value.value<QColor>(), QColor(Qt::white));
+    QCOMPARE(record.value(11).value.value<QColor>(), QColor(Qt::black));
+    QVERIFY(record.value(13).value.toString().isEmpty());
+    QCOMPARE(record.value(15).value.toInt() + record.value(16).value.toInt(), 2);
+}
+
+QTEST_MAIN(PipeRecordTest)
+#include "tst_piperecord.moc"
