@@ -7,6 +7,8 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "pipefilecontroller.h"
+#include "vendrelcontroller.h"
 #include "vendrelhelp.h"
 
 #include <QApplication>
@@ -58,6 +60,8 @@ private slots:
     void closeButtonAsksBeforeDroppingChanges_data();
     void closeButtonAsksBeforeDroppingChanges();
     void germanCatalogueTranslatesTheWindow();
+    void labelNamedOnTheCommandLineIsOpened_data();
+    void labelNamedOnTheCommandLineIsOpened();
 
 private:
     static QRadioButton* radio(VendrelMainWindow& window, const char* name)
@@ -471,6 +475,50 @@ void VendrelMainWindowTest::germanCatalogueTranslatesTheWindow()
              QStringLiteral("Ammoniak-Rohrkennzeichnung"));
     QCOMPARE(window.findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text(),
              QStringLiteral("Unbenanntes Etikett"));
+}
+
+void VendrelMainWindowTest::labelNamedOnTheCommandLineIsOpened_data()
+{
+    QTest::addColumn<bool>("damaged");
+    QTest::newRow("sound file") << false;
+    QTest::newRow("damaged file") << true;
+}
+
+void VendrelMainWindowTest::labelNamedOnTheCommandLineIsOpened()
+{
+    QFETCH(bool, damaged);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("steam.qypm"));
+    {
+        VendrelController controller;
+        controller.pipeTextChangedSlot(QStringLiteral("STEAM"));
+        PipeFileController files;
+        files.setContentModule(&controller);
+        QVERIFY(files.saveTemplateToFile(path));
+    }
+    if (damaged) {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        file.resize(file.size() - 6);
+    }
+    QStringList informed;
+    MvMessageBox::setAnswerProvider(
+        [&informed](const QString& title, const QString&, QMessageBox::StandardButtons) {
+            informed << title;
+            return QMessageBox::Ok;
+        });
+
+    VendrelMainWindow window(QString(), true, VendrelMainWindow::VendrelWidget, path);
+
+    QStringList texts;
+    for (QGraphicsItem* item : window.activeModule()->getCanvas()->items())
+        if (auto* text = dynamic_cast<SimpleTextItem*>(item))
+            if (text->isVisible())
+                texts << text->toPlainText();
+    QCOMPARE(texts, QStringList{QStringLiteral("STEAM")});
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text(),
+             damaged ? QStringLiteral("Untitled Label") : QStringLiteral("steam.qypm"));
+    QCOMPARE(informed.size(), damaged ? 1 : 0);
 }
 
 QTEST_MAIN(VendrelMainWindowTest)
