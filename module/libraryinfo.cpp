@@ -1,7 +1,8 @@
+#include "kit/vendrelconstants.h"
 #include "window/vendrelexport.h"
 
 // Lets a program of the suite find out which editor library it has loaded.
 extern "C" VENDREL_EXPORT const char* vendrelModuleVersion()
 {
-    return "3.0.5.5";
+    return VendrelConstants::SoftwareVersion;
 }

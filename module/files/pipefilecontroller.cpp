@@ -1,8 +1,11 @@
 #include "pipefilecontroller.h"
 
 #include "ivendrelinterface.h"
+#include "labelfiletypes.h"
+#include "vendrelconstants.h"
 
 #include <QCoreApplication>
+#include <QBuffer>
 #include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
@@ -20,7 +23,6 @@
 #include <mvmessagebox.h>
 
 namespace {
-const char* const SoftwareVersion = "3.0.5.5";
 const char* const HistoryKey = "fileHistory";
 const char* const LabelFolderKey = "dir/labels";
 // Every label file stores a 256 x 256 preview; anything claiming far more is damaged
@@ -45,15 +47,12 @@ PipeFileController::PipeFileController(QObject* parent) : QObject(parent)
 
 QMap<QString, QString> PipeFileController::initializePipeFileTypes()
 {
-    const QString product = QStringLiteral("Quillory PRO");
     QMap<QString, QString> types;
-    types.insert(QStringLiteral("qypm"),
-                 product + QObject::tr(" Pipe Marking File", "Specifies the file format."));
-    types.insert(QStringLiteral("qyam"),
-                 product +
-                     QObject::tr(" Ammonia Pipe Marking File", "Specifies the file format."));
-    types.insert(QStringLiteral("qyaw"),
-                 product + QObject::tr(" Arrow Wrap File", "Specifies the file format."));
+    for (const char* extension : {LabelFileTypes::PipeMarker, LabelFileTypes::AmmoniaPipeMarker,
+                                  LabelFileTypes::ArrowWrap}) {
+        const QString suffix = QString::fromLatin1(extension);
+        types.insert(suffix, LabelFileTypes::description(suffix));
+    }
     return types;
 }
 
@@ -120,7 +119,7 @@ bool PipeFileController::saveTemplateToFile(const QString& path)
     QJsonObject record;
     record.insert(QStringLiteral("applicationName"), QCoreApplication::applicationName());
     record.insert(QStringLiteral("sessionId"), qApp->property("uid").toString());
-    record.insert(QStringLiteral("softwareVersion"), QString::fromLatin1(SoftwareVersion));
+    record.insert(QStringLiteral("softwareVersion"), QString::fromLatin1(VendrelConstants::SoftwareVersion));
     AnalyticsLibrary::sendAnalyticHit(2, record);
     return true;
 }
@@ -169,8 +168,30 @@ bool PipeFileController::skipPreview(QDataStream& stream)
     }
 }
 
+QByteArray PipeFileController::moduleSnapshot() const
+{
+    QByteArray record;
+    QBuffer buffer(&record);
+    buffer.open(QIODevice::WriteOnly);
+    QDataStream stream(&buffer);
+    stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
+    m_contentModule->savePipeInfo(stream);
+    return record;
+}
+
+void PipeFileController::restoreModule(QByteArray record) const
+{
+    QBuffer buffer(&record);
+    buffer.open(QIODevice::ReadOnly);
+    QDataStream stream(&buffer);
+    stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
+    if (skipPreview(stream))
+        m_contentModule->loadPipeInfo(stream);
+}
+
 bool PipeFileController::loadTemplateFromFile(const QString& path, bool updateHistory)
 {
+    m_lastLoadDamaged = false;
     if (!m_contentModule)
         return false;
 
@@ -207,22 +228,26 @@ bool PipeFileController::loadTemplateFromFile(const QString& path, bool updateHi
 
     if (!skipPreview(stream)) {
         logLoadError(QStringLiteral("Error loading file: Damaged record"));
+        m_lastLoadDamaged = true;
         return false;
     }
+
+    // The module rebuilds its label while it reads; keep what it showed so a record
+    // that turns out cut short can be undone instead of standing in for the open file.
+    MvCanvasModel* canvas = m_contentModule->getCanvas();
+    const bool wasChanged = canvas && canvas->canvasHasChanged();
+    const QByteArray before = moduleSnapshot();
 
     m_contentModule->loadPipeInfo(stream);
     const bool damaged = stream.status() != QDataStream::Ok;
     file.close();
 
-    // A record cut short must not become the current file: a later Save would
-    // silently overwrite what is left of it.
     if (damaged) {
         logLoadError(QStringLiteral("Error loading file: Damaged record"));
-        MvMessageBox::information(nullptr, tr("Open Error"),
-                                  tr("The label file could not be opened because it is "
-                                     "damaged or incomplete:\n") +
-                                      path,
-                                  QMessageBox::Ok);
+        restoreModule(before);
+        if (canvas)
+            canvas->setCanvasHasChanged(wasChanged);
+        m_lastLoadDamaged = true;
         return false;
     }
 
@@ -236,6 +261,23 @@ bool PipeFileController::loadTemplateFromFile(const QString& path, bool updateHi
                                                QString::fromLatin1(HistoryKey));
     }
     return true;
+}
+
+bool PipeFileController::lastLoadWasDamaged() const
+{
+    return m_lastLoadDamaged;
+}
+
+void PipeFileController::showDamagedFileMessage(const QString& path) const
+{
+    MvMessageBox::information(nullptr,
+                              //: Title of the message shown when a label file is damaged.
+                              tr("Open Error"),
+                              //: Followed by the path of the label file that was refused.
+                              tr("The label file could not be opened because it is damaged or "
+                                 "incomplete:\n") +
+                                  path,
+                              QMessageBox::Ok);
 }
 
 bool PipeFileController::checkResetTemplate()
@@ -288,6 +330,27 @@ QString PipeFileController::fileFilter() const
     return m_fileDescription + QStringLiteral(" (*.") + m_fileExtension + QStringLiteral(")");
 }
 
+bool PipeFileController::acceptFileName(QString& path) const
+{
+    // A name without this module's extension would be stored with a foreign or empty
+    // format and could never be opened again.
+    const QString extension = QStringLiteral(".") + m_fileExtension;
+    if (!path.endsWith(extension, Qt::CaseInsensitive))
+        path += extension;
+
+    if (!QFileInfo(path).fileName().contains(fileNameRule()))
+        return true;
+    MvMessageBox::information(nullptr,
+                              //: Error message: writing file failed.
+                              tr("Save Error"),
+                              //: Attempting to save a file.
+                              tr("Unable to Save Filename with Special Characters.\nPlease "
+                                 "Try Again.\n") +
+                                  path,
+                              QMessageBox::Ok);
+    return false;
+}
+
 bool PipeFileController::saveTemplateAs()
 {
     if (!m_contentModule)
@@ -306,23 +369,8 @@ bool PipeFileController::saveTemplateAs()
     if (path.isEmpty())
         return false;
 
-    // A name without this module's extension would be stored with a foreign or empty
-    // format and could never be opened again.
-    const QString extension = QStringLiteral(".") + m_fileExtension;
-    if (!path.endsWith(extension, Qt::CaseInsensitive))
-        path += extension;
-
-    if (QFileInfo(path).fileName().contains(fileNameRule())) {
-        MvMessageBox::information(nullptr,
-                                  //: Error message: writing file failed.
-                                  tr("Save Error"),
-                                  //: Attempting to save a file.
-                                  tr("Unable to Save Filename with Special Characters.\nPlease "
-                                     "Try Again.\n") +
-                                      path,
-                                  QMessageBox::Ok);
+    if (!acceptFileName(path))
         return false;
-    }
 
     QFileInfo info(path);
     QString folder;
@@ -336,6 +384,9 @@ bool PipeFileController::saveTemplateAs()
             return false;
         if (!again)
             break;
+        // Another name was chosen instead: it obeys the same rules as the first.
+        if (!acceptFileName(path))
+            return false;
         info = QFileInfo(path);
     }
 
@@ -366,5 +417,9 @@ bool PipeFileController::loadTemplate()
         QFileDialog::DontUseNativeDialog);
     if (path.isEmpty())
         return false;
-    return loadTemplateFromFile(path, true);
+    if (loadTemplateFromFile(path, true))
+        return true;
+    if (m_lastLoadDamaged)
+        showDamagedFileMessage(path);
+    return false;
 }

@@ -36,6 +36,11 @@ public:
     // The path the active module has open, empty for a new label.
     QString currentFile() const;
 
+    // Whether the last refused open found a damaged file (rather than a missing or
+    // foreign one), which the user is told about.
+    bool lastLoadWasDamaged() const;
+    void showDamagedFileMessage(const QString& path) const;
+
     static constexpr quint8 MagicNumber = 0x89;
 
 signals:
@@ -44,6 +49,9 @@ signals:
 private:
     QString fileFilter() const;
     static bool skipPreview(QDataStream& stream);
+    bool acceptFileName(QString& path) const;
+    QByteArray moduleSnapshot() const;
+    void restoreModule(QByteArray record) const;
     static void logLoadError(const QString& message);
 
     IVendrelInterface* m_contentModule = nullptr;
@@ -51,6 +59,7 @@ private:
     QString m_fileDescription;
     QString m_fileExtension;
     QWidget* m_widgetParent = nullptr;
+    bool m_lastLoadDamaged = false;
 
     static const QMap<QString, QString> m_pipeFileTypes;
 };

@@ -30,6 +30,9 @@ inline const QString PipeMarkerSymbolDatabase = QStringLiteral("vendrelsymbols.d
 inline const QString AmmoniaSymbolDatabase = QStringLiteral("ammovendrelsymbols.db");
 inline const QString ArrowWrapSymbolDatabase = QStringLiteral("arrowwrapsymbols.db");
 
+// The version reported in the information box, analytics and by the library.
+inline constexpr const char* SoftwareVersion = "3.0.5.5";
+
 // ---- Settings ----------------------------------------------------------------
 inline const QString SuiteSettingsOrganization = QStringLiteral("Morvantic");
 inline const QString SuiteSettingsApplication = QStringLiteral("QuilloryPro");

@@ -1,5 +1,7 @@
 #include "barelabelmodule.h"
 
+#include "labelfiletypes.h"
+
 #include <QImage>
 
 #include <mvcanvasmodel.h>
@@ -10,23 +12,20 @@ constexpr double SceneLimit = 13824.0;
 
 BareLabelModule* BareLabelModule::create(int kind, QWidget* parent)
 {
-    const QString product = QStringLiteral("Quillory PRO");
+    const auto fileType = [](const char* extension) {
+        const QString suffix = QString::fromLatin1(extension);
+        return qMakePair(LabelFileTypes::description(suffix), suffix);
+    };
     switch (kind) {
     case 1:
-        return new BareLabelModule(
-            {product + QObject::tr(" Ammonia Pipe Marking File", "Specifies the file format."),
-             QStringLiteral("qyam")},
-            QSizeF(576, 72), QColor(QStringLiteral("#f28000")), parent);
+        return new BareLabelModule(fileType(LabelFileTypes::AmmoniaPipeMarker), QSizeF(576, 72),
+                                   QColor(QStringLiteral("#f28000")), parent);
     case 2:
-        return new BareLabelModule(
-            {product + QObject::tr(" Arrow Wrap File", "Specifies the file format."),
-             QStringLiteral("qyaw")},
-            QSizeF(170.64, 72), QColor(Qt::white), parent);
+        return new BareLabelModule(fileType(LabelFileTypes::ArrowWrap), QSizeF(170.64, 72),
+                                   QColor(Qt::white), parent);
     default:
-        return new BareLabelModule(
-            {product + QObject::tr(" Pipe Marking File", "Specifies the file format."),
-             QStringLiteral("qypm")},
-            QSizeF(576, 72), QColor(Qt::white), parent);
+        return new BareLabelModule(fileType(LabelFileTypes::PipeMarker), QSizeF(576, 72),
+                                   QColor(Qt::white), parent);
     }
 }
 

@@ -4,6 +4,7 @@
 #include "ivendrelinterface.h"
 #include "pipefilecontroller.h"
 #include "ui_vendrelmainwindow.h"
+#include "vendrelconstants.h"
 #include "vendrelcontroller.h"
 #include "vendrelhelp.h"
 #include "vendrelwidgetsutils.h"
@@ -32,7 +33,6 @@
 #include <navigationbar.h>
 
 namespace {
-const char* const SoftwareVersion = "3.0.5.5";
 const char* const FileMenuItemStyle =
     "border-bottom: 1px solid #9E9E9E; border-top: 0px solid #9E9E9E;";
 } // namespace
@@ -101,8 +101,9 @@ VendrelMainWindow::VendrelMainWindow(QString printerSelection, bool testMode,
             &VendrelMainWindow::updateFileNameSlot);
 
     raise();
-    if (!filePath.isEmpty())
-        m_pipeFileController->loadTemplateFromFile(filePath, true);
+    if (!filePath.isEmpty() && !m_pipeFileController->loadTemplateFromFile(filePath, true) &&
+        m_pipeFileController->lastLoadWasDamaged())
+        m_pipeFileController->showDamagedFileMessage(filePath);
 }
 
 VendrelMainWindow::~VendrelMainWindow()
@@ -535,7 +536,7 @@ void VendrelMainWindow::createFileMenu()
     }
 
     m_infoWidget = new MvInfoWidget(QString(), nullptr);
-    m_infoWidget->setVersionNumber(QString::fromLatin1(SoftwareVersion));
+    m_infoWidget->setVersionNumber(QString::fromLatin1(VendrelConstants::SoftwareVersion));
 
     for (QPushButton* item : qAsConst(m_fileMenuItems))
         setUpFileMenuItem(item, w + 50);

@@ -1,5 +1,6 @@
 #include "barelabelmodule.h"
 #include "pipefilecontroller.h"
+#include "vendrelcontroller.h"
 
 #include <QFile>
 #include <QSettings>
@@ -11,6 +12,7 @@
 #include <mvcanvasmodel.h>
 #include <mvfiledialog.h>
 #include <mvmessagebox.h>
+#include <simpletextitem.h>
 
 namespace {
 QStringList loggedMessages;
@@ -72,6 +74,10 @@ private slots:
     void failedSaveKeepsOldFileAndState();
     void damagedRecordIsNotOpened();
     void oversizedPreviewIsRefused();
+    void damagedOpenKeepsTheOpenLabel();
+    void openCommandTellsAboutDamagedFile();
+    void overwriteAlternativeObeysNameRules_data();
+    void overwriteAlternativeObeysNameRules();
     void saveAsFileNameRules_data();
     void saveAsFileNameRules();
     void saveQuestionFlow_data();
@@ -138,6 +144,7 @@ void PipeFileControllerTest::savedFileStartsWithContainerHeader()
     // The preview follows: a non-null image marker, then PNG data of 256 x 256.
     QCOMPARE(bytes.mid(9, 4), QByteArray::fromHex("00000001"));
     QCOMPARE(bytes.mid(13, 4), QByteArray("\x89PNG"));
+    QCOMPARE(QImage::fromData(bytes.mid(13), "PNG").size(), QSize(256, 256));
 
     QSignalSpy changed(m_files.data(), &PipeFileController::currentFileChanged);
     QVERIFY(m_files->loadTemplateFromFile(path, false));
@@ -231,7 +238,9 @@ void PipeFileControllerTest::damagedRecordIsNotOpened()
     QVERIFY(!opened);
     QVERIFY(files.currentFile().isEmpty());
     QVERIFY(loggedMessages.contains(QStringLiteral("Error loading file: Damaged record")));
-    QCOMPARE(m_informationTitles.size(), 1);
+    QVERIFY(files.lastLoadWasDamaged());
+    // The container only reports; the commands decide what the user sees.
+    QCOMPARE(m_informationTitles.size(), 0);
     QSettings settings;
     QVERIFY(!settings.contains(QStringLiteral("dir/labels")));
 }
@@ -250,6 +259,91 @@ void PipeFileControllerTest::oversizedPreviewIsRefused()
     QVERIFY(!m_files->loadTemplateFromFile(path, false));
     qInstallMessageHandler(before);
     QVERIFY(m_files->currentFile().isEmpty());
+}
+
+void PipeFileControllerTest::damagedOpenKeepsTheOpenLabel()
+{
+    VendrelController pipe;
+    PipeFileController files;
+    files.setContentModule(&pipe);
+    pipe.pipeTextChangedSlot(QStringLiteral("STEAM"));
+    const QString first = m_dir.filePath(QStringLiteral("first.qypm"));
+    QVERIFY(files.saveTemplateToFile(first));
+    const QByteArray firstBytes = readAll(first);
+
+    pipe.pipeTextChangedSlot(QStringLiteral("CONDENSATE RETURN"));
+    const QString second = m_dir.filePath(QStringLiteral("second.qypm"));
+    QVERIFY(files.saveTemplateToFile(second));
+    QByteArray cut = readAll(second);
+    cut.chop(3);
+    writeAll(second, cut);
+
+    QVERIFY(files.loadTemplateFromFile(first, true));
+    pipe.pipeTextChangedSlot(QStringLiteral("STEAM SUPPLY"));
+    const QtMessageHandler before = qInstallMessageHandler(captureMessages);
+    QVERIFY(!files.loadTemplateFromFile(second, true));
+    qInstallMessageHandler(before);
+
+    // The label being edited is back, still unsaved, and still belongs to the first file.
+    QCOMPARE(files.currentFile(), first);
+    QVERIFY(pipe.getCanvas()->canvasHasChanged());
+    QStringList texts;
+    for (QGraphicsItem* item : pipe.getCanvas()->items())
+        if (auto* text = dynamic_cast<SimpleTextItem*>(item))
+            if (text->isVisible())
+                texts << text->toPlainText();
+    QCOMPARE(texts, QStringList{QStringLiteral("STEAM SUPPLY")});
+    QCOMPARE(readAll(first), firstBytes);
+}
+
+void PipeFileControllerTest::openCommandTellsAboutDamagedFile()
+{
+    const QString path = m_dir.filePath(QStringLiteral("cut.qypm"));
+    QVERIFY(m_files->saveTemplateToFile(path));
+    QByteArray cut = readAll(path);
+    cut.truncate(40); // inside the preview
+    writeAll(path, cut);
+    MvFileDialog::setAnswerProvider([&path](const MvFileDialog::Request&) { return path; });
+    const QtMessageHandler before = qInstallMessageHandler(captureMessages);
+    QVERIFY(!m_files->loadTemplate());
+    qInstallMessageHandler(before);
+    QCOMPARE(m_informationTitles, QStringList{QStringLiteral("Open Error")});
+}
+
+void PipeFileControllerTest::overwriteAlternativeObeysNameRules_data()
+{
+    QTest::addColumn<QString>("alternative");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("extension appended to the second name") << "other" << "other.qypm";
+    QTest::newRow("special character in the second name refused") << "b*c" << "";
+}
+
+void PipeFileControllerTest::overwriteAlternativeObeysNameRules()
+{
+    QFETCH(QString, alternative);
+    QFETCH(QString, written);
+    QVERIFY(m_files->saveTemplateToFile(m_dir.filePath(QStringLiteral("a.qypm"))));
+    QStringList answers{m_dir.filePath(QStringLiteral("a")), m_dir.filePath(alternative)};
+    MvFileDialog::setAnswerProvider(
+        [&answers](const MvFileDialog::Request&) { return answers.takeFirst(); });
+    MvMessageBox::setAnswerProvider(
+        [this](const QString& title, const QString&, QMessageBox::StandardButtons buttons) {
+            if (buttons == QMessageBox::Ok) {
+                m_informationTitles << title;
+                return QMessageBox::Ok;
+            }
+            return QMessageBox::No; // do not replace: choose another name
+        });
+
+    QCOMPARE(m_files->saveTemplateAs(), !written.isEmpty());
+    QVERIFY(answers.isEmpty());
+    QStringList expected{QStringLiteral("a.qypm")};
+    if (!written.isEmpty())
+        expected << written;
+    expected.sort();
+    QCOMPARE(m_dir.entryList(QDir::Files, QDir::Name), expected);
+    QCOMPARE(m_informationTitles,
+             written.isEmpty() ? QStringList{QStringLiteral("Save Error")} : QStringList());
 }
 
 void PipeFileControllerTest::saveAsFileNameRules_data()

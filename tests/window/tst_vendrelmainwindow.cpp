@@ -515,7 +515,8 @@ void VendrelMainWindowTest::labelNamedOnTheCommandLineIsOpened()
         if (auto* text = dynamic_cast<SimpleTextItem*>(item))
             if (text->isVisible())
                 texts << text->toPlainText();
-    QCOMPARE(texts, QStringList{QStringLiteral("STEAM")});
+    // A damaged file leaves the new label the editor started with.
+    QCOMPARE(texts, damaged ? QStringList() : QStringList{QStringLiteral("STEAM")});
     QCOMPARE(window.findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text(),
              damaged ? QStringLiteral("Untitled Label") : QStringLiteral("steam.qypm"));
     QCOMPARE(informed.size(), damaged ? 1 : 0);

@@ -15,7 +15,6 @@
 #include <genericlabelreader.h>
 #include <item.h>
 #include <mvcanvasmodel.h>
-#include <mvmessagebox.h>
 #include <simpletextitem.h>
 #include <symbolitem.h>
 
@@ -92,13 +91,6 @@ bool LabelRenderer::openContainer(const QString& path)
     loader->setCanvas(m_canvas);
     m_module.reset(loader);
 
-    // Headless: a damaged file is reported on the command line, never in a dialog.
-    QString shownMessage;
-    MvMessageBox::setAnswerProvider(
-        [&shownMessage](const QString&, const QString&, QMessageBox::StandardButtons) {
-            shownMessage = QStringLiteral("damaged record");
-            return QMessageBox::Ok;
-        });
     capturedReason.clear();
     passOnDetails = m_verbose;
     previousHandler = qInstallMessageHandler(captureLoadErrors);
@@ -108,11 +100,10 @@ bool LabelRenderer::openContainer(const QString& path)
     const bool opened = container.loadTemplateFromFile(path, false);
 
     qInstallMessageHandler(previousHandler);
-    MvMessageBox::setAnswerProvider({});
     if (!opened) {
-        m_error = !capturedReason.isEmpty() ? lowerFirst(capturedReason)
-                  : !shownMessage.isEmpty() ? shownMessage
-                                            : QStringLiteral("cannot be read");
+        m_error = !capturedReason.isEmpty()           ? lowerFirst(capturedReason)
+                  : container.lastLoadWasDamaged() ? QStringLiteral("damaged record")
+                                                   : QStringLiteral("cannot be read");
         return false;
     }
     return true;
