@@ -16,16 +16,8 @@
 #include <setuplogger.h>
 #include <moduleresourceicons.h>
 
-namespace {
-const char* const SoftwareVersion = "3.0.5.5";
-
-void fillAnalyticsRecord(QJsonObject& record, const QString& sessionId)
-{
-    record.insert(QStringLiteral("applicationName"), QCoreApplication::applicationName());
-    record.insert(QStringLiteral("sessionId"), sessionId);
-    record.insert(QStringLiteral("softwareVersion"), QString::fromLatin1(SoftwareVersion));
-}
-} // namespace
+// The library reports the version it was built as; the launcher sends no other.
+extern "C" const char* vendrelModuleVersion();
 
 int main(int argc, char* argv[])
 {
@@ -71,8 +63,8 @@ int main(int argc, char* argv[])
     const QString sessionId = QUuid::createUuid().toString(QUuid::WithoutBraces);
     application->setProperty("uid", sessionId);
 
-    QJsonObject record;
-    fillAnalyticsRecord(record, sessionId);
+    const QString version = QString::fromLatin1(vendrelModuleVersion());
+    QJsonObject record = AnalyticsLibrary::sessionRecord(sessionId, version);
     AnalyticsLibrary::sendAnalyticHit(0, record);
 
     TerminationWatcher termination;
@@ -80,7 +72,7 @@ int main(int argc, char* argv[])
                      &QCoreApplication::quit);
     const int result = QApplication::exec();
 
-    fillAnalyticsRecord(record, sessionId);
+    record = AnalyticsLibrary::sessionRecord(sessionId, version);
     AnalyticsLibrary::sendAnalyticHit(1, record);
 
     delete window;

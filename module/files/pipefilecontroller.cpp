@@ -9,7 +9,6 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
-#include <QJsonObject>
 #include <QMessageLogger>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -116,11 +115,9 @@ bool PipeFileController::saveTemplateToFile(const QString& path)
     QSettings settings;
     FileControllerTools::saveFileInHistory(path, settings, false, QString::fromLatin1(HistoryKey));
 
-    QJsonObject record;
-    record.insert(QStringLiteral("applicationName"), QCoreApplication::applicationName());
-    record.insert(QStringLiteral("sessionId"), qApp->property("uid").toString());
-    record.insert(QStringLiteral("softwareVersion"), QString::fromLatin1(VendrelConstants::SoftwareVersion));
-    AnalyticsLibrary::sendAnalyticHit(2, record);
+    AnalyticsLibrary::sendAnalyticHit(
+        2, AnalyticsLibrary::sessionRecord(qApp->property("uid").toString(),
+                                           QString::fromLatin1(VendrelConstants::SoftwareVersion)));
     return true;
 }
 

@@ -1,5 +1,7 @@
 #include "analyticslibrary.h"
 
+#include <QCoreApplication>
+
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -53,4 +55,14 @@ bool AnalyticsLibrary::sendAnalyticHit(int hitType, const QJsonObject& record)
     }
     file.close();
     return true;
+}
+
+QJsonObject AnalyticsLibrary::sessionRecord(const QString& sessionId,
+                                            const QString& softwareVersion)
+{
+    QJsonObject record;
+    record.insert(QStringLiteral("applicationName"), QCoreApplication::applicationName());
+    record.insert(QStringLiteral("sessionId"), sessionId);
+    record.insert(QStringLiteral("softwareVersion"), softwareVersion);
+    return record;
 }

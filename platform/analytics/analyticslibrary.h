@@ -16,6 +16,10 @@ public:
     // <application data folder>/analytics/hits.jsonl; empty when the platform
     // gives no writable application data folder.
     static QString hitsFilePath();
+
+    // The record every hit of the editor carries: exactly "applicationName" (the
+    // application's name), "sessionId" and "softwareVersion".
+    static QJsonObject sessionRecord(const QString& sessionId, const QString& softwareVersion);
 };
 
 #endif

@@ -1,4 +1,5 @@
 #include "labelrenderer.h"
+#include "vendrelconstants.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -26,7 +27,7 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Morvantic"));
     QCoreApplication::setApplicationName(QStringLiteral("Vendrel"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("3.0.5.5"));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(VendrelConstants::SoftwareVersion));
     Q_INIT_RESOURCE(module);
     qInitResources_module_resource_icons();
     CommonLists::createValidFontFamilies();
