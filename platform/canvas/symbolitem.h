@@ -71,7 +71,7 @@ private:
 
     QByteArray m_data;
     QSvgRenderer* m_renderer = nullptr;
-    QSizeF m_size;
+    QSizeF m_size{0.0, 0.0};
     double m_rotation = 0.0;
     QColor m_foreground = Qt::black;
     QColor m_background = Qt::transparent;

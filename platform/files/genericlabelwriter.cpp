@@ -33,7 +33,7 @@ void prepare(QDataStream& stream)
 void writeCommon(QDataStream& out, const QGraphicsItem* graphics, const Item* item, double rotation,
                  const QColor& foreground, const QColor& background)
 {
-    // A blank symbol has no size of its own (-1 x -1); on a label it is 0 x 0.
+    // Sizes are never negative on a label; the reader refuses what is.
     const QSizeF size = item->getItemSize();
     out << qint16(item->itemId()) << graphics->pos().x() << graphics->pos().y()
         << qMax(0.0, size.width()) << qMax(0.0, size.height()) << rotation << graphics->zValue()
