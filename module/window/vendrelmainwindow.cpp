@@ -85,6 +85,11 @@ VendrelMainWindow::VendrelMainWindow(QString printerSelection, bool testMode,
     connect(m_ui->exportButton, &QPushButton::clicked, this, &VendrelMainWindow::exportSlot);
     connect(m_ui->printButton, &QPushButton::clicked, this,
             &VendrelMainWindow::showPrintFrameSlot);
+    // The print frame is in place, but this editor has no print stack to put in it
+    // yet: an empty panel would only puzzle the user.
+    m_ui->printButton->setEnabled(false);
+    //: Tooltip of the disabled print button.
+    m_ui->printButton->setToolTip(tr("Printing is not available in this version."));
     connect(m_fileMenuButton, &QPushButton::clicked, this,
             &VendrelMainWindow::onFileMenuButtonClicked);
     connect(m_moduleButton, &QPushButton::clicked, this,
