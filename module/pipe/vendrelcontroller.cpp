@@ -153,6 +153,8 @@ void VendrelController::createEditLayout()
             &VendrelController::editWidgetChangedSlot);
     connect(m_editWidget, &VendrelEditWidget::warningStringChanged, this,
             &VendrelController::warningStringChangedSlot);
+    connect(m_editWidget, &VendrelEditWidget::sizeEditingFinishedSignal, this,
+            &VendrelController::sizeEditingFinishedSlot);
     connect(this, &VendrelCommonController::errorStatusSignal, m_editWidget,
             &VendrelEditWidget::setErrorToStatus);
 }
@@ -326,6 +328,7 @@ void VendrelController::resetSizesOnWidgets()
 
 void VendrelController::pipeDiameterChangedSlot(int index)
 {
+    forgetEditStart();
     m_pipeDiameterIndex = static_cast<short>(AnsiSizeTable::boundedRow(index));
     setPipeMarkerSize();
     resetSizesOnWidgets();
@@ -359,6 +362,9 @@ void VendrelController::widthChangedSlot(const QString& text)
         reportErrors(Vendrel::WidthBelowSupply, true, Vendrel::WidthBelowRecommendation, false);
         return;
     }
+    if (m_textHeightAtWidthEdit < 0.0)
+        m_textHeightAtWidthEdit = m_fontHeight;
+    m_labelHeightAtTextHeightEdit = -1.0;
     bool cut = false;
     if (value > HeightCapSlack) {
         m_labelHeight = MaxLabelHeight;
@@ -366,14 +372,13 @@ void VendrelController::widthChangedSlot(const QString& text)
     } else {
         m_labelHeight = value;
     }
-    const double largestText = m_labelHeight / modeFactor();
-    if (m_fontHeight > largestText) {
-        m_fontHeight = largestText;
-        setHeightOnWidgets(true);
+    // The text the user chose, as far as the width now typed leaves room for it.
+    const double textHeight = qMin(m_textHeightAtWidthEdit, m_labelHeight / modeFactor());
+    if (!BasicConversions::almostEqual(textHeight, m_fontHeight, SameHeightEpsilon)) {
+        m_fontHeight = textHeight;
         setFontOnWidgets(true);
-    } else {
-        setHeightOnWidgets(cut);
     }
+    setHeightOnWidgets(cut);
     recalculateSizes(true);
     markChanged();
 }
@@ -387,10 +392,19 @@ void VendrelController::fontHeightChangedSlot(const QString& text)
                      false);
         return;
     }
+    if (m_labelHeightAtTextHeightEdit < 0.0)
+        m_labelHeightAtTextHeightEdit = m_labelHeight;
+    m_textHeightAtWidthEdit = -1.0;
     m_fontHeight = value;
     m_savedFontHeight = -1.0;
     bool heightChanged = false;
     bool fontChanged = false;
+    // The label grows for the text typed now, not for one typed on the way to it.
+    if (!BasicConversions::almostEqual(m_labelHeight, m_labelHeightAtTextHeightEdit,
+                                       SameHeightEpsilon)) {
+        m_labelHeight = m_labelHeightAtTextHeightEdit;
+        heightChanged = true;
+    }
     setMaxDocFromFontHeight(modeFactor(), heightChanged, fontChanged);
     if (heightChanged)
         setHeightOnWidgets(true);
@@ -401,6 +415,7 @@ void VendrelController::fontHeightChangedSlot(const QString& text)
 
 void VendrelController::resizeLabelSlot(int option)
 {
+    forgetEditStart();
     m_resizeOption = (option >= FitLabelToText && option <= NoResize) ? option : FitLabelToText;
     bool heightChanged = false;
     bool fontChanged = false;
@@ -422,6 +437,7 @@ void VendrelController::resizeLabelSlot(int option)
 
 void VendrelController::orientationSlot(bool vertical)
 {
+    forgetEditStart();
     m_vertical = vertical;
     orientationSettingAction();
     bool heightChanged = false;
@@ -444,6 +460,7 @@ void VendrelController::orientationSlot(bool vertical)
 
 void VendrelController::wrapSlot(bool wrap)
 {
+    forgetEditStart();
     m_wrap = wrap;
     m_leftArrowSecond->setVisible(m_wrap && isArrowId(m_leftArrowId));
     m_rightArrowSecond->setVisible(m_wrap && isArrowId(m_rightArrowId));
@@ -548,6 +565,17 @@ void VendrelController::editWidgetChangedSlot()
 void VendrelController::warningStringChangedSlot(const QString& warning)
 {
     reportWarning(warning);
+}
+
+void VendrelController::sizeEditingFinishedSlot()
+{
+    forgetEditStart();
+}
+
+void VendrelController::forgetEditStart()
+{
+    m_textHeightAtWidthEdit = -1.0;
+    m_labelHeightAtTextHeightEdit = -1.0;
 }
 
 // ---- New label ---------------------------------------------------------------------

@@ -74,6 +74,8 @@ public slots:
     void rightArrowChangeSlot(unsigned int id, const QByteArray& data, bool mirror);
     void editWidgetChangedSlot();
     void warningStringChangedSlot(const QString& warning);
+    // The user left a size field: the next keystroke starts a new edit.
+    void sizeEditingFinishedSlot();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -102,6 +104,12 @@ protected:
     QColor m_textColor;
     double m_savedLabelHeight = -1.0;
     double m_savedFontHeight = -1.0;
+    // The text height when the user began typing a width, and the label height when
+    // the user began typing a text height; -1 outside such an edit. Every keystroke
+    // derives its result from these, so a value passed on the way to the one meant
+    // ("1" before "1.5") leaves nothing behind.
+    double m_textHeightAtWidthEdit = -1.0;
+    double m_labelHeightAtTextHeightEdit = -1.0;
 
 private:
     // The room a text height needs across the label: one line, or in wrap mode the
@@ -113,6 +121,7 @@ private:
     void reportErrors(Vendrel::StatusErrorType first, bool firstOn, Vendrel::StatusErrorType second,
                       bool secondOn);
     void markChanged();
+    void forgetEditStart();
     void applyArrow(bool left, unsigned int id, const QByteArray& data, bool mirror);
     void applyFontFamily(const QString& family, const QString& capitalLetter);
 };

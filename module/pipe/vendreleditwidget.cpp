@@ -277,6 +277,8 @@ QFrame* VendrelEditWidget::createContentFrame()
     body->addLayout(heightRow, 2, 1);
     connect(m_fontHeightEdit, &QLineEdit::textEdited, this,
             &VendrelEditWidget::fontHeightChangedSlot);
+    connect(m_fontHeightEdit, &QLineEdit::editingFinished, this,
+            [this] { finishTyping(m_fontHeightEdit); });
     connect(m_fontDecreaseButton, &QPushButton::clicked, this,
             &VendrelEditWidget::fontHeightDecreaseSlot);
     connect(m_fontIncreaseButton, &QPushButton::clicked, this,
@@ -431,6 +433,9 @@ QFrame* VendrelEditWidget::createSizeFrame()
     body->addWidget(m_lengthEdit, row, 4);
     connect(m_widthEdit, &QLineEdit::textEdited, this, &VendrelEditWidget::widthChangedSlot);
     connect(m_lengthEdit, &QLineEdit::textEdited, this, &VendrelEditWidget::lengthChangedSlot);
+    connect(m_widthEdit, &QLineEdit::editingFinished, this, [this] { finishTyping(m_widthEdit); });
+    connect(m_lengthEdit, &QLineEdit::editingFinished, this,
+            [this] { finishTyping(m_lengthEdit); });
     ++row;
 
     auto* diameterCaption = new QVBoxLayout();
@@ -609,17 +614,46 @@ bool VendrelEditWidget::applyBothArrowsIsChecked() const
 
 void VendrelEditWidget::setLabelLength(const QString& length)
 {
-    m_lengthEdit->setText(length);
+    writeField(m_lengthEdit, length);
 }
 
 void VendrelEditWidget::setLabelHeight(const QString& height)
 {
-    m_widthEdit->setText(height);
+    writeField(m_widthEdit, height);
 }
 
 void VendrelEditWidget::setFontHeight(const QString& fontHeight)
 {
-    m_fontHeightEdit->setText(fontHeight);
+    writeField(m_fontHeightEdit, fontHeight);
+}
+
+void VendrelEditWidget::writeField(MvLineEdit* field, const QString& text)
+{
+    // Rewriting the text under the user's fingers would splice the next keystroke
+    // into the controller's value ("1.00" then "5" gives "1.005").
+    if (field == m_typingField) {
+        m_deferredText.insert(field, text);
+        return;
+    }
+    m_deferredText.remove(field);
+    field->setText(text);
+}
+
+void VendrelEditWidget::relayTyped(MvLineEdit* field, const QString& text,
+                                   void (VendrelEditWidget::*signal)(QString))
+{
+    // Only the reply to the latest keystroke counts.
+    m_deferredText.remove(field);
+    m_typingField = field;
+    emit(this->*signal)(text);
+    m_typingField = nullptr;
+}
+
+void VendrelEditWidget::finishTyping(MvLineEdit* field)
+{
+    if (m_deferredText.contains(field))
+        field->setText(m_deferredText.take(field));
+    emit sizeEditingFinishedSignal();
 }
 
 void VendrelEditWidget::setPipeDiameter(int index)
@@ -842,6 +876,8 @@ void VendrelEditWidget::applyUnits(int units)
     const double factor = UnitConversions::convertOtherUnitsToUserUnits(
         static_cast<UnitConversions::Units>(m_shownUnits));
     if (m_shownUnits != units) {
+        // A value waiting for the end of typing is in the old unit.
+        m_deferredText.clear();
         for (MvLineEdit* edit : {m_lengthEdit, m_widthEdit, m_fontHeightEdit})
             VendrelWidgetsUtils::convertUnitsOnLineEdit(edit, factor);
     }
@@ -852,17 +888,17 @@ void VendrelEditWidget::applyUnits(int units)
 
 void VendrelEditWidget::widthChangedSlot(const QString& text)
 {
-    emit widthChangedSignal(text);
+    relayTyped(m_widthEdit, text, &VendrelEditWidget::widthChangedSignal);
 }
 
 void VendrelEditWidget::lengthChangedSlot(const QString& text)
 {
-    emit lengthChangedSignal(text);
+    relayTyped(m_lengthEdit, text, &VendrelEditWidget::lengthChangedSignal);
 }
 
 void VendrelEditWidget::fontHeightChangedSlot(const QString& text)
 {
-    emit fontHeightChangedSignal(text);
+    relayTyped(m_fontHeightEdit, text, &VendrelEditWidget::fontHeightChangedSignal);
 }
 
 void VendrelEditWidget::fontHeightIncreaseSlot()

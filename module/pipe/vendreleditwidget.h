@@ -94,6 +94,9 @@ signals:
     void rightArrowChangedSignal(unsigned int, QByteArray, bool);
     void colorChangedSignal(QColor, QColor);
     void bothArrowCheckChanged();
+    // The user finished typing in the length, width or text height field (return
+    // or focus leaving it).
+    void sizeEditingFinishedSignal();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -139,6 +142,12 @@ private:
     QPoint arrowFrameHiddenPosition() const;
     void setArrowButton(QPushButton* button, unsigned int& storedId, unsigned int id,
                         const QIcon& icon);
+    // A keystroke in a number field is relayed with `signal`; what the controller
+    // writes into that same field in reply waits until the typing is finished.
+    void relayTyped(MvLineEdit* field, const QString& text,
+                    void (VendrelEditWidget::*signal)(QString));
+    void writeField(MvLineEdit* field, const QString& text);
+    void finishTyping(MvLineEdit* field);
 
     QGridLayout* m_layout = nullptr;
     QFrame* m_contentFrame = nullptr;
@@ -173,6 +182,10 @@ private:
     // The unit the three fields are written in; the process-wide unit may have
     // been switched by another module since.
     int m_shownUnits = 0;
+    // The field whose keystroke is being relayed, and the texts the controller
+    // asked for in fields the user is still typing in.
+    MvLineEdit* m_typingField = nullptr;
+    QMap<MvLineEdit*, QString> m_deferredText;
 
     // Formatting
     ColorListCombo* m_colorCombo = nullptr;

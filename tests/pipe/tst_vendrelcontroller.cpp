@@ -35,6 +35,29 @@ bool near(double actual, double expected)
     return qAbs(actual - expected) < 0.001;
 }
 
+// Types `keys` into the field as a user would, over its selected text; '\b' is
+// the backspace key. Returns what the user typed.
+QString typeInto(MvLineEdit* field, const QString& keys)
+{
+    field->selectAll();
+    QString typed;
+    for (const QChar key : keys) {
+        if (key == QLatin1Char('\b')) {
+            QTest::keyClick(field, Qt::Key_Backspace);
+            typed.chop(1);
+        } else {
+            QTest::keyClick(field, key.toLatin1());
+            typed.append(key);
+        }
+    }
+    return typed;
+}
+
+QString inUnits(double points)
+{
+    return QString::number(UnitConversions::convertLocalUnitsToUserUnits(points), 'f', 2);
+}
+
 } // namespace
 
 class TestVendrelController : public QObject
@@ -51,6 +74,8 @@ private slots:
     void typedTextHeightMakesRoomOnTheLabel();
     void typedLengthIsJudgedAndCapped_data();
     void typedLengthIsJudgedAndCapped();
+    void typingKeepsTheTypedTextAndEndsOnTheFinalValue_data();
+    void typingKeepsTheTypedTextAndEndsOnTheFinalValue();
     void wrapOnAndOffReturnsTheHeight_data();
     void wrapOnAndOffReturnsTheHeight();
     void warningsAreListedInEnumerationOrder_data();
@@ -196,6 +221,77 @@ void TestVendrelController::typedLengthIsJudgedAndCapped()
     QCOMPARE(fit.isEmpty(), !laidOut);
     QCOMPARE(controller.getCanvas()->canvasHasChanged(), laidOut);
     QCOMPARE(controller.getCanvas()->getCanvasSize().width(), laidOut ? length : 576.0);
+}
+
+void TestVendrelController::typingKeepsTheTypedTextAndEndsOnTheFinalValue_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<int>("units");
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("shown"); // once the user pressed return
+    QTest::addColumn<double>("height");
+    QTest::addColumn<double>("textHeight");
+    QTest::addColumn<double>("length");
+
+    // Row 3: 864 x 144 with a 90 point text; wrapped 864 x 270.
+    const QString width = QStringLiteral("WidthEdit");
+    const QString text = QStringLiteral("FontHeightEdit");
+    QTest::newRow("width 1.5 in passes 1") << width << 0 << false << "1.5"
+                                           << "1.5" << 108.0 << 90.0 << 864.0;
+    QTest::newRow("width 50 mm passes 5") << width << 1 << false << "50"
+                                          << "50" << 50.0 / 25.4 * 72.0 << 90.0 << 864.0;
+    QTest::newRow("narrow width cuts the text") << width << 0 << false << "0.5"
+                                                << "0.5" << 36.0 << 36.0 << 864.0;
+    QTest::newRow("wrapped width passes 3") << width << 0 << true << "3.9"
+                                            << "3.9" << 280.8 << 90.0 << 864.0;
+    QTest::newRow("width beyond the cap shown cut at the end") << width << 0 << false << "20"
+                                                               << "12.00" << 864.0 << 90.0 << 864.0;
+    QTest::newRow("text height 5 then 1 leaves no tall label") << text << 0 << true << "5\b1"
+                                                               << "1" << 270.0 << 72.0 << 864.0;
+    QTest::newRow("wrapped text height shown cut at the end") << text << 0 << true << "12"
+                                                              << "4.00" << 864.0 << 288.0 << 864.0;
+    QTest::newRow("length beyond the cap shown cut at the end")
+        << QStringLiteral("LengthEdit") << 0 << false << "200"
+        << "192.00" << 144.0 << 90.0 << 13824.0;
+}
+
+void TestVendrelController::typingKeepsTheTypedTextAndEndsOnTheFinalValue()
+{
+    QFETCH(QString, field);
+    QFETCH(int, units);
+    QFETCH(bool, wrap);
+    QFETCH(QString, keys);
+    QFETCH(QString, shown);
+    QFETCH(double, height);
+    QFETCH(double, textHeight);
+    QFETCH(double, length);
+
+    UnitConversions::setCanvasUnits(static_cast<UnitConversions::Units>(units));
+    TestController controller;
+    controller.editWidget()->setUnits(units);
+    // The length field takes keys only when the label does not fit its length itself.
+    controller.editWidget()->setResizeOption(VendrelCommonController::NoResize);
+    controller.resizeLabelSlot(VendrelCommonController::NoResize);
+    controller.wrapSlot(wrap);
+    controller.pipeDiameterChangedSlot(3);
+
+    MvLineEdit* edit = controller.field(qPrintable(field));
+    const QString typed = typeInto(edit, keys);
+    QCOMPARE(edit->text(), typed);
+    QTest::keyClick(edit, Qt::Key_Return);
+    QCOMPARE(edit->text(), shown);
+
+    QVERIFY2(near(controller.labelHeight(), height),
+             qPrintable(QString::number(controller.labelHeight())));
+    QVERIFY2(near(controller.fontHeight(), textHeight),
+             qPrintable(QString::number(controller.fontHeight())));
+    QVERIFY(near(controller.labelLength(), length));
+    QVERIFY(near(controller.getCanvas()->getCanvasSize().height(), height));
+    if (field != QLatin1String("FontHeightEdit"))
+        QCOMPARE(controller.field("FontHeightEdit")->text(), inUnits(textHeight));
+    if (field != QLatin1String("WidthEdit"))
+        QCOMPARE(controller.field("WidthEdit")->text(), inUnits(height));
 }
 
 void TestVendrelController::wrapOnAndOffReturnsTheHeight_data()
