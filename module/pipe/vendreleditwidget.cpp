@@ -3,6 +3,7 @@
 #include "applicationfont.h"
 #include "arrowsmenu.h"
 #include "colorlistcombo.h"
+#include "decimalpointvalidator.h"
 #include "mvcombobox.h"
 #include "mvlineedit.h"
 #include "pipesignalemitter.h"
@@ -12,13 +13,11 @@
 
 #include <QButtonGroup>
 #include <QCheckBox>
-#include <QDoubleValidator>
 #include <QFrame>
 #include <QGraphicsEffect>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLocale>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
@@ -186,14 +185,9 @@ MvLineEdit* VendrelEditWidget::createNumberField(double top, const QString& obje
     edit->setObjectName(objectName);
     edit->setFont(panelFont(CaptionPixelSize));
     edit->setFixedWidth(NumberFieldWidth);
-    auto* validator = new QDoubleValidator(0.0, top, 3, edit);
-    validator->setNotation(QDoubleValidator::StandardNotation);
     // The controller reads the text with QString::toDouble, which only knows the
-    // dot; a field that accepted the locale's comma would pass on a value read as 0.
-    QLocale c = QLocale::c();
-    c.setNumberOptions(QLocale::RejectGroupSeparator | QLocale::OmitGroupSeparator);
-    validator->setLocale(c);
-    edit->setValidator(validator);
+    // dot; the locale's decimal comma is turned into one as it is typed.
+    edit->setValidator(new DecimalPointValidator(0.0, top, 3, edit));
     return edit;
 }
 

@@ -1,4 +1,5 @@
 #include "commonlists.h"
+#include "defaultunitcontroller.h"
 #include "mvcanvasmodel.h"
 #include "mvlineedit.h"
 #include "simpletextitem.h"
@@ -96,7 +97,10 @@ void TestVendrelController::initTestCase()
 
 void TestVendrelController::init()
 {
+    // A unit switch is remembered as the user's unit; every case starts in inches.
+    DefaultUnitController::saveDefaultUnit(UnitConversions::Inches);
     UnitConversions::setCanvasUnits(UnitConversions::Inches);
+    QLocale::setDefault(QLocale::c());
 }
 
 void TestVendrelController::pipeSizeRowsGiveRecommendedSizes_data()
@@ -228,6 +232,7 @@ void TestVendrelController::typingKeepsTheTypedTextAndEndsOnTheFinalValue_data()
     QTest::addColumn<QString>("field");
     QTest::addColumn<int>("units");
     QTest::addColumn<bool>("wrap");
+    QTest::addColumn<bool>("decimalComma"); // typed under a German locale
     QTest::addColumn<QString>("keys");
     QTest::addColumn<QString>("shown"); // once the user pressed return
     QTest::addColumn<double>("height");
@@ -237,23 +242,31 @@ void TestVendrelController::typingKeepsTheTypedTextAndEndsOnTheFinalValue_data()
     // Row 3: 864 x 144 with a 90 point text; wrapped 864 x 270.
     const QString width = QStringLiteral("WidthEdit");
     const QString text = QStringLiteral("FontHeightEdit");
-    QTest::newRow("width 1.5 in passes 1") << width << 0 << false << "1.5"
+    const double mm = 72.0 / 25.4;
+    QTest::newRow("width 1.5 in passes 1") << width << 0 << false << false << "1.5"
                                            << "1.5" << 108.0 << 90.0 << 864.0;
-    QTest::newRow("width 50 mm passes 5") << width << 1 << false << "50"
-                                          << "50" << 50.0 / 25.4 * 72.0 << 90.0 << 864.0;
-    QTest::newRow("narrow width cuts the text") << width << 0 << false << "0.5"
+    QTest::newRow("width 50 mm passes 5") << width << 1 << false << false << "50"
+                                          << "50" << 50.0 * mm << 90.0 << 864.0;
+    QTest::newRow("narrow width cuts the text") << width << 0 << false << false << "0.5"
                                                 << "0.5" << 36.0 << 36.0 << 864.0;
-    QTest::newRow("wrapped width passes 3") << width << 0 << true << "3.9"
+    QTest::newRow("wrapped width passes 3") << width << 0 << true << false << "3.9"
                                             << "3.9" << 280.8 << 90.0 << 864.0;
-    QTest::newRow("width beyond the cap shown cut at the end") << width << 0 << false << "20"
-                                                               << "12.00" << 864.0 << 90.0 << 864.0;
-    QTest::newRow("text height 5 then 1 leaves no tall label") << text << 0 << true << "5\b1"
-                                                               << "1" << 270.0 << 72.0 << 864.0;
-    QTest::newRow("wrapped text height shown cut at the end") << text << 0 << true << "12"
+    QTest::newRow("width beyond the cap shown cut at the end")
+        << width << 0 << false << false << "20"
+        << "12.00" << 864.0 << 90.0 << 864.0;
+    QTest::newRow("text height 5 then 1 leaves no tall label")
+        << text << 0 << true << false << "5\b1"
+        << "1" << 270.0 << 72.0 << 864.0;
+    QTest::newRow("wrapped text height shown cut at the end") << text << 0 << true << false << "12"
                                                               << "4.00" << 864.0 << 288.0 << 864.0;
     QTest::newRow("length beyond the cap shown cut at the end")
-        << QStringLiteral("LengthEdit") << 0 << false << "200"
+        << QStringLiteral("LengthEdit") << 0 << false << false << "200"
         << "192.00" << 144.0 << 90.0 << 13824.0;
+    QTest::newRow("width 50,5 mm with a decimal comma") << width << 1 << false << true << "50,5"
+                                                        << "50.5" << 50.5 * mm << 90.0 << 864.0;
+    QTest::newRow("text height 40,5 mm with a decimal comma")
+        << text << 1 << false << true << "40,5"
+        << "40.5" << 144.0 << 40.5 * mm << 864.0;
 }
 
 void TestVendrelController::typingKeepsTheTypedTextAndEndsOnTheFinalValue()
@@ -261,12 +274,15 @@ void TestVendrelController::typingKeepsTheTypedTextAndEndsOnTheFinalValue()
     QFETCH(QString, field);
     QFETCH(int, units);
     QFETCH(bool, wrap);
+    QFETCH(bool, decimalComma);
     QFETCH(QString, keys);
     QFETCH(QString, shown);
     QFETCH(double, height);
     QFETCH(double, textHeight);
     QFETCH(double, length);
 
+    if (decimalComma)
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     UnitConversions::setCanvasUnits(static_cast<UnitConversions::Units>(units));
     TestController controller;
     controller.editWidget()->setUnits(units);
@@ -278,7 +294,8 @@ void TestVendrelController::typingKeepsTheTypedTextAndEndsOnTheFinalValue()
 
     MvLineEdit* edit = controller.field(qPrintable(field));
     const QString typed = typeInto(edit, keys);
-    QCOMPARE(edit->text(), typed);
+    // A decimal comma is taken as the point it means.
+    QCOMPARE(edit->text(), QString(typed).replace(QLatin1Char(','), QLatin1Char('.')));
     QTest::keyClick(edit, Qt::Key_Return);
     QCOMPARE(edit->text(), shown);
 

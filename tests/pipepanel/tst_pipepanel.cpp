@@ -300,31 +300,61 @@ void PipePanelTest::unitSwitchRescalesFields()
 
 void PipePanelTest::fieldsAcceptTheDotWhateverTheLocale_data()
 {
+    QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("acceptable");
+    QTest::addColumn<QString>("becomes"); // empty: not acceptable
 
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
     for (const char* field : {"LengthEdit", "WidthEdit", "FontHeightEdit"}) {
-        QTest::addRow("%s dot", field) << field << "12.5" << true;
-        QTest::addRow("%s comma", field) << field << "12,5" << false;
-        QTest::addRow("%s grouped", field) << field << "1,000" << false;
-        QTest::addRow("%s letters", field) << field << "abc" << false;
+        QTest::addRow("%s dot", field) << german << field << "12.5"
+                                       << "12.5";
+        QTest::addRow("%s decimal comma", field) << german << field << "50,5"
+                                                 << "50.5";
+        QTest::addRow("%s two commas", field) << german << field << "1,000,5"
+                                              << "";
+        QTest::addRow("%s letters", field) << german << field << "abc"
+                                           << "";
+        // Where the comma groups thousands it is no decimal mark.
+        QTest::addRow("%s grouping comma", field) << english << field << "1,000"
+                                                  << "";
     }
 }
 
 void PipePanelTest::fieldsAcceptTheDotWhateverTheLocale()
 {
+    QFETCH(QLocale, locale);
     QFETCH(QString, field);
     QFETCH(QString, text);
-    QFETCH(bool, acceptable);
+    QFETCH(QString, becomes);
 
     // The controller reads fields with QString::toDouble, which only knows the dot.
-    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-    createPanel(UnitConversions::Inches);
-    const QValidator* validator = m_panel->findChild<MvLineEdit*>(field)->validator();
+    QLocale::setDefault(locale);
+    VendrelEditWidget* panel = createPanel(UnitConversions::Inches);
+    auto* edit = m_panel->findChild<MvLineEdit*>(field);
+    const QValidator* validator = edit->validator();
     QVERIFY(validator);
+    QString validated = text;
     int position = text.size();
-    QCOMPARE(validator->validate(text, position) == QValidator::Acceptable, acceptable);
+    const bool acceptable = validator->validate(validated, position) == QValidator::Acceptable;
+    QCOMPARE(acceptable, !becomes.isEmpty());
+    if (!acceptable)
+        return;
+    QCOMPARE(validated, becomes);
+
+    // Typed key by key, the controller hears the value the user meant.
+    QSignalSpy length(panel, &VendrelEditWidget::lengthChangedSignal);
+    QSignalSpy width(panel, &VendrelEditWidget::widthChangedSignal);
+    QSignalSpy textHeight(panel, &VendrelEditWidget::fontHeightChangedSignal);
+    panel->setResizeOption(VendrelEditWidget::NoResize);
+    QTest::keyClicks(edit, text);
+    QCOMPARE(edit->text(), becomes);
+    QSignalSpy& spy = field == QLatin1String("LengthEdit")  ? length
+                      : field == QLatin1String("WidthEdit") ? width
+                                                            : textHeight;
+    QCOMPARE(spy.count(), text.size());
+    QCOMPARE(spy.last().at(0).toString(), becomes);
 }
 
 // ---- Warnings ----------------------------------------------------------------
