@@ -28,6 +28,11 @@ constexpr double PortraitLineExtra = 4.0;
 // How much of the label height a portrait legend may take; the rest keeps clear
 // of the band edges.
 constexpr double PortraitBandDivisor = 1.75;
+// Clear room between the two legend lines of a wrapped portrait label, which
+// stand against its top and bottom edges.
+constexpr double PortraitWrapLineGap = 10.0;
+// Two lines overlapping by less than this are taken to touch.
+constexpr double OverlapTolerance = 0.01;
 constexpr double WrapRowDivisor = 3.0;
 
 double atLeastZero(double value)
@@ -452,7 +457,7 @@ bool VendrelCommonController::recalculateSizesPortrait(double leftSpace, double 
     bool grown = false;
     double needed = size.width();
     if (m_wrap)
-        needed *= PortraitBandDivisor;
+        needed = 2.0 * size.width() + PortraitWrapLineGap;
     needed = qMin(needed, MaxLabelHeight);
     // The label height only ever grows here: a shorter text keeps the height
     // chosen.
@@ -475,7 +480,10 @@ bool VendrelCommonController::recalculateSizesPortrait(double leftSpace, double 
     const bool exceeds = size.height() > m_labelLength;
     const bool overlap =
         size.height() > m_labelLength - leftSpace - rightSpace + LeastTextRoom && hasAnyArrow();
-    emitTextWarnings(exceeds, overlap, false);
+    // Held at the largest height, a label can be too narrow for both wrapped lines:
+    // the room for the text is then too small.
+    const bool linesOverlap = m_wrap && 2.0 * size.width() > m_labelHeight + OverlapTolerance;
+    emitTextWarnings(exceeds, overlap, linesOverlap);
     setTextPosVert(leftSpace, rightSpace);
     return grown;
 }

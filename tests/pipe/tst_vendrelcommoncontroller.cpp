@@ -428,11 +428,14 @@ void TestVendrelCommonController::portraitHeightGrowsButNeverShrinks_data()
     QTest::addColumn<double>("height");
     QTest::addColumn<QString>("expect"); // text, kept or cap
 
+    const QString longText = QStringLiteral("CHILLED WATER SUPPLY AND RETURN, EAST WING");
     QTest::newRow("long text grows the height") << "HOT WATER" << false << 72.0 << "text";
-    QTest::newRow("wrapped text needs 1.75 times") << "HOT WATER" << true << 72.0 << "text";
+    QTest::newRow("wrapped text needs room for two lines") << "HOT WATER" << true << 72.0 << "text";
     QTest::newRow("short text never shrinks") << "A" << false << 800.0 << "kept";
-    QTest::newRow("growth stops at 864")
-        << "CHILLED WATER SUPPLY AND RETURN, EAST WING" << false << 72.0 << "cap";
+    QTest::newRow("wrapped short text never shrinks") << "AIR" << true << 400.0 << "kept";
+    QTest::newRow("growth stops at 864") << longText << false << 72.0 << "cap";
+    // Held at 864 the two lines meet: reported as too little room for the text.
+    QTest::newRow("wrapped growth stops at 864") << longText << true << 72.0 << "cap";
 }
 
 void TestVendrelCommonController::portraitHeightGrowsButNeverShrinks()
@@ -443,16 +446,28 @@ void TestVendrelCommonController::portraitHeightGrowsButNeverShrinks()
     QFETCH(QString, expect);
     TestEngine engine(Label().size(576.0, height).modes(0, true, wrap).legend(text));
     QSignalSpy fit(&engine, &VendrelCommonController::fitCanvasInViewSignal);
+    QSignalSpy warnings(&engine, &VendrelCommonController::errorStatusSignal);
     engine.layout(false);
 
+    const bool capped = expect == QLatin1String("cap");
     const double textWidth = engine.m_textItem->getItemSize().width();
     if (expect == QLatin1String("text"))
-        QCOMPARE(engine.m_labelHeight, textWidth * (wrap ? 1.75 : 1.0));
+        QCOMPARE(engine.m_labelHeight, wrap ? 2.0 * textWidth + 10.0 : textWidth);
     else
-        QCOMPARE(engine.m_labelHeight, expect == QLatin1String("kept") ? height : 864.0);
+        QCOMPARE(engine.m_labelHeight, capped ? 864.0 : height);
     QCOMPARE(engine.m_ownCanvas->getCanvasSize().height(), engine.m_labelHeight);
     QCOMPARE(fit.count(), 1);
-    QVERIFY(engine.m_textItem->sceneBoundingRect().top() >= -0.01);
+    const QRectF first = engine.m_textItem->sceneBoundingRect();
+    QVERIFY(first.top() >= -0.01);
+    QCOMPARE(warnings.count(), 1);
+    QCOMPARE(warnings.last().at(5).toBool(), wrap && capped);
+    if (!wrap)
+        return;
+    // One line against the top edge, the other against the bottom edge, apart.
+    const QRectF second = engine.m_secondTextItem->sceneBoundingRect();
+    QVERIFY(engine.m_secondTextItem->isVisible());
+    QVERIFY(qAbs(second.bottom() - engine.m_labelHeight) < 0.01);
+    QCOMPARE(first.intersects(second), capped);
 }
 
 QTEST_MAIN(TestVendrelCommonController)
