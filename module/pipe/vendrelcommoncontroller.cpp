@@ -88,7 +88,7 @@ void VendrelCommonController::createInitialItems()
     const short arrowIds[] = {LeftArrowId, RightArrowId, LeftArrowSecondId, RightArrowSecondId};
     for (int i = 0; i < 4; ++i) {
         canvas->addSymbolItem(QByteArray());
-        auto* arrow = dynamic_cast<SymbolItem*>(canvas->items(Qt::AscendingOrder).last());
+        auto* arrow = qgraphicsitem_cast<SymbolItem*>(canvas->items(Qt::AscendingOrder).last());
         *arrows[i] = arrow;
         if (!arrow)
             continue;
@@ -106,7 +106,7 @@ void VendrelCommonController::createInitialItems()
     for (int i = 0; i < 2; ++i) {
         canvas->addGenericItem(MvCanvasModel::SimpleTextType, QString(), true, QPointF(0.0, 0.0),
                                0.0, 0, true);
-        auto* text = dynamic_cast<SimpleTextItem*>(canvas->items(Qt::AscendingOrder).last());
+        auto* text = qgraphicsitem_cast<SimpleTextItem*>(canvas->items(Qt::AscendingOrder).last());
         *texts[i] = text;
         if (!text)
             continue;

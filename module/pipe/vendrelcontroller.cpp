@@ -9,6 +9,7 @@
 #include "unitconversions.h"
 #include "vendrelconstants.h"
 #include "vendreleditwidget.h"
+#include "vendrelwidgetsutils.h"
 #include "wizardvendrel.h"
 
 #include <QCloseEvent>
@@ -783,9 +784,7 @@ void VendrelController::setArrowsData()
             name.clear();
             icon = m_symbolsMenu->getNoArrowIcon();
         }
-        const QString lowerName = name.toLower();
-        const bool mirror =
-            lowerName.contains(QLatin1String("up")) || lowerName.contains(QLatin1String("down"));
+        const bool mirror = VendrelWidgetsUtils::isVerticalArrowName(name);
 
         SymbolItem* first = left ? m_leftArrow : m_rightArrow;
         SymbolItem* second = left ? m_leftArrowSecond : m_rightArrowSecond;

@@ -260,6 +260,9 @@ void PipeRecordTest::roundTripKeepsEveryField_data()
         << Label{2, 1, "p", "#0018a8", "white", "AIR", 1, 9, true, ""} << 576.0 << "";
     QTest::newRow("custom size, no legend")
         << Label{0, 2, "", "white", "black", "", 1, 1, true, "0.20"} << 14.4 << "";
+    // A vertical arrow's second row turns the other way, once the file is read too.
+    QTest::newRow("wrapped portrait, vertical left arrow")
+        << Label{3, 2, "pw", "#0018a8", "white", "STEAM", 11, 2, false, ""} << -1.0 << "";
 }
 
 void PipeRecordTest::roundTripKeepsEveryField()
@@ -289,6 +292,13 @@ void PipeRecordTest::roundTripKeepsEveryField()
     QCOMPARE(warnings.last().at(0).toString(), source.getLastWarning());
     QCOMPARE(loaded.getLastWarning(), source.getLastWarning());
     QVERIFY(!loaded.getCanvas()->canvasHasChanged());
+    // The editor and the headless loader turn the arrows as the label was made.
+    Loader drawn;
+    QVERIFY(openWith(&drawn, first));
+    for (int i = 0; i < 4; ++i) {
+        QCOMPARE(loaded.arrow(i)->itemRotation(), source.arrow(i)->itemRotation());
+        QCOMPARE(drawn.arrow(i)->itemRotation(), source.arrow(i)->itemRotation());
+    }
 
     // Saved again, the record is the same to the byte, preview included.
     const QString second = pathOf(QStringLiteral("second.qypm"));
