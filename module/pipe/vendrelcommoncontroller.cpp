@@ -1,6 +1,7 @@
 #include "vendrelcommoncontroller.h"
 
 #include "ansisizetable.h"
+#include "labelfiletypes.h"
 #include "mvcanvasmodel.h"
 #include "simpletextitem.h"
 #include "symbolitem.h"
@@ -72,10 +73,8 @@ void VendrelCommonController::loadPipeInfo(QDataStream& stream)
 
 QPair<QString, QString> VendrelCommonController::getFileType()
 {
-    return qMakePair(QStringLiteral("Quillory PRO") +
-                         QCoreApplication::translate("QObject", " Pipe Marking File",
-                                                     "Specifies the file format."),
-                     QStringLiteral("qypm"));
+    const QString extension = QString::fromLatin1(LabelFileTypes::PipeMarker);
+    return qMakePair(LabelFileTypes::description(extension), extension);
 }
 
 void VendrelCommonController::createInitialItems()
