@@ -9,14 +9,111 @@
     </message>
 </context>
 <context>
+    <name>FileController</name>
+    <message>
+        <source>Save Error</source>
+        <extracomment>Title of the message shown when a label could not be written.</extracomment>
+        <translation>Speicherfehler</translation>
+    </message>
+    <message>
+        <source>The label could not be saved as %1.
+%2</source>
+        <extracomment>%1 is the file path, %2 the reason given by the system.</extracomment>
+        <translation>Das Etikett konnte nicht als %1 gespeichert werden.
+%2</translation>
+    </message>
+    <message>
+        <source>Save Label As</source>
+        <extracomment>Title of the dialog that saves a label in the generic label format.</extracomment>
+        <translation>Etikett speichern unter</translation>
+    </message>
+    <message>
+        <source>Generic Label File</source>
+        <extracomment>Name of the generic label file type in the file dialog.</extracomment>
+        <translation>Allgemeine Etikettendatei</translation>
+    </message>
+    <message>
+        <source>A folder of that name exists.</source>
+        <translation>Es gibt bereits einen Ordner mit diesem Namen.</translation>
+    </message>
+    <message>
+        <source>The file %1 already exists. Do you want to replace it?</source>
+        <extracomment>Asked before a file is replaced; %1 is the file name.</extracomment>
+        <translation>Die Datei %1 existiert bereits. Möchten Sie sie ersetzen?</translation>
+    </message>
+</context>
+<context>
+    <name>MvHelpWindow</name>
+    <message>
+        <source>Help</source>
+        <comment>Title of the help window.</comment>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <comment>Tool tip of the button that closes the help window.</comment>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Frequently Asked Questions</source>
+        <comment>Title of the list of questions in the help window.</comment>
+        <translation>Häufige Fragen</translation>
+    </message>
+    <message>
+        <source>Manuals</source>
+        <comment>Title of the list of manuals in the help window.</comment>
+        <translation>Handbücher</translation>
+    </message>
+    <message>
+        <source>No manuals available.</source>
+        <comment>Shown in the help window when no manual is installed.</comment>
+        <translation>Keine Handbücher vorhanden.</translation>
+    </message>
+    <message>
+        <source>The manual could not be opened:
+%1</source>
+        <comment>Shown when the system has no viewer for a manual.</comment>
+        <translation>Das Handbuch konnte nicht geöffnet werden:
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>MvInfoWidget</name>
+    <message>
+        <source>Information</source>
+        <comment>Title of the information box.</comment>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <comment>Closes the information box.</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version %1</source>
+        <comment>Version line of the information box.</comment>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>NavigationBar</name>
+    <message>
+        <source>Close</source>
+        <comment>Tool tip of the button that closes the application.</comment>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>PipeFileController</name>
     <message>
         <source>Open Error</source>
+        <extracomment>Title of the message shown when a label file is damaged.</extracomment>
         <translation>Fehler beim Öffnen</translation>
     </message>
     <message>
         <source>The label file could not be opened because it is damaged or incomplete:
 </source>
+        <extracomment>Followed by the path of the label file that was refused.</extracomment>
         <translation>Die Etikettendatei konnte nicht geöffnet werden, weil sie beschädigt oder unvollständig ist:
 </translation>
     </message>
@@ -459,6 +556,11 @@ Bitte erneut versuchen.
         <source>Untitled Label</source>
         <extracomment>Default name for a new label.</extracomment>
         <translation>Unbenanntes Etikett</translation>
+    </message>
+    <message>
+        <source>Printing is not available in this version.</source>
+        <extracomment>Tooltip of the disabled print button.</extracomment>
+        <translation>Drucken ist in dieser Version nicht verfügbar.</translation>
     </message>
 </context>
 <context>
