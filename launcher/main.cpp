@@ -13,8 +13,8 @@
 #include <analyticslibrary.h>
 #include <commonlists.h>
 #include <dataroot.h>
-#include <setuplogger.h>
 #include <moduleresourceicons.h>
+#include <setuplogger.h>
 
 // The library reports the version it was built as; the launcher sends no other.
 extern "C" const char* vendrelModuleVersion();

@@ -4,8 +4,8 @@
 #include "labelfiletypes.h"
 #include "vendrelconstants.h"
 
-#include <QCoreApplication>
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
@@ -98,9 +98,9 @@ bool PipeFileController::saveTemplateToFile(const QString& path)
     stream << static_cast<qint32>(0);
     m_contentModule->savePipeInfo(stream);
 
-    const bool written = stream.status() == QDataStream::Ok &&
-                         FileControllerTools::closeSavedFile(QFileInfo(path).absoluteFilePath(),
-                                                             &file);
+    const bool written =
+        stream.status() == QDataStream::Ok &&
+        FileControllerTools::closeSavedFile(QFileInfo(path).absoluteFilePath(), &file);
     if (!written) {
         file.cancelWriting();
         // The record writer marks the label saved; it was not.
@@ -360,9 +360,8 @@ bool PipeFileController::saveTemplateAs()
     const QString current = m_currentFiles.value(m_fileExtension);
     const QString start = current.isEmpty() ? FileControllerTools::getDefaultFolder() : current;
 
-    QString path = MvFileDialog::getSaveFileName(m_widgetParent, title, start, filter,
-                                                 &selectedFilter,
-                                                 QFileDialog::DontConfirmOverwrite);
+    QString path = MvFileDialog::getSaveFileName(
+        m_widgetParent, title, start, filter, &selectedFilter, QFileDialog::DontConfirmOverwrite);
     if (path.isEmpty())
         return false;
 

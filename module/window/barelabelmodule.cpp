@@ -29,14 +29,13 @@ BareLabelModule* BareLabelModule::create(int kind, QWidget* parent)
     }
 }
 
-BareLabelModule::BareLabelModule(const QPair<QString, QString>& fileType,
-                                 const QSizeF& labelSize, const QColor& secondPaletteColor,
-                                 QWidget* parent)
+BareLabelModule::BareLabelModule(const QPair<QString, QString>& fileType, const QSizeF& labelSize,
+                                 const QColor& secondPaletteColor, QWidget* parent)
     : IVendrelInterface(parent), m_fileType(fileType), m_labelSize(labelSize)
 {
-    auto* canvas = new MvCanvasModel(QList<QColor>{QColor(Qt::black), secondPaletteColor},
-                                     SceneLimit, SceneLimit, labelSize.width(),
-                                     labelSize.height(), nullptr);
+    auto* canvas =
+        new MvCanvasModel(QList<QColor>{QColor(Qt::black), secondPaletteColor}, SceneLimit,
+                          SceneLimit, labelSize.width(), labelSize.height(), nullptr);
     canvas->setParent(this);
     canvas->setShowEmptyTextMarker(false);
     setCanvas(canvas);

@@ -26,8 +26,7 @@ QString VendrelHelp::faqFilePath()
     const QString localeName = QLocale().name();
     const int cut = localeName.lastIndexOf(QLatin1Char('_'));
     const QString language = cut < 0 ? QString() : localeName.left(cut);
-    return DataRoot::path() + QStringLiteral("Help/PipeHelp_") + language +
-           QStringLiteral(".csv");
+    return DataRoot::path() + QStringLiteral("Help/PipeHelp_") + language + QStringLiteral(".csv");
 }
 
 QPair<QString, QString> VendrelHelp::parseFaqLine(const QString& line)
@@ -54,10 +53,10 @@ void VendrelHelp::createFaqList()
             continue;
         const QPair<QString, QString> entry = parseFaqLine(line);
         const QPixmap picture(entry.first);
-        const QIcon icon = picture.isNull()
-                               ? QIcon()
-                               : QIcon(picture.scaled(48, 48, Qt::KeepAspectRatio,
-                                                      Qt::SmoothTransformation));
+        const QIcon icon =
+            picture.isNull()
+                ? QIcon()
+                : QIcon(picture.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
         m_faqs.append({icon, entry.second});
     }
 }

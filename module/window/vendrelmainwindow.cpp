@@ -83,8 +83,7 @@ VendrelMainWindow::VendrelMainWindow(QString printerSelection, bool testMode,
     connect(m_ui->saveButton, &QPushButton::clicked, this, &VendrelMainWindow::saveSlot);
     connect(m_ui->saveAsButton, &QPushButton::clicked, this, &VendrelMainWindow::saveAsSlot);
     connect(m_ui->exportButton, &QPushButton::clicked, this, &VendrelMainWindow::exportSlot);
-    connect(m_ui->printButton, &QPushButton::clicked, this,
-            &VendrelMainWindow::showPrintFrameSlot);
+    connect(m_ui->printButton, &QPushButton::clicked, this, &VendrelMainWindow::showPrintFrameSlot);
     // The print frame is in place, but this editor has no print stack to put in it
     // yet: an empty panel would only puzzle the user.
     m_ui->printButton->setEnabled(false);
@@ -99,8 +98,7 @@ VendrelMainWindow::VendrelMainWindow(QString printerSelection, bool testMode,
             &VendrelMainWindow::switchAmmoniaModuleSlot);
     connect(m_arrowWrapRadio, &QRadioButton::clicked, this,
             &VendrelMainWindow::switchArrowModuleSlot);
-    connect(m_moduleWidget, &MvFrame::focusLost, this,
-            &VendrelMainWindow::onModuleWidgetFocusLost);
+    connect(m_moduleWidget, &MvFrame::focusLost, this, &VendrelMainWindow::onModuleWidgetFocusLost);
     connect(m_ui->informationBar, &NavigationBar::closeSignal, this, &QWidget::close);
     connect(m_pipeFileController, &PipeFileController::currentFileChanged, this,
             &VendrelMainWindow::updateFileNameSlot);
@@ -119,8 +117,7 @@ VendrelMainWindow::~VendrelMainWindow()
     VendrelHelp::clearVendrelFAQs();
 }
 
-void VendrelMainWindow::splitPrinterSelection(const QString& selection, QString& name,
-                                              bool& flag)
+void VendrelMainWindow::splitPrinterSelection(const QString& selection, QString& name, bool& flag)
 {
     const int comma = selection.indexOf(QLatin1Char(','));
     if (comma > 0) {
@@ -191,17 +188,17 @@ void VendrelMainWindow::createModuleWidget()
     m_moduleWidget = new MvFrame;
     m_moduleWidget->setObjectName(QStringLiteral("ModuleWidget"));
     m_moduleWidget->setFixedSize(385, 160);
-    m_moduleWidget->setStyleSheet(QStringLiteral(
-        "#ModuleWidget { background-color: #f2f2f2; border: 1px solid #fd7800; } "
-        "QRadioButton::indicator { width: 24px; height: 24px; } "
-        "QRadioButton::indicator:checked { image: "
-        "url(:/module_icons/ModuleIcons/radio-button_checked.png); } "
-        "QRadioButton::indicator:unchecked { image: "
-        "url(:/module_icons/ModuleIcons/radio-button_unchecked.png); } "
-        "QRadioButton::indicator:checked:disabled { image: "
-        "url(:/module_icons/ModuleIcons/radio-button_checked-disabled.png); } "
-        "QRadioButton::indicator:unchecked:disabled { image: "
-        "url(:/module_icons/ModuleIcons/radio-button_unchecked-disabled.png); }"));
+    m_moduleWidget->setStyleSheet(
+        QStringLiteral("#ModuleWidget { background-color: #f2f2f2; border: 1px solid #fd7800; } "
+                       "QRadioButton::indicator { width: 24px; height: 24px; } "
+                       "QRadioButton::indicator:checked { image: "
+                       "url(:/module_icons/ModuleIcons/radio-button_checked.png); } "
+                       "QRadioButton::indicator:unchecked { image: "
+                       "url(:/module_icons/ModuleIcons/radio-button_unchecked.png); } "
+                       "QRadioButton::indicator:checked:disabled { image: "
+                       "url(:/module_icons/ModuleIcons/radio-button_checked-disabled.png); } "
+                       "QRadioButton::indicator:unchecked:disabled { image: "
+                       "url(:/module_icons/ModuleIcons/radio-button_unchecked-disabled.png); }"));
 
     auto* layout = new QVBoxLayout(m_moduleWidget);
     //: Label in front of the pipe marking modules selector.
@@ -508,7 +505,8 @@ void VendrelMainWindow::closeEvent(QCloseEvent* event)
 
 void VendrelMainWindow::createFileMenu()
 {
-    struct MenuEntry {
+    struct MenuEntry
+    {
         QString text;
         const char* icon;
     };
@@ -603,14 +601,12 @@ void VendrelMainWindow::onFileMenuButtonClicked()
 
 void VendrelMainWindow::onFileMenuWidgetLostFocus()
 {
-    const QRect buttonRect(m_fileMenuButton->mapToGlobal(QPoint(0, 0)),
-                           m_fileMenuButton->size());
+    const QRect buttonRect(m_fileMenuButton->mapToGlobal(QPoint(0, 0)), m_fileMenuButton->size());
     if (buttonRect.contains(QCursor::pos()))
         m_fileMenuButton->setFocus();
     m_fileMenuButton->setChecked(false);
-    VendrelWidgetsUtils::animatedHide(m_fileMenuWidget,
-                                      QPoint(0, m_fileMenuButton->height() -
-                                                    m_fileMenuWidget->height()));
+    VendrelWidgetsUtils::animatedHide(
+        m_fileMenuWidget, QPoint(0, m_fileMenuButton->height() - m_fileMenuWidget->height()));
     m_fileMenuWidget->clearFocus();
 }
 
@@ -669,8 +665,8 @@ void VendrelMainWindow::onHelpButtonClicked()
         m_helpWindow->insertHelpFAQs(VendrelHelp::getVendrelFAQs());
         m_helpWindow->populatePDF(QStringLiteral("PipeManuals"));
     }
-    m_helpWindow->move(mapToGlobal(
-        QPoint(width() / 2 - m_helpWindow->width() / 2, height() / 2 - m_helpWindow->height() / 2)));
+    m_helpWindow->move(mapToGlobal(QPoint(width() / 2 - m_helpWindow->width() / 2,
+                                          height() / 2 - m_helpWindow->height() / 2)));
     m_helpWindow->exec();
 }
 

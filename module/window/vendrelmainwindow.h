@@ -32,7 +32,12 @@ class VENDREL_EXPORT VendrelMainWindow : public QWidget
     Q_OBJECT
 
 public:
-    enum VendrelWidgetTypes { VendrelWidget = 0, AmmoniaWidget = 1, ArrowWrapWidget = 2 };
+    enum VendrelWidgetTypes
+    {
+        VendrelWidget = 0,
+        AmmoniaWidget = 1,
+        ArrowWrapWidget = 2
+    };
     Q_ENUM(VendrelWidgetTypes)
 
     VendrelMainWindow(QString printerSelection, bool testMode, VendrelWidgetTypes kind,

@@ -39,7 +39,10 @@ void writeAll(const QString& path, const QByteArray& bytes)
 class BrokenRecordModule : public IVendrelInterface
 {
 public:
-    explicit BrokenRecordModule(BareLabelModule* real) : m_real(real) { setCanvas(real->getCanvas()); }
+    explicit BrokenRecordModule(BareLabelModule* real) : m_real(real)
+    {
+        setCanvas(real->getCanvas());
+    }
     void startWizard() override {}
     void newPipeInfo() override { m_real->newPipeInfo(); }
     void savePipeInfo(QDataStream& stream) override
@@ -157,14 +160,12 @@ void PipeFileControllerTest::refusedHeadersAreLogged_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("logLine");
-    QTest::newRow("wrong magic")
-        << "a.qypm" << QByteArray("LABELqypm") << "Error loading file: Invalid magic number: 4C";
-    QTest::newRow("unknown format")
-        << "a.qyld" << QByteArray("\x89qyld\0\0\0\0", 9)
-        << "Error loading file: Invalid encoded format: qyld";
-    QTest::newRow("suffix of another length")
-        << "a.qypmx" << QByteArray("\x89qypm\0\0\0\0", 9)
-        << "Error loading file: Invalid encoded format: qypm";
+    QTest::newRow("wrong magic") << "a.qypm" << QByteArray("LABELqypm")
+                                 << "Error loading file: Invalid magic number: 4C";
+    QTest::newRow("unknown format") << "a.qyld" << QByteArray("\x89qyld\0\0\0\0", 9)
+                                    << "Error loading file: Invalid encoded format: qyld";
+    QTest::newRow("suffix of another length") << "a.qypmx" << QByteArray("\x89qypm\0\0\0\0", 9)
+                                              << "Error loading file: Invalid encoded format: qypm";
 }
 
 void PipeFileControllerTest::refusedHeadersAreLogged()
@@ -314,8 +315,10 @@ void PipeFileControllerTest::overwriteAlternativeObeysNameRules_data()
 {
     QTest::addColumn<QString>("alternative");
     QTest::addColumn<QString>("written");
-    QTest::newRow("extension appended to the second name") << "other" << "other.qypm";
-    QTest::newRow("special character in the second name refused") << "b*c" << "";
+    QTest::newRow("extension appended to the second name") << "other"
+                                                           << "other.qypm";
+    QTest::newRow("special character in the second name refused") << "b*c"
+                                                                  << "";
 }
 
 void PipeFileControllerTest::overwriteAlternativeObeysNameRules()
@@ -351,11 +354,21 @@ void PipeFileControllerTest::saveAsFileNameRules_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("written");
     QTest::addColumn<QString>("information");
-    QTest::newRow("extension appended") << "pump room" << "pump room.qypm" << "";
-    QTest::newRow("foreign extension kept, ours appended") << "x.qyam" << "x.qyam.qypm" << "";
-    QTest::newRow("own extension in capitals kept") << "LABEL.QYPM" << "LABEL.QYPM" << "";
-    QTest::newRow("colon refused") << "a:b" << "" << "Save Error";
-    QTest::newRow("asterisk refused") << "a*b.qypm" << "" << "Save Error";
+    QTest::newRow("extension appended") << "pump room"
+                                        << "pump room.qypm"
+                                        << "";
+    QTest::newRow("foreign extension kept, ours appended") << "x.qyam"
+                                                           << "x.qyam.qypm"
+                                                           << "";
+    QTest::newRow("own extension in capitals kept") << "LABEL.QYPM"
+                                                    << "LABEL.QYPM"
+                                                    << "";
+    QTest::newRow("colon refused") << "a:b"
+                                   << ""
+                                   << "Save Error";
+    QTest::newRow("asterisk refused") << "a*b.qypm"
+                                      << ""
+                                      << "Save Error";
 }
 
 void PipeFileControllerTest::saveAsFileNameRules()
@@ -402,15 +415,15 @@ void PipeFileControllerTest::saveQuestionFlow()
 
     m_pipe->getCanvas()->setCanvasHasChanged(true);
     QStringList questions;
-    MvMessageBox::setAnswerProvider([&](const QString& title, const QString& text,
-                                        QMessageBox::StandardButtons buttons) {
-        if (buttons == QMessageBox::Ok) {
-            m_informationTitles << title;
-            return QMessageBox::Ok;
-        }
-        questions << title + QLatin1Char('|') + text;
-        return static_cast<QMessageBox::StandardButton>(answer);
-    });
+    MvMessageBox::setAnswerProvider(
+        [&](const QString& title, const QString& text, QMessageBox::StandardButtons buttons) {
+            if (buttons == QMessageBox::Ok) {
+                m_informationTitles << title;
+                return QMessageBox::Ok;
+            }
+            questions << title + QLatin1Char('|') + text;
+            return static_cast<QMessageBox::StandardButton>(answer);
+        });
     MvFileDialog::setAnswerProvider([](const MvFileDialog::Request&) { return QString(); });
 
     QCOMPARE(m_files->checkResetTemplate(), mayReplace);

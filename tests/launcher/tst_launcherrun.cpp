@@ -51,8 +51,8 @@ void LauncherRunTest::runReportsStartAndEndWithOneSession()
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[0].value(QStringLiteral("hitType")).toInt(), 0);
     QCOMPARE(lines[1].value(QStringLiteral("hitType")).toInt(), 1);
-    const QRegularExpression uuid(QStringLiteral(
-        "^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$"));
+    const QRegularExpression uuid(
+        QStringLiteral("^[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}$"));
     const QString session = lines[0]
                                 .value(QStringLiteral("record"))
                                 .toObject()
@@ -62,8 +62,7 @@ void LauncherRunTest::runReportsStartAndEndWithOneSession()
     QVERIFY2(uuid.match(session).hasMatch(), qPrintable(session));
     for (const QJsonObject& line : lines) {
         const QJsonObject record = line.value(QStringLiteral("record")).toObject();
-        QCOMPARE(record.keys(),
-                 (QStringList{"applicationName", "sessionId", "softwareVersion"}));
+        QCOMPARE(record.keys(), (QStringList{"applicationName", "sessionId", "softwareVersion"}));
         QCOMPARE(record.value(QStringLiteral("applicationName")).toString(),
                  QStringLiteral("Vendrel"));
         QCOMPARE(record.value(QStringLiteral("sessionId")).toString(), session);

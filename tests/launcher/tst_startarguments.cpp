@@ -32,8 +32,8 @@ void StartArgumentsTest::commandLineChoosesModuleAndFile_data()
         << QStringList{"--mvtestmode", "dir/p.qypm"} << true << 0 << "dir/p.qypm";
     QTest::newRow("flag after pipe marker file")
         << QStringList{"dir/p.qypm", "--mvtestmode"} << true << 0 << "dir/p.qypm";
-    QTest::newRow("generic label kind is not opened") << QStringList{"a.qyld"} << false << 0
-                                                      << QString();
+    QTest::newRow("generic label kind is not opened")
+        << QStringList{"a.qyld"} << false << 0 << QString();
     QTest::newRow("foreign suffix") << QStringList{"a.txt"} << false << 0 << QString();
     QTest::newRow("no suffix") << QStringList{"label"} << false << 0 << QString();
     QTest::newRow("dot only in folder name")
@@ -76,8 +76,7 @@ void StartArgumentsTest::filterDropsOnlyTheTwoImageMessages_data()
     QTest::addColumn<QString>("message");
     QTest::addColumn<bool>("dropped");
     QTest::newRow("empty image name") << "QImage: Image filename is empty, skipped" << true;
-    QTest::newRow("sRGB profile")
-        << "libpng warning: iCCP: known incorrect sRGB profile" << true;
+    QTest::newRow("sRGB profile") << "libpng warning: iCCP: known incorrect sRGB profile" << true;
     QTest::newRow("other case is kept") << "image FILENAME is empty" << false;
     QTest::newRow("ordinary message") << "Error loading file: Invalid magic number: 4C" << false;
 }

@@ -1,5 +1,5 @@
-#include "pipefilecontroller.h"
 #include "arrowsmenu.h"
+#include "pipefilecontroller.h"
 #include "vendrelcontroller.h"
 #include "vendreleditwidget.h"
 
@@ -37,7 +37,8 @@ private slots:
     void damagedRecordIsRefusedAtEveryLength();
 
 private:
-    struct Run {
+    struct Run
+    {
         int exitCode = -1;
         QByteArray out;
         QByteArray err;
@@ -94,8 +95,7 @@ void RenderTest::refusedFilesGiveOneLineReason_data()
         << "long.qypmx" << QByteArray("\x89qypm\0\0\0\0", 9) << "unknown label kind";
     QTest::newRow("kind without a drawing loader")
         << "a.qyam" << QByteArray("\x89qyam\0\0\0\0", 9) << "cannot be drawn";
-    QTest::newRow("generic label that is not one")
-        << "g.qyld" << QByteArray("not a label") << "";
+    QTest::newRow("generic label that is not one") << "g.qyld" << QByteArray("not a label") << "";
     QTest::newRow("empty file") << "empty.qypm" << QByteArray("") << "invalid magic number: 0";
 }
 
@@ -182,8 +182,9 @@ void RenderTest::pipeMarkerInfoListsItsItems()
     QCOMPARE(run.exitCode, 0);
     const QJsonObject info = QJsonDocument::fromJson(run.out).object();
     QCOMPARE(info.value(QStringLiteral("kind")).toString(), QStringLiteral("qypm"));
-    QCOMPARE(info.value(QStringLiteral("canvas")).toObject().value(QStringLiteral("height")).toDouble(),
-             72.0);
+    QCOMPARE(
+        info.value(QStringLiteral("canvas")).toObject().value(QStringLiteral("height")).toDouble(),
+        72.0);
     QVERIFY(info.contains(QStringLiteral("lastWarning")));
     QStringList visibleTexts;
     QList<int> ids;

@@ -18,16 +18,16 @@
 
 #include <dataroot.h>
 
-#include <genericlabelreader.h>
-#include <moduleresourceicons.h>
-#include <mvhelpwindow.h>
-#include <navigationbar.h>
-#include <simpletextitem.h>
 #include <dragscrollbutton.h>
 #include <filemenuwidget.h>
+#include <genericlabelreader.h>
+#include <moduleresourceicons.h>
 #include <mvcanvasmodel.h>
 #include <mvfiledialog.h>
+#include <mvhelpwindow.h>
 #include <mvmessagebox.h>
+#include <navigationbar.h>
+#include <simpletextitem.h>
 
 class VendrelMainWindowTest : public QObject
 {
@@ -87,9 +87,12 @@ void VendrelMainWindowTest::startingKindShowsItsTitleAndRadio_data()
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QString>("radioName");
-    QTest::newRow("pipe marker") << 0 << "Pipe Marking" << "pipeRadioButton";
-    QTest::newRow("ammonia") << 1 << "Ammonia Pipe Marking" << "ammoniaRadioButton";
-    QTest::newRow("arrow wrap") << 2 << "Arrow Wrap" << "arrowWrapRadioButton";
+    QTest::newRow("pipe marker") << 0 << "Pipe Marking"
+                                 << "pipeRadioButton";
+    QTest::newRow("ammonia") << 1 << "Ammonia Pipe Marking"
+                             << "ammoniaRadioButton";
+    QTest::newRow("arrow wrap") << 2 << "Arrow Wrap"
+                                << "arrowWrapRadioButton";
 }
 
 void VendrelMainWindowTest::startingKindShowsItsTitleAndRadio()
@@ -233,8 +236,8 @@ void VendrelMainWindowTest::longFileNameIsElided()
 {
     VendrelMainWindow window(QString(), true, VendrelMainWindow::VendrelWidget, QString());
     auto* fileName = window.findChild<QLabel*>(QStringLiteral("fileNameLabel"));
-    const QString longName = QString(QStringLiteral("compressor-room-north-")).repeated(8) +
-                             QStringLiteral(".qypm");
+    const QString longName =
+        QString(QStringLiteral("compressor-room-north-")).repeated(8) + QStringLiteral(".qypm");
     window.updateFileNameSlot(longName);
     QVERIFY(fileName->text().endsWith(QChar(0x2026)));
     QVERIFY(fileName->text().length() < longName.length());
@@ -248,12 +251,18 @@ void VendrelMainWindowTest::printerSelectionSplitsIntoNameAndFlag_data()
     QTest::addColumn<QString>("selection");
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("flag");
-    QTest::newRow("empty") << "" << "" << false;
-    QTest::newRow("name only") << "LabelPrinter" << "LabelPrinter" << false;
-    QTest::newRow("name and flag 1") << "LabelPrinter,1" << "LabelPrinter" << true;
-    QTest::newRow("name and flag 0") << "LabelPrinter,0" << "LabelPrinter" << false;
-    QTest::newRow("leading comma is part of the name") << ",1" << ",1" << false;
-    QTest::newRow("first comma splits") << "a,b,1" << "a" << true;
+    QTest::newRow("empty") << ""
+                           << "" << false;
+    QTest::newRow("name only") << "LabelPrinter"
+                               << "LabelPrinter" << false;
+    QTest::newRow("name and flag 1") << "LabelPrinter,1"
+                                     << "LabelPrinter" << true;
+    QTest::newRow("name and flag 0") << "LabelPrinter,0"
+                                     << "LabelPrinter" << false;
+    QTest::newRow("leading comma is part of the name") << ",1"
+                                                       << ",1" << false;
+    QTest::newRow("first comma splits") << "a,b,1"
+                                        << "a" << true;
 }
 
 void VendrelMainWindowTest::printerSelectionSplitsIntoNameAndFlag()
@@ -287,8 +296,8 @@ void VendrelMainWindowTest::fileMenuWidthFollowsLongestText()
 
     const QFontMetrics metrics(font);
     int widest = 0;
-    for (const char* text : {"New Label", "Load Label", "Save Label", "Save Label As", "Export",
-                             "Help", "Info"})
+    for (const char* text :
+         {"New Label", "Load Label", "Save Label", "Save Label As", "Export", "Help", "Info"})
         widest = qMax(widest, metrics.horizontalAdvance(QString::fromLatin1(text)));
     const int w = qMax(120, widest);
     if (pixelSize == 10)
@@ -300,8 +309,7 @@ void VendrelMainWindowTest::fileMenuWidthFollowsLongestText()
     QVERIFY(menu);
     QCOMPARE(menu->size(), QSize(w + 60, 339));
     QCOMPARE(menu->menuItemCount(), 8);
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("fileNameLabel"))->size(),
-             QSize(w + 50, 42));
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("fileNameLabel"))->size(), QSize(w + 50, 42));
     const QList<DragScrollButton*> items = menu->findChildren<DragScrollButton*>();
     QCOMPARE(items.size(), 7);
     for (DragScrollButton* item : items) {
@@ -363,13 +371,21 @@ void VendrelMainWindowTest::faqLinesSplitAtFirstPlainComma_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<QString>("icon");
     QTest::addColumn<QString>("text");
-    QTest::newRow("plain") << ":/a.png,How do I print?" << ":/a.png" << "How do I print?";
-    QTest::newRow("plain comma cuts the text")
-        << ":/a.png,First, then second" << ":/a.png" << "First";
-    QTest::newRow("quoted comma is shown as a comma")
-        << ":/a.png,\"Save\",\"then print\"" << ":/a.png" << "\"Save,then print\"";
-    QTest::newRow("parts after the second ignored") << "i.png,Text,extra" << "i.png" << "Text";
-    QTest::newRow("empty icon") << ",Only text" << "" << "Only text";
+    QTest::newRow("plain") << ":/a.png,How do I print?"
+                           << ":/a.png"
+                           << "How do I print?";
+    QTest::newRow("plain comma cuts the text") << ":/a.png,First, then second"
+                                               << ":/a.png"
+                                               << "First";
+    QTest::newRow("quoted comma is shown as a comma") << ":/a.png,\"Save\",\"then print\""
+                                                      << ":/a.png"
+                                                      << "\"Save,then print\"";
+    QTest::newRow("parts after the second ignored") << "i.png,Text,extra"
+                                                    << "i.png"
+                                                    << "Text";
+    QTest::newRow("empty icon") << ",Only text"
+                                << ""
+                                << "Only text";
 }
 
 void VendrelMainWindowTest::faqLinesSplitAtFirstPlainComma()
@@ -386,8 +402,10 @@ void VendrelMainWindowTest::faqFileFollowsTheLanguage_data()
 {
     QTest::addColumn<QString>("locale");
     QTest::addColumn<QString>("fileName");
-    QTest::newRow("German for Germany") << "de_DE" << "Help/PipeHelp_de.csv";
-    QTest::newRow("English") << "en_US" << "Help/PipeHelp_en.csv";
+    QTest::newRow("German for Germany") << "de_DE"
+                                        << "Help/PipeHelp_de.csv";
+    QTest::newRow("English") << "en_US"
+                             << "Help/PipeHelp_en.csv";
 }
 
 void VendrelMainWindowTest::faqFileFollowsTheLanguage()
@@ -435,8 +453,8 @@ void VendrelMainWindowTest::closeButtonAsksBeforeDroppingChanges_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("closes");
     QTest::addColumn<int>("questions");
-    QTest::newRow("unchanged label closes at once") << false << int(QMessageBox::Cancel) << true
-                                                   << 0;
+    QTest::newRow("unchanged label closes at once")
+        << false << int(QMessageBox::Cancel) << true << 0;
     QTest::newRow("changes dropped") << true << int(QMessageBox::No) << true << 1;
     QTest::newRow("cancel keeps the window") << true << int(QMessageBox::Cancel) << false << 1;
 }

@@ -74,7 +74,8 @@ bool LabelRenderer::open(const QString& path)
     if (m_kind == QLatin1String("qypm"))
         return openContainer(path);
     if (m_kind == QLatin1String("qyam") || m_kind == QLatin1String("qyaw")) {
-        m_error = QStringLiteral("labels of kind \"%1\" cannot be drawn by this version").arg(m_kind);
+        m_error =
+            QStringLiteral("labels of kind \"%1\" cannot be drawn by this version").arg(m_kind);
         return false;
     }
     m_error = QStringLiteral("unknown label kind \"%1\"").arg(file.suffix());
@@ -83,8 +84,8 @@ bool LabelRenderer::open(const QString& path)
 
 bool LabelRenderer::openContainer(const QString& path)
 {
-    m_ownedCanvas.reset(new MvCanvasModel(QList<QColor>{Qt::black, Qt::white}, SceneLimit,
-                                          SceneLimit, 576, 72));
+    m_ownedCanvas.reset(
+        new MvCanvasModel(QList<QColor>{Qt::black, Qt::white}, SceneLimit, SceneLimit, 576, 72));
     m_canvas = m_ownedCanvas.data();
     m_canvas->setShowEmptyTextMarker(false);
     auto* loader = new VendrelFileLoader;
@@ -101,7 +102,7 @@ bool LabelRenderer::openContainer(const QString& path)
 
     qInstallMessageHandler(previousHandler);
     if (!opened) {
-        m_error = !capturedReason.isEmpty()           ? lowerFirst(capturedReason)
+        m_error = !capturedReason.isEmpty()        ? lowerFirst(capturedReason)
                   : container.lastLoadWasDamaged() ? QStringLiteral("damaged record")
                                                    : QStringLiteral("cannot be read");
         return false;
@@ -225,8 +226,7 @@ QJsonObject LabelRenderer::info() const
     result.insert(QStringLiteral("kind"), m_kind);
     result.insert(QStringLiteral("canvas"), QJsonObject{{QStringLiteral("width"), size.width()},
                                                         {QStringLiteral("height"), size.height()}});
-    result.insert(QStringLiteral("lastWarning"),
-                  m_module ? m_module->getLastWarning() : QString());
+    result.insert(QStringLiteral("lastWarning"), m_module ? m_module->getLastWarning() : QString());
     result.insert(QStringLiteral("items"), items);
     return result;
 }

@@ -10,7 +10,13 @@
 #include <moduleresourceicons.h>
 
 namespace {
-enum ExitCode { Done = 0, UsageError = 1, Refused = 2, OutputFailed = 3 };
+enum ExitCode
+{
+    Done = 0,
+    UsageError = 1,
+    Refused = 2,
+    OutputFailed = 3
+};
 
 int fail(const QString& message, int code)
 {
