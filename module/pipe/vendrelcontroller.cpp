@@ -242,48 +242,41 @@ void VendrelController::recalculateSizes(bool force)
         setFontOnWidgets(true);
 }
 
+bool VendrelController::judgeSize(double value, double recommended, double leastPrintable,
+                                  Vendrel::StatusErrorType tooSmall,
+                                  Vendrel::StatusErrorType belowRecommendation)
+{
+    const bool below = value + SameHeightEpsilon < recommended;
+    const bool unprintable = below && value < leastPrintable;
+    reportErrors(tooSmall, unprintable, belowRecommendation, below && !unprintable);
+    return below;
+}
+
 void VendrelController::setLengthOnWidgets(bool show)
 {
     if (show)
         m_editWidget->setLabelLength(shownValue(m_labelLength));
-    if (m_labelLength + SameHeightEpsilon >= m_recommendedLength) {
-        m_editWidget->setLengthInvalid(false);
-        reportErrors(Vendrel::LengthTooSmall, false, Vendrel::LengthBelowRecommendation, false);
-        return;
-    }
-    m_editWidget->setLengthInvalid(true);
-    const bool tooSmall = m_labelLength < LeastPrintableLength;
-    reportErrors(Vendrel::LengthTooSmall, tooSmall, Vendrel::LengthBelowRecommendation, !tooSmall);
+    m_editWidget->setLengthInvalid(judgeSize(m_labelLength, m_recommendedLength,
+                                             LeastPrintableLength, Vendrel::LengthTooSmall,
+                                             Vendrel::LengthBelowRecommendation));
 }
 
 void VendrelController::setHeightOnWidgets(bool show)
 {
     if (show)
         m_editWidget->setLabelHeight(shownValue(m_labelHeight));
-    if (m_labelHeight + SameHeightEpsilon >= m_recommendedHeight) {
-        m_editWidget->setHeightInvalid(false);
-        reportErrors(Vendrel::WidthBelowSupply, false, Vendrel::WidthBelowRecommendation, false);
-        return;
-    }
-    m_editWidget->setHeightInvalid(true);
-    const bool tooSmall = m_labelHeight < LeastPrintableLength;
-    reportErrors(Vendrel::WidthBelowSupply, tooSmall, Vendrel::WidthBelowRecommendation, !tooSmall);
+    m_editWidget->setHeightInvalid(judgeSize(m_labelHeight, m_recommendedHeight,
+                                             LeastPrintableLength, Vendrel::WidthBelowSupply,
+                                             Vendrel::WidthBelowRecommendation));
 }
 
 void VendrelController::setFontOnWidgets(bool show)
 {
     if (show)
         m_editWidget->setFontHeight(shownValue(m_fontHeight));
-    if (m_fontHeight + SameHeightEpsilon >= m_recommendedFontHeight) {
-        m_editWidget->setFontHeightInvalid(false);
-        reportErrors(Vendrel::TextHeightTooSmall, false, Vendrel::TextHeightBelowRecommendation,
-                     false);
-        return;
-    }
-    m_editWidget->setFontHeightInvalid(true);
-    const bool tooSmall = m_fontHeight < LeastPrintableTextHeight;
-    reportErrors(Vendrel::TextHeightTooSmall, tooSmall, Vendrel::TextHeightBelowRecommendation,
-                 !tooSmall);
+    m_editWidget->setFontHeightInvalid(
+        judgeSize(m_fontHeight, m_recommendedFontHeight, LeastPrintableTextHeight,
+                  Vendrel::TextHeightTooSmall, Vendrel::TextHeightBelowRecommendation));
 }
 
 void VendrelController::setSizesOnWidgets()

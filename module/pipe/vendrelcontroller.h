@@ -83,6 +83,10 @@ protected:
     void setPipeMarkerSize();
     void setMaxDocFromFontHeight(double factor, bool& heightChanged, bool& fontChanged);
 
+    // Switches the pair of warnings of one size and tells whether its field is to be
+    // marked: below the recommendation, and unprintable below the least printable value.
+    bool judgeSize(double value, double recommended, double leastPrintable,
+                   Vendrel::StatusErrorType tooSmall, Vendrel::StatusErrorType belowRecommendation);
     void setLengthOnWidgets(bool show);
     void setHeightOnWidgets(bool show);
     void setFontOnWidgets(bool show);
