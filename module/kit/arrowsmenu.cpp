@@ -2,6 +2,7 @@
 
 #include "dragscrolllistview.h"
 #include "symboldatabasemodel.h"
+#include "vendrelconstants.h"
 
 #include <QFont>
 #include <QImage>
@@ -43,14 +44,6 @@ const char* const ListViewStyle =
     "subcontrol-origin: margin; }"
     "QScrollBar:vertical { margin: 35px 0 35px 0; }"
     "QScrollBar:horizontal { margin: 0 35px 0 35px; }"
-    "QScrollBar::up-arrow { image: "
-    "url(:/module_icons/ModuleIcons/edit-arrow-up.png); }"
-    "QScrollBar::down-arrow { image: "
-    "url(:/module_icons/ModuleIcons/edit-arrow-down.png); }"
-    "QScrollBar::left-arrow { image: "
-    "url(:/module_icons/ModuleIcons/edit-arrow-left.png); }"
-    "QScrollBar::right-arrow { image: "
-    "url(:/module_icons/ModuleIcons/edit-arrow-right.png); }"
     "QScrollBar::add-page, QScrollBar::sub-page { background: none; }";
 
 } // namespace
@@ -87,7 +80,8 @@ void ArrowsMenu::createListView()
     m_listView->setMovement(QListView::Static);
     m_listView->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     m_listView->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_listView->setStyleSheet(QString::fromLatin1(ListViewStyle));
+    m_listView->setStyleSheet(QString::fromLatin1(ListViewStyle) +
+                              VendrelConstants::ScrollBarArrowsStyle);
 }
 
 void ArrowsMenu::fillModel()

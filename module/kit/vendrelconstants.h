@@ -46,6 +46,15 @@ inline const QString GreyTextStyle = QStringLiteral("color: rgb(198, 198, 198)")
 inline const QString WhiteTextStyle = QStringLiteral("color: white");
 inline const QString TransparentName = QStringLiteral("transparent");
 inline const QString HighlightOrangeCode = QStringLiteral("#fd7800");
+// The arrow pictures of every touch scroll bar in the panels.
+inline const QString ScrollBarArrowsStyle = QStringLiteral(
+    "QScrollBar::up-arrow { image: url(:/module_icons/ModuleIcons/edit-arrow-up.png); }"
+    "QScrollBar::down-arrow { image: "
+    "url(:/module_icons/ModuleIcons/edit-arrow-down.png); }"
+    "QScrollBar::left-arrow { image: "
+    "url(:/module_icons/ModuleIcons/edit-arrow-left.png); }"
+    "QScrollBar::right-arrow { image: "
+    "url(:/module_icons/ModuleIcons/edit-arrow-right.png); }");
 
 // ---- Fonts -----------------------------------------------------------------
 inline const QString DefaultFontFamily = QStringLiteral("_Vad Ivar");

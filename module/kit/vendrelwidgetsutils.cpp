@@ -217,15 +217,8 @@ MvComboBox* VendrelWidgetsUtils::createFontFamilyCombo(int minimumWidth)
                        "QScrollBar::add-line, QScrollBar::sub-line { border: 1px solid #fd7800; "
                        "background: #fd7800; }"
                        "QScrollBar::handle { background: #464646; border: 1px solid #fd7800; "
-                       "border-radius: 6px; }"
-                       "QScrollBar::up-arrow { image: "
-                       "url(:/module_icons/ModuleIcons/edit-arrow-up.png); }"
-                       "QScrollBar::down-arrow { image: "
-                       "url(:/module_icons/ModuleIcons/edit-arrow-down.png); }"
-                       "QScrollBar::left-arrow { image: "
-                       "url(:/module_icons/ModuleIcons/edit-arrow-left.png); }"
-                       "QScrollBar::right-arrow { "
-                       "image: url(:/module_icons/ModuleIcons/edit-arrow-right.png); }"));
+                       "border-radius: 6px; }") +
+        VendrelConstants::ScrollBarArrowsStyle);
 
     const QStringList families = CommonLists::createValidFontFamilies();
     combo->addItems(families);
