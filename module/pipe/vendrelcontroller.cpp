@@ -407,25 +407,35 @@ void VendrelController::fontHeightChangedSlot(const QString& text)
     markChanged();
 }
 
-void VendrelController::resizeLabelSlot(int option)
+bool VendrelController::keepOrRestoreFontHeight(bool keep)
 {
-    forgetEditStart();
-    m_resizeOption = (option >= FitLabelToText && option <= NoResize) ? option : FitLabelToText;
-    bool heightChanged = false;
-    bool fontChanged = false;
-    if (m_resizeOption == FitTextToLabel) {
+    if (keep) {
         m_savedFontHeight = m_fontHeight;
-    } else if (m_savedFontHeight > 0.0 &&
-               !BasicConversions::almostEqual(m_savedFontHeight, m_fontHeight, SameHeightEpsilon)) {
-        m_fontHeight = m_savedFontHeight;
-        fontChanged = true;
+        return false;
     }
+    if (m_savedFontHeight <= 0.0 ||
+        BasicConversions::almostEqual(m_savedFontHeight, m_fontHeight, SameHeightEpsilon))
+        return false;
+    m_fontHeight = m_savedFontHeight;
+    return true;
+}
+
+bool VendrelController::refitToMode(bool heightChanged, bool fontChanged)
+{
     setMaxDocFromFontHeight(modeFactor(), heightChanged, fontChanged);
     if (heightChanged)
         setHeightOnWidgets(true);
     if (fontChanged)
         setFontOnWidgets(true);
-    recalculateSizes(heightChanged);
+    return heightChanged;
+}
+
+void VendrelController::resizeLabelSlot(int option)
+{
+    forgetEditStart();
+    m_resizeOption = (option >= FitLabelToText && option <= NoResize) ? option : FitLabelToText;
+    const bool fontChanged = keepOrRestoreFontHeight(m_resizeOption == FitTextToLabel);
+    recalculateSizes(refitToMode(false, fontChanged));
     markChanged();
 }
 
@@ -434,20 +444,7 @@ void VendrelController::orientationSlot(bool vertical)
     forgetEditStart();
     m_vertical = vertical;
     orientationSettingAction();
-    bool heightChanged = false;
-    bool fontChanged = false;
-    if (m_vertical) {
-        m_savedFontHeight = m_fontHeight;
-    } else if (m_savedFontHeight > 0.0 &&
-               !BasicConversions::almostEqual(m_savedFontHeight, m_fontHeight, SameHeightEpsilon)) {
-        m_fontHeight = m_savedFontHeight;
-        fontChanged = true;
-    }
-    setMaxDocFromFontHeight(modeFactor(), heightChanged, fontChanged);
-    if (heightChanged)
-        setHeightOnWidgets(true);
-    if (fontChanged)
-        setFontOnWidgets(true);
+    refitToMode(false, keepOrRestoreFontHeight(m_vertical));
     recalculateSizes(true);
     markChanged();
 }
@@ -461,21 +458,13 @@ void VendrelController::wrapSlot(bool wrap)
     updateArrowRotation();
 
     // Wrapping needs a taller label; switching back returns to the height held before.
-    bool heightChanged = false;
-    bool fontChanged = false;
     const double heldHeight = m_labelHeight;
-    if (m_savedLabelHeight > 0.0) {
+    const bool heightRestored = m_savedLabelHeight > 0.0;
+    if (heightRestored)
         m_labelHeight = m_savedLabelHeight;
-        heightChanged = true;
-    }
     m_savedLabelHeight = heldHeight;
 
-    setMaxDocFromFontHeight(modeFactor(), heightChanged, fontChanged);
-    if (heightChanged)
-        setHeightOnWidgets(true);
-    if (fontChanged)
-        setFontOnWidgets(true);
-    recalculateSizes(heightChanged);
+    recalculateSizes(refitToMode(heightRestored, false));
     markChanged();
 }
 

@@ -88,6 +88,12 @@ protected:
     bool judgeSize(double value, double recommended, double leastPrintable,
                    Vendrel::StatusErrorType tooSmall, Vendrel::StatusErrorType belowRecommendation);
     void setLengthOnWidgets(bool show);
+    // A mode that fits the text to the label keeps the typed text height aside;
+    // leaving it brings that height back. True when the text height changed.
+    bool keepOrRestoreFontHeight(bool keep);
+    // Caps height and text height for the current mode and shows what changed;
+    // returns whether the label height changed.
+    bool refitToMode(bool heightChanged, bool fontChanged);
     void setHeightOnWidgets(bool show);
     void setFontOnWidgets(bool show);
     void setSizesOnWidgets();
