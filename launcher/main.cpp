@@ -1,7 +1,7 @@
 #include "logmessagefilter.h"
 #include "startarguments.h"
 #include "terminationwatcher.h"
-#include "vendrelmainwindow.h"
+#include "window/vendrelmainwindow.h"
 
 #include <QApplication>
 #include <QJsonObject>
@@ -10,11 +10,11 @@
 #include <QTranslator>
 #include <QUuid>
 
-#include <analyticslibrary.h>
-#include <commonlists.h>
-#include <dataroot.h>
-#include <moduleresourceicons.h>
-#include <setuplogger.h>
+#include "analytics/analyticslibrary.h"
+#include "logging/setuplogger.h"
+#include "widgets/commonlists.h"
+#include "widgets/dataroot.h"
+#include "widgets/moduleresourceicons.h"
 
 // The library reports the version it was built as; the launcher sends no other.
 extern "C" const char* vendrelModuleVersion();

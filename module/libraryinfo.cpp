@@ -1,5 +1,5 @@
 #include "kit/vendrelconstants.h"
-#include "window/vendrelexport.h"
+#include "kit/vendrelexport.h"
 
 // Lets a program of the suite find out which editor library it has loaded.
 extern "C" VENDREL_EXPORT const char* vendrelModuleVersion()

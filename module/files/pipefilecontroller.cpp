@@ -1,8 +1,8 @@
-#include "pipefilecontroller.h"
+#include "files/pipefilecontroller.h"
 
-#include "ivendrelinterface.h"
-#include "labelfiletypes.h"
-#include "vendrelconstants.h"
+#include "kit/ivendrelinterface.h"
+#include "kit/labelfiletypes.h"
+#include "kit/vendrelconstants.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -14,12 +14,12 @@
 #include <QSaveFile>
 #include <QSettings>
 
-#include <analyticslibrary.h>
-#include <filecontroller.h>
-#include <filecontrollertools.h>
-#include <mvcanvasmodel.h>
-#include <mvfiledialog.h>
-#include <mvmessagebox.h>
+#include "analytics/analyticslibrary.h"
+#include "canvas/mvcanvasmodel.h"
+#include "files/filecontroller.h"
+#include "files/filecontrollertools.h"
+#include "widgets/mvfiledialog.h"
+#include "widgets/mvmessagebox.h"
 
 namespace {
 const char* const HistoryKey = "fileHistory";

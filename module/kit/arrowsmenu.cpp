@@ -1,8 +1,8 @@
-#include "arrowsmenu.h"
+#include "kit/arrowsmenu.h"
 
-#include "dragscrolllistview.h"
-#include "symboldatabasemodel.h"
-#include "vendrelconstants.h"
+#include "canvas/symboldatabasemodel.h"
+#include "kit/vendrelconstants.h"
+#include "widgets/dragscrolllistview.h"
 
 #include <QFont>
 #include <QImage>

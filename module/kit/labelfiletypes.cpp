@@ -1,4 +1,4 @@
-#include "labelfiletypes.h"
+#include "kit/labelfiletypes.h"
 
 #include <QObject>
 

@@ -1,4 +1,4 @@
-#include "pipesignalemitter.h"
+#include "kit/pipesignalemitter.h"
 
 PipeSignalEmitter::PipeSignalEmitter(QObject* parent) : QObject(parent) {}
 

@@ -1,7 +1,7 @@
 #ifndef VENDRELCONSTANTS_H
 #define VENDRELCONSTANTS_H
 
-#include "dataroot.h"
+#include "widgets/dataroot.h"
 
 #include <QColor>
 #include <QList>

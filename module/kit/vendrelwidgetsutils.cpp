@@ -1,13 +1,13 @@
-#include "vendrelwidgetsutils.h"
+#include "kit/vendrelwidgetsutils.h"
 
-#include "arrowsmenu.h"
-#include "commonlists.h"
-#include "dataroot.h"
-#include "defaultunitcontroller.h"
-#include "mvcombobox.h"
-#include "pipesignalemitter.h"
-#include "unitconversions.h"
-#include "vendrelconstants.h"
+#include "kit/arrowsmenu.h"
+#include "kit/pipesignalemitter.h"
+#include "kit/vendrelconstants.h"
+#include "units/defaultunitcontroller.h"
+#include "units/unitconversions.h"
+#include "widgets/commonlists.h"
+#include "widgets/dataroot.h"
+#include "widgets/mvcombobox.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,4 +1,4 @@
-#include "decimalpointvalidator.h"
+#include "pipe/decimalpointvalidator.h"
 
 #include <QLocale>
 

@@ -1,12 +1,12 @@
-#include "vendrelcommoncontroller.h"
+#include "pipe/vendrelcommoncontroller.h"
 
-#include "ansisizetable.h"
-#include "labelfiletypes.h"
-#include "mvcanvasmodel.h"
-#include "simpletextitem.h"
-#include "symbolitem.h"
-#include "textitem.h"
-#include "vendrelconstants.h"
+#include "canvas/mvcanvasmodel.h"
+#include "canvas/simpletextitem.h"
+#include "canvas/symbolitem.h"
+#include "canvas/textitem.h"
+#include "kit/labelfiletypes.h"
+#include "kit/vendrelconstants.h"
+#include "pipe/ansisizetable.h"
 
 #include <QCoreApplication>
 #include <QFont>

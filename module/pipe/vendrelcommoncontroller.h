@@ -1,9 +1,9 @@
 #ifndef VENDRELCOMMONCONTROLLER_H
 #define VENDRELCOMMONCONTROLLER_H
 
-#include "ivendrelinterface.h"
-#include "vendrelexport.h"
-#include "vendrelstatuserrortype.h"
+#include "kit/ivendrelinterface.h"
+#include "kit/vendrelexport.h"
+#include "pipe/vendrelstatuserrortype.h"
 
 #include <QColor>
 #include <QFontMetricsF>

@@ -1,16 +1,16 @@
-#include "vendrelcontroller.h"
+#include "pipe/vendrelcontroller.h"
 
-#include "arrowsmenu.h"
-#include "basicconversions.h"
-#include "defaultunitcontroller.h"
-#include "mvcanvasmodel.h"
-#include "simpletextitem.h"
-#include "symbolitem.h"
-#include "unitconversions.h"
-#include "vendrelconstants.h"
-#include "vendreleditwidget.h"
-#include "vendrelwidgetsutils.h"
-#include "wizardvendrel.h"
+#include "canvas/mvcanvasmodel.h"
+#include "canvas/simpletextitem.h"
+#include "canvas/symbolitem.h"
+#include "kit/arrowsmenu.h"
+#include "kit/vendrelconstants.h"
+#include "kit/vendrelwidgetsutils.h"
+#include "pipe/vendreleditwidget.h"
+#include "pipe/wizardvendrel.h"
+#include "units/basicconversions.h"
+#include "units/defaultunitcontroller.h"
+#include "units/unitconversions.h"
 
 #include <QCloseEvent>
 #include <QDataStream>

@@ -1,8 +1,8 @@
 #ifndef VENDRELCONTROLLER_H
 #define VENDRELCONTROLLER_H
 
-#include "ansisizetable.h"
-#include "vendrelcommoncontroller.h"
+#include "pipe/ansisizetable.h"
+#include "pipe/vendrelcommoncontroller.h"
 
 #include <QByteArray>
 #include <QColor>

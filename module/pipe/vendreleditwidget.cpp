@@ -1,15 +1,15 @@
-#include "vendreleditwidget.h"
+#include "pipe/vendreleditwidget.h"
 
-#include "applicationfont.h"
-#include "arrowsmenu.h"
-#include "colorlistcombo.h"
-#include "decimalpointvalidator.h"
-#include "mvcombobox.h"
-#include "mvlineedit.h"
-#include "pipesignalemitter.h"
-#include "unitconversions.h"
-#include "vendrelconstants.h"
-#include "vendrelwidgetsutils.h"
+#include "kit/arrowsmenu.h"
+#include "kit/pipesignalemitter.h"
+#include "kit/vendrelconstants.h"
+#include "kit/vendrelwidgetsutils.h"
+#include "pipe/decimalpointvalidator.h"
+#include "units/unitconversions.h"
+#include "widgets/applicationfont.h"
+#include "widgets/colorlistcombo.h"
+#include "widgets/mvcombobox.h"
+#include "widgets/mvlineedit.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #ifndef VENDRELEDITWIDGET_H
 #define VENDRELEDITWIDGET_H
 
-#include "vendrelstatuserrortype.h"
+#include "pipe/vendrelstatuserrortype.h"
 
 #include <QByteArray>
 #include <QColor>

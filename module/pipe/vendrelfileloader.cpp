@@ -1,11 +1,11 @@
-#include "vendrelfileloader.h"
+#include "pipe/vendrelfileloader.h"
 
-#include "arrowsmenu.h"
-#include "mvcanvasmodel.h"
-#include "simpletextitem.h"
-#include "symbolitem.h"
-#include "vendrelconstants.h"
-#include "vendrelwidgetsutils.h"
+#include "canvas/mvcanvasmodel.h"
+#include "canvas/simpletextitem.h"
+#include "canvas/symbolitem.h"
+#include "kit/arrowsmenu.h"
+#include "kit/vendrelconstants.h"
+#include "kit/vendrelwidgetsutils.h"
 
 #include <QColor>
 #include <QSignalBlocker>

@@ -1,8 +1,8 @@
 #ifndef VENDRELFILELOADER_H
 #define VENDRELFILELOADER_H
 
-#include "vendrelcommoncontroller.h"
-#include "vendrelexport.h"
+#include "kit/vendrelexport.h"
+#include "pipe/vendrelcommoncontroller.h"
 
 #include <QDataStream>
 

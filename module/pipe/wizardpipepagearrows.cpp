@@ -1,4 +1,4 @@
-#include "wizardpipepagearrows.h"
+#include "pipe/wizardpipepagearrows.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

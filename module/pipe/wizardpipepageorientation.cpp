@@ -1,4 +1,4 @@
-#include "wizardpipepageorientation.h"
+#include "pipe/wizardpipepageorientation.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

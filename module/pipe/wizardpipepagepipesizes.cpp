@@ -1,4 +1,4 @@
-#include "wizardpipepagepipesizes.h"
+#include "pipe/wizardpipepagepipesizes.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

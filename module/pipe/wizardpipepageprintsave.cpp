@@ -1,4 +1,4 @@
-#include "wizardpipepageprintsave.h"
+#include "pipe/wizardpipepageprintsave.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,4 +1,4 @@
-#include "wizardpipepagetextcontents.h"
+#include "pipe/wizardpipepagetextcontents.h"
 
 #include <QLabel>
 #include <QVBoxLayout>

@@ -1,10 +1,10 @@
-#include "wizardvendrel.h"
+#include "pipe/wizardvendrel.h"
 
-#include "wizardpipepagearrows.h"
-#include "wizardpipepageorientation.h"
-#include "wizardpipepagepipesizes.h"
-#include "wizardpipepageprintsave.h"
-#include "wizardpipepagetextcontents.h"
+#include "pipe/wizardpipepagearrows.h"
+#include "pipe/wizardpipepageorientation.h"
+#include "pipe/wizardpipepagepipesizes.h"
+#include "pipe/wizardpipepageprintsave.h"
+#include "pipe/wizardpipepagetextcontents.h"
 
 #include <QDialog>
 #include <QObject>

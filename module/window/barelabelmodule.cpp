@@ -1,10 +1,10 @@
-#include "barelabelmodule.h"
+#include "window/barelabelmodule.h"
 
-#include "labelfiletypes.h"
+#include "kit/labelfiletypes.h"
 
 #include <QImage>
 
-#include <mvcanvasmodel.h>
+#include "canvas/mvcanvasmodel.h"
 
 namespace {
 constexpr double SceneLimit = 13824.0;

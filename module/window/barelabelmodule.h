@@ -1,7 +1,7 @@
 #ifndef BARELABELMODULE_H
 #define BARELABELMODULE_H
 
-#include "ivendrelinterface.h"
+#include "kit/ivendrelinterface.h"
 
 #include <QColor>
 #include <QSizeF>

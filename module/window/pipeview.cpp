@@ -1,4 +1,4 @@
-#include "pipeview.h"
+#include "window/pipeview.h"
 
 #include <QWheelEvent>
 

@@ -1,11 +1,11 @@
-#include "vendrelhelp.h"
+#include "window/vendrelhelp.h"
 
 #include <QFile>
 #include <QLocale>
 #include <QPixmap>
 #include <QTextStream>
 
-#include <dataroot.h>
+#include "widgets/dataroot.h"
 
 QList<QPair<QIcon, QString>> VendrelHelp::m_faqs;
 

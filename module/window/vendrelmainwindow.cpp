@@ -1,13 +1,13 @@
-#include "vendrelmainwindow.h"
+#include "window/vendrelmainwindow.h"
 
-#include "barelabelmodule.h"
-#include "ivendrelinterface.h"
-#include "pipefilecontroller.h"
+#include "files/pipefilecontroller.h"
+#include "kit/ivendrelinterface.h"
+#include "kit/vendrelconstants.h"
+#include "kit/vendrelwidgetsutils.h"
+#include "pipe/vendrelcontroller.h"
 #include "ui_vendrelmainwindow.h"
-#include "vendrelconstants.h"
-#include "vendrelcontroller.h"
-#include "vendrelhelp.h"
-#include "vendrelwidgetsutils.h"
+#include "window/barelabelmodule.h"
+#include "window/vendrelhelp.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -22,15 +22,15 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include <applicationfont.h>
-#include <dragscrollbutton.h>
-#include <filecontroller.h>
-#include <filemenuwidget.h>
-#include <mvcanvasmodel.h>
-#include <mvframe.h>
-#include <mvhelpwindow.h>
-#include <mvinfowidget.h>
-#include <navigationbar.h>
+#include "canvas/mvcanvasmodel.h"
+#include "files/filecontroller.h"
+#include "widgets/applicationfont.h"
+#include "widgets/dragscrollbutton.h"
+#include "widgets/filemenuwidget.h"
+#include "widgets/mvframe.h"
+#include "widgets/mvhelpwindow.h"
+#include "widgets/mvinfowidget.h"
+#include "widgets/navigationbar.h"
 
 namespace {
 const char* const FileMenuItemStyle =

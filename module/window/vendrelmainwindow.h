@@ -1,7 +1,7 @@
 #ifndef VENDRELMAINWINDOW_H
 #define VENDRELMAINWINDOW_H
 
-#include "vendrelexport.h"
+#include "kit/vendrelexport.h"
 
 #include <QIcon>
 #include <QList>

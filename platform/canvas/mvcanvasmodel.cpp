@@ -1,8 +1,8 @@
-#include "mvcanvasmodel.h"
+#include "canvas/mvcanvasmodel.h"
 
-#include "item.h"
-#include "simpletextitem.h"
-#include "symbolitem.h"
+#include "canvas/item.h"
+#include "canvas/simpletextitem.h"
+#include "canvas/symbolitem.h"
 
 #include <QPainter>
 #include <QtMath>

@@ -1,6 +1,6 @@
-#include "simpletextitem.h"
+#include "canvas/simpletextitem.h"
 
-#include "mvcanvasmodel.h"
+#include "canvas/mvcanvasmodel.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,7 +1,7 @@
 #ifndef SIMPLETEXTITEM_H
 #define SIMPLETEXTITEM_H
 
-#include "textitem.h"
+#include "canvas/textitem.h"
 
 #include <QSizeF>
 

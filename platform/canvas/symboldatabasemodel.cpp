@@ -1,4 +1,4 @@
-#include "symboldatabasemodel.h"
+#include "canvas/symboldatabasemodel.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>

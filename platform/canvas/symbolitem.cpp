@@ -1,4 +1,4 @@
-#include "symbolitem.h"
+#include "canvas/symbolitem.h"
 
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>

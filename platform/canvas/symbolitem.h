@@ -1,7 +1,7 @@
 #ifndef SYMBOLITEM_H
 #define SYMBOLITEM_H
 
-#include "item.h"
+#include "canvas/item.h"
 
 #include <QByteArray>
 #include <QColor>

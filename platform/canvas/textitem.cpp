@@ -1,4 +1,4 @@
-#include "textitem.h"
+#include "canvas/textitem.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QFont>

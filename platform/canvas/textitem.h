@@ -1,7 +1,7 @@
 #ifndef TEXTITEM_H
 #define TEXTITEM_H
 
-#include "item.h"
+#include "canvas/item.h"
 
 #include <QColor>
 #include <QGraphicsTextItem>

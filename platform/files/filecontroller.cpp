@@ -1,11 +1,11 @@
-#include "filecontroller.h"
+#include "files/filecontroller.h"
 
-#include "filecontrollertools.h"
-#include "genericlabelformat.h"
-#include "genericlabelwriter.h"
-#include "mvcanvasmodel.h"
-#include "mvfiledialog.h"
-#include "mvmessagebox.h"
+#include "canvas/mvcanvasmodel.h"
+#include "files/filecontrollertools.h"
+#include "files/genericlabelformat.h"
+#include "files/genericlabelwriter.h"
+#include "widgets/mvfiledialog.h"
+#include "widgets/mvmessagebox.h"
 
 #include <QDir>
 #include <QFileInfo>

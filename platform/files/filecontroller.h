@@ -1,7 +1,7 @@
 #ifndef FILECONTROLLER_H
 #define FILECONTROLLER_H
 
-#include "mvcanvasmodel.h"
+#include "canvas/mvcanvasmodel.h"
 
 #include <QObject>
 #include <QPointer>

@@ -1,9 +1,9 @@
-#include "genericlabelreader.h"
+#include "files/genericlabelreader.h"
 
-#include "genericlabelformat.h"
-#include "mvcanvasmodel.h"
-#include "simpletextitem.h"
-#include "symbolitem.h"
+#include "canvas/mvcanvasmodel.h"
+#include "canvas/simpletextitem.h"
+#include "canvas/symbolitem.h"
+#include "files/genericlabelformat.h"
 
 #include <QDataStream>
 #include <QIODevice>

@@ -1,4 +1,4 @@
-#include "cutemessagelogger.h"
+#include "logging/cutemessagelogger.h"
 
 #include <QMessageLogger>
 #include <QStandardPaths>

@@ -1,4 +1,4 @@
-#include "logmessagehandler.h"
+#include "logging/logmessagehandler.h"
 
 #include <QCoreApplication>
 #include <QDir>

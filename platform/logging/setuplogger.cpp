@@ -1,6 +1,6 @@
-#include "setuplogger.h"
+#include "logging/setuplogger.h"
 
-#include "logmessagehandler.h"
+#include "logging/logmessagehandler.h"
 
 void setupLogger()
 {

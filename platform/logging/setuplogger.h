@@ -1,7 +1,7 @@
 #ifndef SETUPLOGGER_H
 #define SETUPLOGGER_H
 
-#include "cutemessagelogger.h"
+#include "logging/cutemessagelogger.h"
 
 // setupLogger() is declared in cutemessagelogger.h, beside the logger it
 // serves; this header exists so that callers may include it by its name.

@@ -1,4 +1,4 @@
-#include "basicconversions.h"
+#include "units/basicconversions.h"
 
 #include <cmath>
 

@@ -1,4 +1,4 @@
-#include "defaultunitcontroller.h"
+#include "units/defaultunitcontroller.h"
 
 #include <QSettings>
 #include <QtDebug>

@@ -1,6 +1,6 @@
-#include "unitconversions.h"
+#include "units/unitconversions.h"
 
-#include "defaultunitcontroller.h"
+#include "units/defaultunitcontroller.h"
 
 namespace {
 // Held as the raw number plus a "known" flag instead of a function-local

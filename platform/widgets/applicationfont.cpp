@@ -1,6 +1,6 @@
-#include "applicationfont.h"
+#include "widgets/applicationfont.h"
 
-#include "commonlists.h"
+#include "widgets/commonlists.h"
 
 namespace {
 QFont suiteFont(int pixelSize, bool bold)

@@ -1,4 +1,4 @@
-#include "clickablelabel.h"
+#include "widgets/clickablelabel.h"
 
 #include <QMouseEvent>
 

@@ -1,7 +1,7 @@
-#include "colorlistcombo.h"
+#include "widgets/colorlistcombo.h"
 
-#include "colorswatchdelegate.h"
-#include "moduleresourceicons.h"
+#include "widgets/colorswatchdelegate.h"
+#include "widgets/moduleresourceicons.h"
 
 #include <QColor>
 #include <QStyleOptionComboBox>

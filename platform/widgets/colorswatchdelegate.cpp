@@ -1,4 +1,4 @@
-#include "colorswatchdelegate.h"
+#include "widgets/colorswatchdelegate.h"
 
 #include <QPainter>
 

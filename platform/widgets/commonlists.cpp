@@ -1,4 +1,4 @@
-#include "commonlists.h"
+#include "widgets/commonlists.h"
 
 #include <QFont>
 #include <QFontDatabase>

@@ -1,4 +1,4 @@
-#include "dragscrollbutton.h"
+#include "widgets/dragscrollbutton.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>

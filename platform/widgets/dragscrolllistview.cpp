@@ -1,4 +1,4 @@
-#include "dragscrolllistview.h"
+#include "widgets/dragscrolllistview.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "filemenuwidget.h"
+#include "widgets/filemenuwidget.h"
 
 #include <QVBoxLayout>
 

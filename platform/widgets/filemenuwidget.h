@@ -1,7 +1,7 @@
 #ifndef FILEMENUWIDGET_H
 #define FILEMENUWIDGET_H
 
-#include "mvframe.h"
+#include "widgets/mvframe.h"
 
 class QVBoxLayout;
 

@@ -1,6 +1,6 @@
-#include "mvcombobox.h"
+#include "widgets/mvcombobox.h"
 
-#include "moduleresourceicons.h"
+#include "widgets/moduleresourceicons.h"
 
 #include <QStyledItemDelegate>
 

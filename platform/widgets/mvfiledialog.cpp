@@ -1,6 +1,6 @@
-#include "mvfiledialog.h"
+#include "widgets/mvfiledialog.h"
 
-#include "applicationfont.h"
+#include "widgets/applicationfont.h"
 
 namespace {
 MvFileDialog::AnswerProvider& answerProvider()

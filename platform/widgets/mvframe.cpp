@@ -1,4 +1,4 @@
-#include "mvframe.h"
+#include "widgets/mvframe.h"
 
 #include <QFocusEvent>
 

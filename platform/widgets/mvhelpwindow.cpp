@@ -1,10 +1,10 @@
-#include "mvhelpwindow.h"
+#include "widgets/mvhelpwindow.h"
 
-#include "applicationfont.h"
-#include "dataroot.h"
-#include "dragscrollbutton.h"
-#include "moduleresourceicons.h"
-#include "mvmessagebox.h"
+#include "widgets/applicationfont.h"
+#include "widgets/dataroot.h"
+#include "widgets/dragscrollbutton.h"
+#include "widgets/moduleresourceicons.h"
+#include "widgets/mvmessagebox.h"
 
 #include <QDesktopServices>
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "mvinfowidget.h"
+#include "widgets/mvinfowidget.h"
 
-#include "applicationfont.h"
+#include "widgets/applicationfont.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "mvlineedit.h"
+#include "widgets/mvlineedit.h"
 
 #include <QStyle>
 

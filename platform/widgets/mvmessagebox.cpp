@@ -1,6 +1,6 @@
-#include "mvmessagebox.h"
+#include "widgets/mvmessagebox.h"
 
-#include "applicationfont.h"
+#include "widgets/applicationfont.h"
 
 #include <QPushButton>
 

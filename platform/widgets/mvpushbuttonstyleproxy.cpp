@@ -1,4 +1,4 @@
-#include "mvpushbuttonstyleproxy.h"
+#include "widgets/mvpushbuttonstyleproxy.h"
 
 #include <QPainter>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "navigationbar.h"
+#include "widgets/navigationbar.h"
 
-#include "moduleresourceicons.h"
+#include "widgets/moduleresourceicons.h"
 
 #include <QHBoxLayout>
 #include <QIcon>

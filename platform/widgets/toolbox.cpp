@@ -1,4 +1,4 @@
-#include "toolbox.h"
+#include "widgets/toolbox.h"
 
 ToolBox::ToolBox(QWidget* parent) : QScrollArea(parent)
 {

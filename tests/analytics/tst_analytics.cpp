@@ -1,4 +1,4 @@
-#include "analyticslibrary.h"
+#include "analytics/analyticslibrary.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
+#include "canvas/mvcanvasmodel.h"
+#include "canvas/simpletextitem.h"
+#include "canvas/symbolitem.h"
 #include "canvastesthelpers.h"
-#include "mvcanvasmodel.h"
-#include "simpletextitem.h"
-#include "symbolitem.h"
 
 #include <QtTest>
 

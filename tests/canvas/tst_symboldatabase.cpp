@@ -1,5 +1,5 @@
+#include "canvas/symboldatabasemodel.h"
 #include "canvastesthelpers.h"
-#include "symboldatabasemodel.h"
 
 #include <QProcess>
 #include <QSqlDatabase>

@@ -1,6 +1,6 @@
+#include "canvas/mvcanvasmodel.h"
+#include "canvas/simpletextitem.h"
 #include "canvastesthelpers.h"
-#include "mvcanvasmodel.h"
-#include "simpletextitem.h"
 
 #include <QtTest>
 

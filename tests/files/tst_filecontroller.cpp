@@ -1,12 +1,12 @@
-#include "filecontroller.h"
-#include "genericlabelformat.h"
-#include "genericlabelreader.h"
-#include "genericlabelwriter.h"
-#include "mvcanvasmodel.h"
-#include "mvfiledialog.h"
-#include "mvmessagebox.h"
-#include "simpletextitem.h"
-#include "symbolitem.h"
+#include "canvas/mvcanvasmodel.h"
+#include "canvas/simpletextitem.h"
+#include "canvas/symbolitem.h"
+#include "files/filecontroller.h"
+#include "files/genericlabelformat.h"
+#include "files/genericlabelreader.h"
+#include "files/genericlabelwriter.h"
+#include "widgets/mvfiledialog.h"
+#include "widgets/mvmessagebox.h"
 
 #include <QBuffer>
 #include <QRegularExpression>

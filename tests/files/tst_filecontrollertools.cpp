@@ -1,4 +1,4 @@
-#include "filecontrollertools.h"
+#include "files/filecontrollertools.h"
 
 #include <QDir>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
-#include "arrowsmenu.h"
-#include "dragscrolllistview.h"
-#include "pipesignalemitter.h"
-#include "vendrelwidgetsutils.h"
+#include "kit/arrowsmenu.h"
+#include "kit/pipesignalemitter.h"
+#include "kit/vendrelwidgetsutils.h"
+#include "widgets/dragscrolllistview.h"
 
 #include <QBuffer>
 #include <QFile>

@@ -1,10 +1,10 @@
-#include "commonlists.h"
-#include "dataroot.h"
-#include "defaultunitcontroller.h"
-#include "mvcombobox.h"
-#include "unitconversions.h"
-#include "vendrelconstants.h"
-#include "vendrelwidgetsutils.h"
+#include "kit/vendrelconstants.h"
+#include "kit/vendrelwidgetsutils.h"
+#include "units/defaultunitcontroller.h"
+#include "units/unitconversions.h"
+#include "widgets/commonlists.h"
+#include "widgets/dataroot.h"
+#include "widgets/mvcombobox.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,18 +1,18 @@
-#include "barelabelmodule.h"
-#include "pipefilecontroller.h"
-#include "vendrelcontroller.h"
+#include "files/pipefilecontroller.h"
+#include "pipe/vendrelcontroller.h"
+#include "window/barelabelmodule.h"
 
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <analyticslibrary.h>
-#include <filecontrollertools.h>
-#include <mvcanvasmodel.h>
-#include <mvfiledialog.h>
-#include <mvmessagebox.h>
-#include <simpletextitem.h>
+#include "analytics/analyticslibrary.h"
+#include "canvas/mvcanvasmodel.h"
+#include "canvas/simpletextitem.h"
+#include "files/filecontrollertools.h"
+#include "widgets/mvfiledialog.h"
+#include "widgets/mvmessagebox.h"
 
 namespace {
 QStringList loggedMessages;

@@ -1,5 +1,5 @@
-#include "logmessagehandler.h"
-#include "setuplogger.h"
+#include "logging/logmessagehandler.h"
+#include "logging/setuplogger.h"
 
 #include <QFile>
 #include <QtTest>

@@ -1,8 +1,8 @@
-#include "commonlists.h"
-#include "mvcanvasmodel.h"
-#include "simpletextitem.h"
-#include "symbolitem.h"
-#include "vendrelcommoncontroller.h"
+#include "canvas/mvcanvasmodel.h"
+#include "canvas/simpletextitem.h"
+#include "canvas/symbolitem.h"
+#include "pipe/vendrelcommoncontroller.h"
+#include "widgets/commonlists.h"
 
 #include <QPainter>
 #include <QSignalSpy>

@@ -1,13 +1,13 @@
-#include "commonlists.h"
-#include "defaultunitcontroller.h"
-#include "mvcanvasmodel.h"
-#include "mvlineedit.h"
-#include "simpletextitem.h"
-#include "symbolitem.h"
-#include "unitconversions.h"
-#include "vendrelcontroller.h"
-#include "vendreleditwidget.h"
-#include "wizardvendrel.h"
+#include "canvas/mvcanvasmodel.h"
+#include "canvas/simpletextitem.h"
+#include "canvas/symbolitem.h"
+#include "pipe/vendrelcontroller.h"
+#include "pipe/vendreleditwidget.h"
+#include "pipe/wizardvendrel.h"
+#include "units/defaultunitcontroller.h"
+#include "units/unitconversions.h"
+#include "widgets/commonlists.h"
+#include "widgets/mvlineedit.h"
 
 #include <QSignalSpy>
 #include <QtTest>

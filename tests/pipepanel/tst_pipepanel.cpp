@@ -1,12 +1,12 @@
-#include "arrowsmenu.h"
-#include "colorlistcombo.h"
-#include "moduleresourceicons.h"
-#include "mvcombobox.h"
-#include "mvlineedit.h"
-#include "unitconversions.h"
-#include "vendreleditwidget.h"
-#include "vendrelstatuserrortype.h"
-#include "wizardvendrel.h"
+#include "kit/arrowsmenu.h"
+#include "pipe/vendreleditwidget.h"
+#include "pipe/vendrelstatuserrortype.h"
+#include "pipe/wizardvendrel.h"
+#include "units/unitconversions.h"
+#include "widgets/colorlistcombo.h"
+#include "widgets/moduleresourceicons.h"
+#include "widgets/mvcombobox.h"
+#include "widgets/mvlineedit.h"
 
 #include <QAbstractAnimation>
 #include <QCheckBox>

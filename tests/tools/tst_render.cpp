@@ -1,7 +1,7 @@
-#include "arrowsmenu.h"
-#include "pipefilecontroller.h"
-#include "vendrelcontroller.h"
-#include "vendreleditwidget.h"
+#include "files/pipefilecontroller.h"
+#include "kit/arrowsmenu.h"
+#include "pipe/vendrelcontroller.h"
+#include "pipe/vendreleditwidget.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -12,10 +12,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <genericlabelwriter.h>
-#include <moduleresourceicons.h>
-#include <mvcanvasmodel.h>
-#include <simpletextitem.h>
+#include "canvas/mvcanvasmodel.h"
+#include "canvas/simpletextitem.h"
+#include "files/genericlabelwriter.h"
+#include "widgets/moduleresourceicons.h"
 
 // Drives the command-line renderer as its users do: through its arguments, exit
 // status, standard streams and the files it writes.

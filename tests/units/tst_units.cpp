@@ -1,5 +1,5 @@
-#include "defaultunitcontroller.h"
-#include "unitconversions.h"
+#include "units/defaultunitcontroller.h"
+#include "units/unitconversions.h"
 
 #include <QSettings>
 #include <QtTest>

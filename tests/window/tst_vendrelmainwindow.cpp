@@ -1,5 +1,5 @@
-#include "ivendrelinterface.h"
-#include "vendrelmainwindow.h"
+#include "kit/ivendrelinterface.h"
+#include "window/vendrelmainwindow.h"
 
 #include <QGraphicsView>
 #include <QLabel>
@@ -7,27 +7,27 @@
 #include <QRadioButton>
 #include <QtTest>
 
-#include "pipefilecontroller.h"
-#include "vendrelcontroller.h"
-#include "vendrelhelp.h"
+#include "files/pipefilecontroller.h"
+#include "pipe/vendrelcontroller.h"
+#include "window/vendrelhelp.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
 
-#include <dataroot.h>
+#include "widgets/dataroot.h"
 
-#include <dragscrollbutton.h>
-#include <filemenuwidget.h>
-#include <genericlabelreader.h>
-#include <moduleresourceicons.h>
-#include <mvcanvasmodel.h>
-#include <mvfiledialog.h>
-#include <mvhelpwindow.h>
-#include <mvmessagebox.h>
-#include <navigationbar.h>
-#include <simpletextitem.h>
+#include "canvas/mvcanvasmodel.h"
+#include "canvas/simpletextitem.h"
+#include "files/genericlabelreader.h"
+#include "widgets/dragscrollbutton.h"
+#include "widgets/filemenuwidget.h"
+#include "widgets/moduleresourceicons.h"
+#include "widgets/mvfiledialog.h"
+#include "widgets/mvhelpwindow.h"
+#include "widgets/mvmessagebox.h"
+#include "widgets/navigationbar.h"
 
 class VendrelMainWindowTest : public QObject
 {

@@ -1,7 +1,7 @@
 #include "labelrenderer.h"
 
-#include "pipefilecontroller.h"
-#include "vendrelfileloader.h"
+#include "files/pipefilecontroller.h"
+#include "pipe/vendrelfileloader.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -12,11 +12,11 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
-#include <genericlabelreader.h>
-#include <item.h>
-#include <mvcanvasmodel.h>
-#include <simpletextitem.h>
-#include <symbolitem.h>
+#include "canvas/item.h"
+#include "canvas/mvcanvasmodel.h"
+#include "canvas/simpletextitem.h"
+#include "canvas/symbolitem.h"
+#include "files/genericlabelreader.h"
 
 namespace {
 constexpr double SceneLimit = 13824.0;

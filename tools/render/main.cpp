@@ -1,13 +1,13 @@
+#include "kit/vendrelconstants.h"
 #include "labelrenderer.h"
-#include "vendrelconstants.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QJsonDocument>
 #include <QTextStream>
 
-#include <commonlists.h>
-#include <moduleresourceicons.h>
+#include "widgets/commonlists.h"
+#include "widgets/moduleresourceicons.h"
 
 namespace {
 enum ExitCode

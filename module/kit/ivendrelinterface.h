@@ -1,7 +1,7 @@
 #ifndef IVENDRELINTERFACE_H
 #define IVENDRELINTERFACE_H
 
-#include "vendrelexport.h"
+#include "kit/vendrelexport.h"
 
 #include <QDataStream>
 #include <QPair>

@@ -1,4 +1,4 @@
-#include "ivendrelinterface.h"
+#include "kit/ivendrelinterface.h"
 
 IVendrelInterface::IVendrelInterface(QWidget* parent) : QWidget(parent) {}
 

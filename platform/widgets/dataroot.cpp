@@ -1,4 +1,4 @@
-#include "dataroot.h"
+#include "widgets/dataroot.h"
 
 #include <QtGlobal>
 
