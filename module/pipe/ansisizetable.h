@@ -1,6 +1,8 @@
 #ifndef ANSISIZETABLE_H
 #define ANSISIZETABLE_H
 
+#include "kit/labellimits.h"
+
 #include <array>
 #include <cstddef>
 
@@ -23,12 +25,13 @@ public:
     static constexpr int RowCount = 6;
 
     static constexpr std::array<Row, RowCount> Rows = {{
-        {1.0, 14.4, 14.4},      // custom size
-        {36.0, 72.0, 576.0},    // 3/4 to 1 1/4 in pipes
-        {54.0, 72.0, 576.0},    // 1 1/2 to 2 in
-        {90.0, 144.0, 864.0},   // 2 1/2 to 6 in
-        {180.0, 216.0, 1728.0}, // 8 to 10 in
-        {252.0, 288.0, 2304.0}, // over 10 in
+        {LabelLimits::LeastTextHeight, LabelLimits::LeastSide,
+         LabelLimits::LeastSide}, // custom size
+        {36.0, 72.0, 576.0},      // 3/4 to 1 1/4 in pipes
+        {54.0, 72.0, 576.0},      // 1 1/2 to 2 in
+        {90.0, 144.0, 864.0},     // 2 1/2 to 6 in
+        {180.0, 216.0, 1728.0},   // 8 to 10 in
+        {252.0, 288.0, 2304.0},   // over 10 in
     }};
 
     static bool isValidRow(int index) { return index >= 0 && index < RowCount; }

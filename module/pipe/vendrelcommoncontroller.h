@@ -2,6 +2,7 @@
 #define VENDRELCOMMONCONTROLLER_H
 
 #include "kit/ivendrelinterface.h"
+#include "kit/labellimits.h"
 #include "kit/vendrelexport.h"
 #include "pipe/vendrelstatuserrortype.h"
 
@@ -46,8 +47,8 @@ public:
         SecondTextItemId = 105
     };
 
-    static constexpr double MaxLabelLength = 13824.0;
-    static constexpr double MaxLabelHeight = 864.0;
+    static constexpr double MaxLabelLength = LabelLimits::MaxLength;
+    static constexpr double MaxLabelHeight = LabelLimits::MaxHeight;
     static constexpr double DefaultArrowSpace = 10.0;
 
     explicit VendrelCommonController(QWidget* parent = nullptr);

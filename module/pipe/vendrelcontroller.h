@@ -1,6 +1,7 @@
 #ifndef VENDRELCONTROLLER_H
 #define VENDRELCONTROLLER_H
 
+#include "kit/labellimits.h"
 #include "pipe/ansisizetable.h"
 #include "pipe/vendrelcommoncontroller.h"
 
@@ -22,13 +23,14 @@ class VendrelController : public VendrelCommonController
 
 public:
     // Below these a label side is too small to print.
-    static constexpr double LeastPrintableLength = 14.399;
-    static constexpr double LeastPrintableTextHeight = 1.0;
+    static constexpr double LeastPrintableLength =
+        LabelLimits::LeastSide - LabelLimits::LeastSideTolerance;
+    static constexpr double LeastPrintableTextHeight = LabelLimits::LeastTextHeight;
     static constexpr double LeastTypedWidth = 1.0;
     // Typed values above these (plus a hair for rounding) are cut to the cap.
-    static constexpr double LengthCapSlack = 13824.01;
-    static constexpr double HeightCapSlack = 864.01;
-    static constexpr double MaxTextHeight = 864.0;
+    static constexpr double LengthCapSlack = LabelLimits::MaxLength + LabelLimits::CapTolerance;
+    static constexpr double HeightCapSlack = LabelLimits::MaxHeight + LabelLimits::CapTolerance;
+    static constexpr double MaxTextHeight = LabelLimits::MaxHeight;
     // In wrap mode a pipe size never asks for a larger text than this.
     static constexpr double MaxWrapTextHeight = 288.0;
 

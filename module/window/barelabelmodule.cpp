@@ -1,14 +1,11 @@
 #include "window/barelabelmodule.h"
 
 #include "kit/labelfiletypes.h"
+#include "kit/labellimits.h"
 
 #include <QImage>
 
 #include "canvas/mvcanvasmodel.h"
-
-namespace {
-constexpr double SceneLimit = 13824.0;
-}
 
 BareLabelModule* BareLabelModule::create(int kind, QWidget* parent)
 {
@@ -33,9 +30,9 @@ BareLabelModule::BareLabelModule(const QPair<QString, QString>& fileType, const 
                                  const QColor& secondPaletteColor, QWidget* parent)
     : IVendrelInterface(parent), m_fileType(fileType), m_labelSize(labelSize)
 {
-    auto* canvas =
-        new MvCanvasModel(QList<QColor>{QColor(Qt::black), secondPaletteColor}, SceneLimit,
-                          SceneLimit, labelSize.width(), labelSize.height(), nullptr);
+    auto* canvas = new MvCanvasModel(QList<QColor>{QColor(Qt::black), secondPaletteColor},
+                                     LabelLimits::MaxLength, LabelLimits::MaxLength,
+                                     labelSize.width(), labelSize.height(), nullptr);
     canvas->setParent(this);
     canvas->setShowEmptyTextMarker(false);
     setCanvas(canvas);

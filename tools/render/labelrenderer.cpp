@@ -1,6 +1,7 @@
 #include "labelrenderer.h"
 
 #include "files/pipefilecontroller.h"
+#include "kit/labellimits.h"
 #include "pipe/vendrelfileloader.h"
 
 #include <QFile>
@@ -19,7 +20,6 @@
 #include "files/genericlabelreader.h"
 
 namespace {
-constexpr double SceneLimit = 13824.0;
 constexpr double PointsPerInch = 72.0;
 const char* const LoadErrorPrefix = "Error loading file: ";
 
@@ -84,8 +84,8 @@ bool LabelRenderer::open(const QString& path)
 
 bool LabelRenderer::openContainer(const QString& path)
 {
-    m_ownedCanvas.reset(
-        new MvCanvasModel(QList<QColor>{Qt::black, Qt::white}, SceneLimit, SceneLimit, 576, 72));
+    m_ownedCanvas.reset(new MvCanvasModel(QList<QColor>{Qt::black, Qt::white},
+                                          LabelLimits::MaxLength, LabelLimits::MaxLength, 576, 72));
     m_canvas = m_ownedCanvas.data();
     m_canvas->setShowEmptyTextMarker(false);
     auto* loader = new VendrelFileLoader;
