@@ -1,6 +1,6 @@
 #include "startarguments.h"
 
-#include <QFileInfo>
+#include "kinds/labelkinds.h"
 
 namespace {
 const QString TestModeFlag = QStringLiteral("--mvtestmode");
@@ -26,17 +26,8 @@ StartArguments StartArguments::parse(QStringList arguments)
     // Only the first remaining argument is looked at; the suite's generic label kind
     // and foreign files are not opened here.
     const QString candidate = arguments.first();
-    const QString fileName = QFileInfo(candidate).fileName();
-    const int dot = fileName.lastIndexOf(QLatin1Char('.'));
-    const QString suffix = dot < 0 ? QString() : fileName.mid(dot + 1).toLower();
-    if (suffix == QLatin1String("qyam")) {
-        result.kind = 1;
-        result.path = candidate;
-    } else if (suffix == QLatin1String("qyaw")) {
-        result.kind = 2;
-        result.path = candidate;
-    } else if (suffix == QLatin1String("qypm")) {
-        result.kind = 0;
+    if (const LabelKind* kind = LabelKinds::byFileName(candidate)) {
+        result.kind = kind->kind;
         result.path = candidate;
     }
     return result;

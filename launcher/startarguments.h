@@ -8,7 +8,8 @@
 struct StartArguments
 {
     bool testMode = false;
-    // 0 pipe marker, 1 ammonia pipe marker, 2 arrow wrap (the window's module kinds).
+    // The kind number of the label kinds table, which the window's module kinds
+    // follow: 0 pipe marker, 1 ammonia pipe marker, 2 arrow wrap.
     int kind = 0;
     // Handed on unchanged; empty when absent or not a label kind the editor opens.
     QString path;

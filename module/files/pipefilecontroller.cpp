@@ -1,7 +1,7 @@
 #include "files/pipefilecontroller.h"
 
+#include "kinds/labelkinds.h"
 #include "kit/ivendrelinterface.h"
-#include "kit/labelfiletypes.h"
 #include "kit/vendrelconstants.h"
 
 #include <QBuffer>
@@ -47,11 +47,8 @@ PipeFileController::PipeFileController(QObject* parent) : QObject(parent)
 QMap<QString, QString> PipeFileController::initializePipeFileTypes()
 {
     QMap<QString, QString> types;
-    for (const char* extension : {LabelFileTypes::PipeMarker, LabelFileTypes::AmmoniaPipeMarker,
-                                  LabelFileTypes::ArrowWrap}) {
-        const QString suffix = QString::fromLatin1(extension);
-        types.insert(suffix, LabelFileTypes::description(suffix));
-    }
+    for (const LabelKind* kind : LabelKinds::all())
+        types.insert(QString::fromLatin1(kind->extension), kind->description());
     return types;
 }
 

@@ -4,9 +4,9 @@
 #include "canvas/simpletextitem.h"
 #include "canvas/symbolitem.h"
 #include "canvas/textitem.h"
-#include "kit/labelfiletypes.h"
 #include "kit/vendrelconstants.h"
 #include "pipe/ansisizetable.h"
+#include "pipe/pipemarkerkind.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -73,8 +73,7 @@ void VendrelCommonController::loadPipeInfo(QDataStream& stream)
 
 QPair<QString, QString> VendrelCommonController::getFileType()
 {
-    const QString extension = QString::fromLatin1(LabelFileTypes::PipeMarker);
-    return qMakePair(LabelFileTypes::description(extension), extension);
+    return PipeMarkerKind::row().fileType();
 }
 
 void VendrelCommonController::createInitialItems()

@@ -1,12 +1,12 @@
 #include "window/vendrelmainwindow.h"
 
 #include "files/pipefilecontroller.h"
+#include "kinds/labelkinds.h"
 #include "kit/ivendrelinterface.h"
+#include "kit/labelkind.h"
 #include "kit/vendrelconstants.h"
 #include "kit/vendrelwidgetsutils.h"
-#include "pipe/vendrelcontroller.h"
 #include "ui_vendrelmainwindow.h"
-#include "window/barelabelmodule.h"
 #include "window/vendrelhelp.h"
 
 #include <QApplication>
@@ -39,8 +39,11 @@ const char* const FileMenuItemStyle =
 
 VendrelMainWindow::VendrelMainWindow(QString printerSelection, bool testMode,
                                      VendrelWidgetTypes kind, QString filePath, QWidget* parent)
-    : QWidget(parent), m_ui(new Ui_VendrelMainWindow), m_currentKind(kind), m_testMode(testMode)
+    : QWidget(parent), m_ui(new Ui_VendrelMainWindow), m_modules(LabelKinds::all().size(), nullptr),
+      m_currentKind(kind), m_testMode(testMode)
 {
+    if (!LabelKinds::byKind(kind))
+        m_currentKind = kind = VendrelWidget;
     m_ui->setupUi(this);
     setObjectName(QStringLiteral("VendrelMainWindow"));
 
@@ -50,9 +53,8 @@ VendrelMainWindow::VendrelMainWindow(QString printerSelection, bool testMode,
     m_pipeFileController->setWidgetParent(this);
     m_fileController = new FileController(nullptr, nullptr, this);
 
-    m_moduleIcons << QIcon(QStringLiteral(":/Common/Icons/CommonIcons/pipeOption.png"))
-                  << QIcon(QStringLiteral(":/Common/Icons/CommonIcons/ammoniaOption.png"))
-                  << QIcon(QStringLiteral(":/Common/Icons/CommonIcons/arrowWrapOption.png"));
+    for (const LabelKind* row : LabelKinds::all())
+        m_moduleIcons << QIcon(QString::fromLatin1(row->icon));
 
     createInformationBar();
     createModuleWidget();
@@ -93,11 +95,11 @@ VendrelMainWindow::VendrelMainWindow(QString printerSelection, bool testMode,
             &VendrelMainWindow::onFileMenuButtonClicked);
     connect(m_moduleButton, &QPushButton::clicked, this,
             &VendrelMainWindow::moduleButtonClickedSlot);
-    connect(m_pipeRadio, &QRadioButton::clicked, this, &VendrelMainWindow::switchPipeModuleSlot);
-    connect(m_ammoniaRadio, &QRadioButton::clicked, this,
-            &VendrelMainWindow::switchAmmoniaModuleSlot);
-    connect(m_arrowWrapRadio, &QRadioButton::clicked, this,
-            &VendrelMainWindow::switchArrowModuleSlot);
+    for (int i = 0; i < m_moduleRadios.size(); ++i) {
+        const auto kind = static_cast<VendrelWidgetTypes>(i);
+        connect(m_moduleRadios[i], &QRadioButton::clicked, this,
+                [this, kind] { switchModuleFromPopup(kind); });
+    }
     connect(m_moduleWidget, &MvFrame::focusLost, this, &VendrelMainWindow::onModuleWidgetFocusLost);
     connect(m_ui->informationBar, &NavigationBar::closeSignal, this, &QWidget::close);
     connect(m_pipeFileController, &PipeFileController::currentFileChanged, this,
@@ -211,21 +213,17 @@ void VendrelMainWindow::createModuleWidget()
     layout->addWidget(line);
 
     const QSize radioIconSize(32, 23);
-    m_pipeRadio = new QRadioButton(moduleTitle(VendrelWidget));
-    m_ammoniaRadio = new QRadioButton(moduleTitle(AmmoniaWidget));
-    m_arrowWrapRadio = new QRadioButton(moduleTitle(ArrowWrapWidget));
-    m_pipeRadio->setObjectName(QStringLiteral("pipeRadioButton"));
-    m_ammoniaRadio->setObjectName(QStringLiteral("ammoniaRadioButton"));
-    m_arrowWrapRadio->setObjectName(QStringLiteral("arrowWrapRadioButton"));
-    const QList<QRadioButton*> radios{m_pipeRadio, m_ammoniaRadio, m_arrowWrapRadio};
-    for (int i = 0; i < radios.size(); ++i) {
-        radios[i]->setIcon(m_moduleIcons.value(i));
-        radios[i]->setIconSize(radioIconSize);
-        radios[i]->setFont(ApplicationFont::getWidgetFont(false));
-        radios[i]->setFocusPolicy(Qt::NoFocus);
-        if (i > 0)
+    for (const LabelKind* row : LabelKinds::all()) {
+        auto* radio = new QRadioButton(row->title());
+        radio->setObjectName(QString::fromLatin1(row->radioObjectName));
+        radio->setIcon(m_moduleIcons.value(row->kind));
+        radio->setIconSize(radioIconSize);
+        radio->setFont(ApplicationFont::getWidgetFont(false));
+        radio->setFocusPolicy(Qt::NoFocus);
+        if (!m_moduleRadios.isEmpty())
             layout->addSpacing(10);
-        layout->addWidget(radios[i]);
+        layout->addWidget(radio);
+        m_moduleRadios << radio;
     }
 }
 
@@ -239,40 +237,15 @@ void VendrelMainWindow::createPrintFrame()
     m_printFrame->setFixedSize(300, m_printFrameTall ? 360 : 280);
 }
 
-QString VendrelMainWindow::moduleTitle(VendrelWidgetTypes kind)
+const LabelKind& VendrelMainWindow::kindRow(VendrelWidgetTypes kind)
 {
-    switch (kind) {
-    case AmmoniaWidget:
-        //: The application for making ammonia pipe marking labels.
-        return tr("Ammonia Pipe Marking");
-    case ArrowWrapWidget:
-        //: The application for making labels containing arrows that wrap around the pipe.
-        return tr("Arrow Wrap");
-    case VendrelWidget:
-        break;
-    }
-    //: The application for making generic pipe marking labels.
-    return tr("Pipe Marking");
+    // Every kind the window is handed has been checked against the table.
+    return *LabelKinds::byKind(kind);
 }
 
 QRadioButton* VendrelMainWindow::radioButtonOf(VendrelWidgetTypes kind) const
 {
-    switch (kind) {
-    case AmmoniaWidget:
-        return m_ammoniaRadio;
-    case ArrowWrapWidget:
-        return m_arrowWrapRadio;
-    case VendrelWidget:
-        break;
-    }
-    return m_pipeRadio;
-}
-
-IVendrelInterface* VendrelMainWindow::createModule(VendrelWidgetTypes kind)
-{
-    if (kind == VendrelWidget)
-        return new VendrelController;
-    return BareLabelModule::create(static_cast<int>(kind));
+    return m_moduleRadios.at(kind);
 }
 
 bool VendrelMainWindow::setContentWidget(VendrelWidgetTypes kind)
@@ -283,10 +256,12 @@ bool VendrelMainWindow::setContentWidget(VendrelWidgetTypes kind)
         m_activeModule->hide();
     }
 
+    const LabelKind& row = kindRow(kind);
     IVendrelInterface*& module = m_modules[kind];
     if (!module) {
-        module = createModule(kind);
-        if (kind == ArrowWrapWidget) {
+        module = row.makeModule(row, nullptr);
+        // A turned label is a tall strip: its panel stands beside the turned view.
+        if (row.turnedView) {
             m_ui->containerLayout->addWidget(module, 0, 0, Qt::AlignLeft);
             m_ui->arrowWrapView->setAlignment(Qt::AlignCenter);
             connect(module, &IVendrelInterface::fitCanvasInViewSignal, this,
@@ -312,8 +287,8 @@ bool VendrelMainWindow::setContentWidget(VendrelWidgetTypes kind)
 
     module->show();
     m_currentCanvas = module->getCanvas();
-    PipeView* shown = kind == ArrowWrapWidget ? m_ui->arrowWrapView : m_ui->vendrelView;
-    PipeView* hidden = kind == ArrowWrapWidget ? m_ui->vendrelView : m_ui->arrowWrapView;
+    PipeView* shown = row.turnedView ? m_ui->arrowWrapView : m_ui->vendrelView;
+    PipeView* hidden = row.turnedView ? m_ui->vendrelView : m_ui->arrowWrapView;
     shown->setScene(m_currentCanvas);
     hidden->hide();
     shown->show();
@@ -334,6 +309,8 @@ void VendrelMainWindow::switchModuleFromPopup(VendrelWidgetTypes kind)
     moduleButtonClickedSlot(false);
 }
 
+// The radio buttons switch through switchModuleFromPopup directly, one connection
+// per row of the kinds table; these slots offer the same switch by name.
 void VendrelMainWindow::switchPipeModuleSlot()
 {
     switchModuleFromPopup(VendrelWidget);
@@ -352,11 +329,10 @@ void VendrelMainWindow::switchArrowModuleSlot()
 void VendrelMainWindow::updateModuleButtonIconSlot()
 {
     VendrelWidgetTypes shown = VendrelWidget;
-    if (m_ammoniaRadio->isChecked())
-        shown = AmmoniaWidget;
-    else if (m_arrowWrapRadio->isChecked())
-        shown = ArrowWrapWidget;
-    m_moduleButton->setText(moduleTitle(shown));
+    for (int i = 0; i < m_moduleRadios.size(); ++i)
+        if (m_moduleRadios[i]->isChecked())
+            shown = static_cast<VendrelWidgetTypes>(i);
+    m_moduleButton->setText(kindRow(shown).title());
     m_moduleButton->setIcon(m_moduleIcons.value(shown));
 }
 
@@ -432,7 +408,7 @@ void VendrelMainWindow::fitCanvasInVerticalViewSlot()
 
 void VendrelMainWindow::fitCurrentView()
 {
-    if (m_currentKind == ArrowWrapWidget)
+    if (kindRow(m_currentKind).turnedView)
         fitCanvasInVerticalViewSlot();
     else
         fitCanvasInViewSlot();
@@ -546,8 +522,9 @@ void VendrelMainWindow::createFileMenu()
 
     //: Default name for a new label.
     const QString untitled = tr("Untitled Label");
-    for (QString& name : m_fileNames)
-        name = untitled;
+    m_fileNames.clear();
+    for (int i = 0; i < LabelKinds::all().size(); ++i)
+        m_fileNames << untitled;
     m_fileNameLabel = new QLabel(untitled);
     m_fileNameLabel->setObjectName(QStringLiteral("fileNameLabel"));
     m_fileNameLabel->setTextFormat(Qt::PlainText);

@@ -6,6 +6,8 @@
 #include <QIcon>
 #include <QList>
 #include <QString>
+#include <QStringList>
+#include <QVector>
 #include <QWidget>
 
 class QLabel;
@@ -23,10 +25,12 @@ class MvHelpWindow;
 class FileMenuWidget;
 class FileController;
 class PipeFileController;
+struct LabelKind;
 
 // The single top-level window: information bar, module selector, canvas views, the
 // active module's edit panel and the tool column. It sees modules only through
-// IVendrelInterface and routes document commands to the label file controller.
+// IVendrelInterface and the label kinds table, and routes document commands to the
+// label file controller.
 class VENDREL_EXPORT VendrelMainWindow : public QWidget
 {
     Q_OBJECT
@@ -91,14 +95,14 @@ private:
     void createPrintFrame();
     bool setContentWidget(VendrelWidgetTypes kind);
     void switchModuleFromPopup(VendrelWidgetTypes kind);
-    IVendrelInterface* createModule(VendrelWidgetTypes kind);
     void fitCurrentView();
     QRadioButton* radioButtonOf(VendrelWidgetTypes kind) const;
-    static QString moduleTitle(VendrelWidgetTypes kind);
+    static const LabelKind& kindRow(VendrelWidgetTypes kind);
 
     Ui_VendrelMainWindow* m_ui = nullptr;
     IVendrelInterface* m_activeModule = nullptr;
-    IVendrelInterface* m_modules[3] = {nullptr, nullptr, nullptr};
+    // Per kind, created on first use.
+    QVector<IVendrelInterface*> m_modules;
     MvInfoWidget* m_infoWidget = nullptr;
     MvFrame* m_moduleWidget = nullptr;
     QPushButton* m_moduleButton = nullptr;
@@ -106,9 +110,8 @@ private:
     QLabel* m_warningText = nullptr;
     MvFrame* m_printFrame = nullptr;
     bool m_printFrameTall = false;
-    QRadioButton* m_pipeRadio = nullptr;
-    QRadioButton* m_ammoniaRadio = nullptr;
-    QRadioButton* m_arrowWrapRadio = nullptr;
+    // Per kind, in the selector's order.
+    QList<QRadioButton*> m_moduleRadios;
     MvCanvasModel* m_currentCanvas = nullptr;
     MvCanvasModel* m_tagCanvas = nullptr;
     VendrelWidgetTypes m_currentKind;
@@ -122,7 +125,8 @@ private:
     QList<QPushButton*> m_fileMenuItems;
     QString m_printerName;
     bool m_printerFlag = false;
-    QString m_fileNames[3];
+    // Per kind, the file name shown in the file menu.
+    QStringList m_fileNames;
     bool m_testMode;
 };
 

@@ -1,6 +1,7 @@
 #include "files/pipefilecontroller.h"
+#include "kinds/barelabelmodule.h"
+#include "kinds/labelkinds.h"
 #include "pipe/vendrelcontroller.h"
-#include "window/barelabelmodule.h"
 
 #include <QFile>
 #include <QSettings>
@@ -104,7 +105,7 @@ void PipeFileControllerTest::init()
     QCoreApplication::setApplicationName(QStringLiteral("Vendrel"));
     QSettings::setDefaultFormat(QSettings::IniFormat);
     qApp->setProperty("uid", QStringLiteral("0f8fad5b-d9cb-469f-a165-70867728950e"));
-    m_pipe.reset(BareLabelModule::create(0));
+    m_pipe.reset(new BareLabelModule(*LabelKinds::byKind(0)));
     m_files.reset(new PipeFileController);
     m_files->setContentModule(m_pipe.data());
     m_informationTitles.clear();
@@ -435,7 +436,7 @@ void PipeFileControllerTest::saveQuestionFlow()
 
 void PipeFileControllerTest::eachModuleKeepsItsOwnFile()
 {
-    QScopedPointer<BareLabelModule> ammonia(BareLabelModule::create(1));
+    QScopedPointer<BareLabelModule> ammonia(new BareLabelModule(*LabelKinds::byKind(1)));
     const QString pipePath = m_dir.filePath(QStringLiteral("pipe.qypm"));
     QVERIFY(m_files->saveTemplateToFile(pipePath));
 

@@ -1,8 +1,10 @@
 #include "labelrenderer.h"
 
 #include "files/pipefilecontroller.h"
+#include "kinds/labelkinds.h"
+#include "kit/ivendrelinterface.h"
+#include "kit/labelkind.h"
 #include "kit/labellimits.h"
-#include "pipe/vendrelfileloader.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -71,24 +73,27 @@ bool LabelRenderer::open(const QString& path)
     m_kind = file.suffix().toLower();
     if (m_kind == QLatin1String("qyld"))
         return openGeneric(path);
-    if (m_kind == QLatin1String("qypm"))
-        return openContainer(path);
-    if (m_kind == QLatin1String("qyam") || m_kind == QLatin1String("qyaw")) {
+    const LabelKind* kind = LabelKinds::byExtension(m_kind);
+    if (!kind) {
+        m_error = QStringLiteral("unknown label kind \"%1\"").arg(file.suffix());
+        return false;
+    }
+    if (!kind->makeLoader) {
         m_error =
             QStringLiteral("labels of kind \"%1\" cannot be drawn by this version").arg(m_kind);
         return false;
     }
-    m_error = QStringLiteral("unknown label kind \"%1\"").arg(file.suffix());
-    return false;
+    return openContainer(path, *kind);
 }
 
-bool LabelRenderer::openContainer(const QString& path)
+bool LabelRenderer::openContainer(const QString& path, const LabelKind& kind)
 {
-    m_ownedCanvas.reset(new MvCanvasModel(QList<QColor>{Qt::black, Qt::white},
-                                          LabelLimits::MaxLength, LabelLimits::MaxLength, 576, 72));
+    m_ownedCanvas.reset(new MvCanvasModel(QList<QColor>{Qt::black, QColor(kind.secondPaletteColor)},
+                                          LabelLimits::MaxLength, LabelLimits::MaxLength,
+                                          kind.defaultSize.width(), kind.defaultSize.height()));
     m_canvas = m_ownedCanvas.data();
     m_canvas->setShowEmptyTextMarker(false);
-    auto* loader = new VendrelFileLoader;
+    IVendrelInterface* loader = kind.makeLoader(nullptr);
     loader->setCanvas(m_canvas);
     m_module.reset(loader);
 

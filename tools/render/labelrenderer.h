@@ -7,9 +7,11 @@
 
 class IVendrelInterface;
 class MvCanvasModel;
+struct LabelKind;
 
-// Opens a label file the way the editor does (container check, then the module's
-// headless loader, or the generic label reader for "qyld") and draws or describes it.
+// Opens a label file the way the editor does (container check, then the headless
+// loader of its kind from the label kinds table, or the generic label reader for
+// "qyld") and draws or describes it.
 class LabelRenderer
 {
 public:
@@ -32,7 +34,7 @@ public:
     MvCanvasModel* canvas() const { return m_canvas; }
 
 private:
-    bool openContainer(const QString& path);
+    bool openContainer(const QString& path, const LabelKind& kind);
     bool openGeneric(const QString& path);
 
     bool m_verbose = false;

@@ -1,3 +1,5 @@
+#include "kinds/labelkinds.h"
+#include "kit/labelkind.h"
 #include "kit/vendrelconstants.h"
 #include "labelrenderer.h"
 
@@ -39,8 +41,13 @@ int main(int argc, char* argv[])
     CommonLists::createValidFontFamilies();
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Draws a label file (qypm, qyld) at its real size."));
+    QStringList drawable;
+    for (const LabelKind* kind : LabelKinds::all())
+        if (kind->makeLoader)
+            drawable << QString::fromLatin1(kind->extension);
+    drawable << QStringLiteral("qyld");
+    parser.setApplicationDescription(QStringLiteral("Draws a label file (%1) at its real size.")
+                                         .arg(drawable.join(QStringLiteral(", "))));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The label file."));
