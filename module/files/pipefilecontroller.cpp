@@ -1,5 +1,6 @@
 #include "files/pipefilecontroller.h"
 
+#include "files/labelfileheader.h"
 #include "kinds/labelkinds.h"
 #include "kit/ivendrelinterface.h"
 #include "kit/vendrelconstants.h"
@@ -24,9 +25,6 @@
 namespace {
 const char* const HistoryKey = "fileHistory";
 const char* const LabelFolderKey = "dir/labels";
-// Every label file stores a 256 x 256 preview; anything claiming far more is damaged
-// or hostile and is refused.
-constexpr quint32 LargestPreviewSide = 4096;
 
 const QRegularExpression& fileNameRule()
 {
@@ -88,11 +86,7 @@ bool PipeFileController::saveTemplateToFile(const QString& path)
 
     QDataStream stream(&file);
     stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
-    stream << static_cast<qint8>(MagicNumber);
-    const QString suffix = QFileInfo(path).suffix();
-    for (const QChar c : suffix)
-        stream << static_cast<qint8>(c.unicode() <= 0xff ? c.unicode() : 0);
-    stream << static_cast<qint32>(0);
+    LabelFileHeader::write(stream, path);
     m_contentModule->savePipeInfo(stream);
 
     const bool written =
@@ -125,43 +119,6 @@ void PipeFileController::logLoadError(const QString& message)
         .critical("%s", qUtf8Printable(message));
 }
 
-bool PipeFileController::skipPreview(QDataStream& stream)
-{
-    // The preview is stored as Qt writes images: a qint32 marker (0 for none), then
-    // a PNG. It is only dropped, so walk its chunks instead of decoding it: nothing
-    // is allocated for it, and a broken one is found without the decoder's noise.
-    qint32 marker = -1;
-    stream >> marker;
-    if (marker == 0)
-        return stream.status() == QDataStream::Ok;
-    static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
-    QByteArray head(signature.size(), '\0');
-    if (marker != 1 || stream.readRawData(head.data(), head.size()) != head.size() ||
-        head != signature)
-        return false;
-    for (;;) {
-        quint32 length = 0;
-        QByteArray type(4, '\0');
-        stream >> length;
-        if (stream.readRawData(type.data(), type.size()) != type.size() ||
-            stream.status() != QDataStream::Ok)
-            return false;
-        if (type == "IHDR") {
-            quint32 width = 0;
-            quint32 height = 0;
-            stream >> width >> height;
-            if (length < 8 || width > LargestPreviewSide || height > LargestPreviewSide)
-                return false;
-            length -= 8;
-        }
-        const qint64 rest = qint64(length) + 4; // data, then the chunk's CRC
-        if (stream.device()->bytesAvailable() < rest || stream.skipRawData(int(rest)) != rest)
-            return false;
-        if (type == "IEND")
-            return stream.status() == QDataStream::Ok;
-    }
-}
-
 QByteArray PipeFileController::moduleSnapshot() const
 {
     QByteArray record;
@@ -179,13 +136,14 @@ void PipeFileController::restoreModule(QByteArray record) const
     buffer.open(QIODevice::ReadOnly);
     QDataStream stream(&buffer);
     stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
-    if (skipPreview(stream))
+    if (LabelFileHeader::skipPreview(stream).isOk())
         m_contentModule->loadPipeInfo(stream);
 }
 
 bool PipeFileController::loadTemplateFromFile(const QString& path, bool updateHistory)
 {
-    m_lastLoadDamaged = false;
+    // Without a module there is nothing to read into, as good as no file.
+    m_lastLoadResult = LabelFileResult::ioError();
     if (!m_contentModule)
         return false;
 
@@ -196,33 +154,11 @@ bool PipeFileController::loadTemplateFromFile(const QString& path, bool updateHi
     QDataStream stream(&file);
     stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
 
-    qint8 magic = 0;
-    stream >> magic;
-    if (static_cast<quint8>(magic) != MagicNumber) {
-        logLoadError(QStringLiteral("Error loading file: Invalid magic number: %1")
-                         .arg(QString::number(static_cast<quint8>(magic), 16).toUpper()));
-        return false;
-    }
-
-    const int formatLength = QFileInfo(path).suffix().length();
-    QString format;
-    for (int i = 0; i < formatLength; ++i) {
-        qint8 code = 0;
-        stream >> code;
-        format += QChar(static_cast<quint8>(code));
-    }
-    format = format.toLower();
-    if (!m_pipeFileTypes.contains(format)) {
-        logLoadError(QStringLiteral("Error loading file: Invalid encoded format: %1").arg(format));
-        return false;
-    }
-
-    qint32 terminator = 0;
-    stream >> terminator;
-
-    if (!skipPreview(stream)) {
-        logLoadError(QStringLiteral("Error loading file: Damaged record"));
-        m_lastLoadDamaged = true;
+    m_lastLoadResult = LabelFileHeader::read(stream, path, m_pipeFileTypes.keys());
+    if (m_lastLoadResult.isOk())
+        m_lastLoadResult = LabelFileHeader::skipPreview(stream);
+    if (!m_lastLoadResult.isOk()) {
+        logLoadError(m_lastLoadResult.logText());
         return false;
     }
 
@@ -237,13 +173,14 @@ bool PipeFileController::loadTemplateFromFile(const QString& path, bool updateHi
     file.close();
 
     if (damaged) {
-        logLoadError(QStringLiteral("Error loading file: Damaged record"));
+        m_lastLoadResult = LabelFileResult::damagedRecord();
+        logLoadError(m_lastLoadResult.logText());
         restoreModule(before);
         if (canvas)
             canvas->setCanvasHasChanged(wasChanged);
-        m_lastLoadDamaged = true;
         return false;
     }
+    m_lastLoadResult = LabelFileResult();
 
     m_currentFiles.insert(m_fileExtension, path);
     emit currentFileChanged(QFileInfo(path).fileName());
@@ -255,11 +192,6 @@ bool PipeFileController::loadTemplateFromFile(const QString& path, bool updateHi
                                                QString::fromLatin1(HistoryKey));
     }
     return true;
-}
-
-bool PipeFileController::lastLoadWasDamaged() const
-{
-    return m_lastLoadDamaged;
 }
 
 void PipeFileController::showDamagedFileMessage(const QString& path) const
@@ -412,7 +344,7 @@ bool PipeFileController::loadTemplate()
         return false;
     if (loadTemplateFromFile(path, true))
         return true;
-    if (m_lastLoadDamaged)
+    if (m_lastLoadResult.isDamaged())
         showDamagedFileMessage(path);
     return false;
 }

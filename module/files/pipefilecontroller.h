@@ -1,6 +1,8 @@
 #ifndef PIPEFILECONTROLLER_H
 #define PIPEFILECONTROLLER_H
 
+#include "files/labelfileresult.h"
+
 #include <QMap>
 #include <QObject>
 #include <QString>
@@ -36,19 +38,18 @@ public:
     // The path the active module has open, empty for a new label.
     QString currentFile() const;
 
+    // How the last open went, and why a refused one was refused.
+    LabelFileResult lastLoadResult() const { return m_lastLoadResult; }
     // Whether the last refused open found a damaged file (rather than a missing or
     // foreign one), which the user is told about.
-    bool lastLoadWasDamaged() const;
+    bool lastLoadWasDamaged() const { return m_lastLoadResult.isDamaged(); }
     void showDamagedFileMessage(const QString& path) const;
-
-    static constexpr quint8 MagicNumber = 0x89;
 
 signals:
     void currentFileChanged(const QString& fileName);
 
 private:
     QString fileFilter() const;
-    static bool skipPreview(QDataStream& stream);
     bool acceptFileName(QString& path) const;
     QByteArray moduleSnapshot() const;
     void restoreModule(QByteArray record) const;
@@ -59,7 +60,7 @@ private:
     QString m_fileDescription;
     QString m_fileExtension;
     QWidget* m_widgetParent = nullptr;
-    bool m_lastLoadDamaged = false;
+    LabelFileResult m_lastLoadResult;
 
     static const QMap<QString, QString> m_pipeFileTypes;
 };

@@ -152,6 +152,7 @@ void PipeFileControllerTest::savedFileStartsWithContainerHeader()
 
     QSignalSpy changed(m_files.data(), &PipeFileController::currentFileChanged);
     QVERIFY(m_files->loadTemplateFromFile(path, false));
+    QVERIFY(m_files->lastLoadResult().isOk());
     QCOMPARE(changed.value(0).value(0).toString(), name);
     QCOMPARE(m_files->currentFile(), path);
 }
@@ -161,12 +162,25 @@ void PipeFileControllerTest::refusedHeadersAreLogged_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("logLine");
+    QTest::addColumn<int>("status");
     QTest::newRow("wrong magic") << "a.qypm" << QByteArray("LABELqypm")
-                                 << "Error loading file: Invalid magic number: 4C";
+                                 << "Error loading file: Invalid magic number: 4C"
+                                 << int(LabelFileResult::BadMagic);
     QTest::newRow("unknown format") << "a.qyld" << QByteArray("\x89qyld\0\0\0\0", 9)
-                                    << "Error loading file: Invalid encoded format: qyld";
+                                    << "Error loading file: Invalid encoded format: qyld"
+                                    << int(LabelFileResult::UnknownFormat);
     QTest::newRow("suffix of another length") << "a.qypmx" << QByteArray("\x89qypm\0\0\0\0", 9)
-                                              << "Error loading file: Invalid encoded format: qypm";
+                                              << "Error loading file: Invalid encoded format: qypm"
+                                              << int(LabelFileResult::UnknownFormat);
+    QTest::newRow("format cut short")
+        << "a.qypm" << QByteArray("\x89qy") << "Error loading file: Invalid encoded format: qy"
+        << int(LabelFileResult::UnknownFormat);
+    QTest::newRow("preview cut short")
+        << "a.qypm" << QByteArray("\x89qypm\0\0\0\0\0\0\0\x01\x89PNG", 17)
+        << "Error loading file: Damaged record" << int(LabelFileResult::DamagedPreview);
+    // A missing file is no label file at all: nothing to log, nothing to tell.
+    QTest::newRow("missing") << "missing.qypm" << QByteArray() << QString()
+                             << int(LabelFileResult::IoError);
 }
 
 void PipeFileControllerTest::refusedHeadersAreLogged()
@@ -174,16 +188,23 @@ void PipeFileControllerTest::refusedHeadersAreLogged()
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, logLine);
+    QFETCH(int, status);
     const QString path = m_dir.filePath(name);
-    writeAll(path, bytes);
+    if (!bytes.isNull())
+        writeAll(path, bytes);
 
     const QtMessageHandler before = qInstallMessageHandler(captureMessages);
     const bool opened = m_files->loadTemplateFromFile(path, true);
     qInstallMessageHandler(before);
 
     QVERIFY(!opened);
-    QCOMPARE(loggedMessages.size(), 1);
-    QVERIFY2(loggedMessages.first().startsWith(logLine), qPrintable(loggedMessages.first()));
+    QCOMPARE(loggedMessages.size(), logLine.isEmpty() ? 0 : 1);
+    if (!logLine.isEmpty())
+        QCOMPARE(loggedMessages.first(), logLine);
+    // The result carries what the log says, for those who do not read the log.
+    QCOMPARE(int(m_files->lastLoadResult().status()), status);
+    QCOMPARE(m_files->lastLoadResult().logText(), logLine);
+    QCOMPARE(m_files->lastLoadWasDamaged(), status == LabelFileResult::DamagedPreview);
     QVERIFY(m_files->currentFile().isEmpty());
 }
 
@@ -241,6 +262,7 @@ void PipeFileControllerTest::damagedRecordIsNotOpened()
     QVERIFY(files.currentFile().isEmpty());
     QVERIFY(loggedMessages.contains(QStringLiteral("Error loading file: Damaged record")));
     QVERIFY(files.lastLoadWasDamaged());
+    QCOMPARE(files.lastLoadResult().status(), LabelFileResult::DamagedRecord);
     // The container only reports; the commands decide what the user sees.
     QCOMPARE(m_informationTitles.size(), 0);
     QSettings settings;
@@ -261,6 +283,8 @@ void PipeFileControllerTest::oversizedPreviewIsRefused()
     QVERIFY(!m_files->loadTemplateFromFile(path, false));
     qInstallMessageHandler(before);
     QVERIFY(m_files->currentFile().isEmpty());
+    QCOMPARE(m_files->lastLoadResult().status(), LabelFileResult::OversizedPreview);
+    QCOMPARE(loggedMessages, QStringList{QStringLiteral("Error loading file: Damaged record")});
 }
 
 void PipeFileControllerTest::damagedOpenKeepsTheOpenLabel()

@@ -1,0 +1,55 @@
+#include "files/labelfileresult.h"
+
+LabelFileResult::LabelFileResult(Status status, const QString& reason)
+    : m_status(status), m_reason(reason)
+{
+}
+
+LabelFileResult LabelFileResult::badMagic(quint8 firstByte)
+{
+    return LabelFileResult(
+        BadMagic,
+        QStringLiteral("Invalid magic number: %1").arg(QString::number(firstByte, 16).toUpper()));
+}
+
+LabelFileResult LabelFileResult::unknownFormat(const QString& format)
+{
+    // The log is written through a C string, which ends at the first zero byte of a
+    // format cut short; the reason says what the log says.
+    const int end = format.indexOf(QChar(0));
+    return LabelFileResult(
+        UnknownFormat,
+        QStringLiteral("Invalid encoded format: %1").arg(end < 0 ? format : format.left(end)));
+}
+
+LabelFileResult LabelFileResult::oversizedPreview()
+{
+    return LabelFileResult(OversizedPreview, QStringLiteral("Damaged record"));
+}
+
+LabelFileResult LabelFileResult::damagedPreview()
+{
+    return LabelFileResult(DamagedPreview, QStringLiteral("Damaged record"));
+}
+
+LabelFileResult LabelFileResult::damagedRecord()
+{
+    return LabelFileResult(DamagedRecord, QStringLiteral("Damaged record"));
+}
+
+LabelFileResult LabelFileResult::ioError()
+{
+    return LabelFileResult(IoError, QStringLiteral("Cannot be read"));
+}
+
+bool LabelFileResult::isDamaged() const
+{
+    return m_status == OversizedPreview || m_status == DamagedPreview || m_status == DamagedRecord;
+}
+
+QString LabelFileResult::logText() const
+{
+    if (m_status == Ok || m_status == IoError)
+        return QString();
+    return QStringLiteral("Error loading file: ") + m_reason;
+}
