@@ -86,17 +86,31 @@ void RenderTest::refusedFilesGiveOneLineReason_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("missing") << "missing.qypm" << QByteArray() << "no such file";
+    QTest::addColumn<bool>("verbose");
+    QTest::newRow("missing") << "missing.qypm" << QByteArray() << "no such file" << false;
     QTest::newRow("wrong magic") << "magic.qypm" << QByteArray("LABEL0000")
-                                 << "invalid magic number: 4C";
-    QTest::newRow("format not a label kind")
-        << "format.qypm" << QByteArray("\x89xxxx\0\0\0\0", 9) << "invalid encoded format: xxxx";
+                                 << "invalid magic number: 4C" << false;
+    QTest::newRow("format not a label kind") << "format.qypm" << QByteArray("\x89xxxx\0\0\0\0", 9)
+                                             << "invalid encoded format: xxxx" << false;
     QTest::newRow("suffix of another length")
-        << "long.qypmx" << QByteArray("\x89qypm\0\0\0\0", 9) << "unknown label kind";
+        << "long.qypmx" << QByteArray("\x89qypm\0\0\0\0", 9) << "unknown label kind" << false;
     QTest::newRow("kind without a drawing loader")
-        << "a.qyam" << QByteArray("\x89qyam\0\0\0\0", 9) << "cannot be drawn";
-    QTest::newRow("generic label that is not one") << "g.qyld" << QByteArray("not a label") << "";
-    QTest::newRow("empty file") << "empty.qypm" << QByteArray("") << "invalid magic number: 0";
+        << "a.qyam" << QByteArray("\x89qyam\0\0\0\0", 9) << "cannot be drawn" << false;
+    QTest::newRow("generic label that is not one")
+        << "g.qyld" << QByteArray("not a label") << "" << false;
+    QTest::newRow("empty file") << "empty.qypm" << QByteArray("") << "invalid magic number: 0"
+                                << false;
+    QTest::newRow("format cut short")
+        << "short.qypm" << QByteArray("\x89qy") << "invalid encoded format: qy" << false;
+    const QByteArray hugePreview = QByteArray("\x89qypm\0\0\0\0\0\0\0\x01\x89PNG\r\n\x1a\n", 21) +
+                                   QByteArray::fromHex("0000000d") + QByteArray("IHDR") +
+                                   QByteArray::fromHex("0010000000100000") + QByteArray(64, '\0');
+    QTest::newRow("oversized preview") << "huge.qypm" << hugePreview << "damaged record" << false;
+    // Asked for the loaders' own messages, the refusal is still said once.
+    QTest::newRow("wrong magic, verbose")
+        << "magic-v.qypm" << QByteArray("LABEL0000") << "invalid magic number: 4C" << true;
+    QTest::newRow("oversized preview, verbose")
+        << "huge-v.qypm" << hugePreview << "damaged record" << true;
 }
 
 void RenderTest::refusedFilesGiveOneLineReason()
@@ -104,6 +118,7 @@ void RenderTest::refusedFilesGiveOneLineReason()
     QFETCH(QString, name);
     QFETCH(QByteArray, bytes);
     QFETCH(QString, reason);
+    QFETCH(bool, verbose);
     const QString path = m_dir.filePath(name);
     if (!bytes.isNull() || name != QLatin1String("missing.qypm")) {
         QFile file(path);
@@ -111,13 +126,17 @@ void RenderTest::refusedFilesGiveOneLineReason()
         file.write(bytes);
     }
     const QString out = m_dir.filePath(name + QStringLiteral(".png"));
-    const Run run = render({path, QStringLiteral("--png"), out});
+    QStringList arguments{path, QStringLiteral("--png"), out};
+    if (verbose)
+        arguments << QStringLiteral("--verbose");
+    const Run run = render(arguments);
     QCOMPARE(run.exitCode, 2);
     const QList<QByteArray> lines = run.err.trimmed().split('\n');
     QCOMPARE(lines.size(), 1);
     QVERIFY2(lines.first().startsWith("vendrel-render: " + path.toUtf8() + ": "),
              lines.first().constData());
     QVERIFY2(QString::fromUtf8(lines.first()).contains(reason), lines.first().constData());
+    QVERIFY(!run.err.contains('\0'));
     QVERIFY(!QFile::exists(out));
 }
 

@@ -1,4 +1,5 @@
 #include "labelrenderer.h"
+#include "loadermessagefilter.h"
 
 #include "files/pipefilecontroller.h"
 #include "kinds/labelkinds.h"
@@ -23,25 +24,6 @@
 
 namespace {
 constexpr double PointsPerInch = 72.0;
-const char* const LoadErrorPrefix = "Error loading file: ";
-
-// The container reports why it refused a file through the log; the tool turns the
-// latest such line into its one-line answer.
-// Decoder chatter about a broken preview ("libpng error: ...") is detail of the same
-// refusal; it only reaches the terminal when asked for with --verbose.
-QString capturedReason;
-QtMessageHandler previousHandler = nullptr;
-bool passOnDetails = false;
-
-void captureLoadErrors(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type == QtCriticalMsg && message.startsWith(QLatin1String(LoadErrorPrefix))) {
-        capturedReason = message.mid(int(qstrlen(LoadErrorPrefix)));
-        return;
-    }
-    if ((passOnDetails || type == QtFatalMsg) && previousHandler)
-        previousHandler(type, context, message);
-}
 
 QString lowerFirst(QString text)
 {
@@ -97,19 +79,15 @@ bool LabelRenderer::openContainer(const QString& path, const LabelKind& kind)
     loader->setCanvas(m_canvas);
     m_module.reset(loader);
 
-    capturedReason.clear();
-    passOnDetails = m_verbose;
-    previousHandler = qInstallMessageHandler(captureLoadErrors);
-
     PipeFileController container;
     container.setContentModule(loader);
-    const bool opened = container.loadTemplateFromFile(path, false);
-
-    qInstallMessageHandler(previousHandler);
+    bool opened = false;
+    {
+        const LoaderMessageFilter quiet(m_verbose);
+        opened = container.loadTemplateFromFile(path, false);
+    }
     if (!opened) {
-        m_error = !capturedReason.isEmpty()        ? lowerFirst(capturedReason)
-                  : container.lastLoadWasDamaged() ? QStringLiteral("damaged record")
-                                                   : QStringLiteral("cannot be read");
+        m_error = lowerFirst(container.lastLoadResult().reason());
         return false;
     }
     return true;
