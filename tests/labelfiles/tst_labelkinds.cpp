@@ -17,13 +17,11 @@ class LabelKindsTest : public QObject
 
 private slots:
     void initTestCase();
-    void rowsOfTheKnownKinds_data();
-    void rowsOfTheKnownKinds();
     void lookupsFindEveryRow_data();
     void lookupsFindEveryRow();
     void unknownNamesFindNoRow_data();
     void unknownNamesFindNoRow();
-    void kindNumbersAreTheTableOrder();
+    void rowsAreNumberedInOrderAndWhole();
     void modulesReportTheirRowsFileType();
     void fileTypeTableFollowsTheRows();
     void germanCatalogueTranslatesTheRows_data();
@@ -41,61 +39,6 @@ void LabelKindsTest::initTestCase()
 void LabelKindsTest::addKindColumn()
 {
     QTest::addColumn<int>("kind");
-}
-
-void LabelKindsTest::rowsOfTheKnownKinds_data()
-{
-    addKindColumn();
-    QTest::addColumn<QString>("extension");
-    QTest::addColumn<QString>("description");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("database");
-    QTest::addColumn<QSizeF>("size");
-    QTest::addColumn<bool>("turned");
-    QTest::addColumn<QString>("radio");
-    QTest::addColumn<bool>("drawable");
-    QTest::newRow("pipe marker") << 0 << "qypm"
-                                 << "Quillory PRO Pipe Marking File"
-                                 << "Pipe Marking"
-                                 << "vendrelsymbols.db" << QSizeF(576, 72) << false
-                                 << "pipeRadioButton" << true;
-    QTest::newRow("ammonia") << 1 << "qyam"
-                             << "Quillory PRO Ammonia Pipe Marking File"
-                             << "Ammonia Pipe Marking"
-                             << "ammovendrelsymbols.db" << QSizeF(576, 72) << false
-                             << "ammoniaRadioButton" << false;
-    QTest::newRow("arrow wrap") << 2 << "qyaw"
-                                << "Quillory PRO Arrow Wrap File"
-                                << "Arrow Wrap"
-                                << "arrowwrapsymbols.db" << QSizeF(170.64, 72) << true
-                                << "arrowWrapRadioButton" << false;
-}
-
-void LabelKindsTest::rowsOfTheKnownKinds()
-{
-    QFETCH(int, kind);
-    QFETCH(QString, extension);
-    QFETCH(QString, description);
-    QFETCH(QString, title);
-    QFETCH(QString, database);
-    QFETCH(QSizeF, size);
-    QFETCH(bool, turned);
-    QFETCH(QString, radio);
-    QFETCH(bool, drawable);
-
-    const LabelKind* row = LabelKinds::byKind(kind);
-    QVERIFY(row);
-    QCOMPARE(QString::fromLatin1(row->extension), extension);
-    QCOMPARE(row->description(), description);
-    QCOMPARE(row->fileType(), qMakePair(description, extension));
-    QCOMPARE(row->title(), title);
-    QCOMPARE(QString::fromLatin1(row->symbolDatabase), database);
-    QCOMPARE(row->defaultSize, size);
-    QCOMPARE(row->turnedView, turned);
-    QCOMPARE(QString::fromLatin1(row->radioObjectName), radio);
-    QVERIFY(QFile::exists(QString::fromLatin1(row->icon)));
-    QVERIFY(row->makeModule);
-    QCOMPARE(row->makeLoader != nullptr, drawable);
 }
 
 void LabelKindsTest::lookupsFindEveryRow_data()
@@ -151,7 +94,7 @@ void LabelKindsTest::unknownNamesFindNoRow()
     QCOMPARE(LabelKinds::byFileName(fileName), nullptr);
 }
 
-void LabelKindsTest::kindNumbersAreTheTableOrder()
+void LabelKindsTest::rowsAreNumberedInOrderAndWhole()
 {
     // The window indexes its modules, file names and radio buttons by kind number.
     const QVector<const LabelKind*>& rows = LabelKinds::all();
@@ -159,6 +102,8 @@ void LabelKindsTest::kindNumbersAreTheTableOrder()
     for (int i = 0; i < rows.size(); ++i) {
         QCOMPARE(rows[i]->kind, i);
         QCOMPARE(LabelKinds::byKind(i), rows[i]);
+        QVERIFY(rows[i]->makeModule);
+        QVERIFY2(QFile::exists(QString::fromLatin1(rows[i]->icon)), rows[i]->icon);
         extensions << QString::fromLatin1(rows[i]->extension);
     }
     extensions.removeDuplicates();
