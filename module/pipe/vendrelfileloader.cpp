@@ -3,15 +3,13 @@
 #include "canvas/mvcanvasmodel.h"
 #include "canvas/simpletextitem.h"
 #include "canvas/symbolitem.h"
-#include "kit/arrowsmenu.h"
+#include "kit/arrowsymbols.h"
 #include "kit/vendrelconstants.h"
 #include "kit/vendrelwidgetsutils.h"
 
 #include <QColor>
 #include <QSignalBlocker>
 #include <QString>
-
-#include <memory>
 
 VendrelFileLoader::VendrelFileLoader(QWidget* parent) : VendrelCommonController(parent)
 {
@@ -104,25 +102,22 @@ void VendrelFileLoader::loadArrows(QDataStream& stream)
     if (!itemsReady())
         return;
 
-    // The menu is only a reader of the symbol database here; it goes again before
-    // this returns, and nothing keeps a pointer to it.
-    const auto menu = std::make_unique<ArrowsMenu>(
-        VendrelWidgetsUtils::getDataPath() + VendrelConstants::PipeMarkerSymbolDatabase, nullptr);
+    const ArrowSymbols symbols(VendrelWidgetsUtils::getDataPath() +
+                               VendrelConstants::PipeMarkerSymbolDatabase);
     for (const bool left : {true, false}) {
         const int id = left ? m_leftArrowId : m_rightArrowId;
         SymbolItem* first = left ? m_leftArrow : m_rightArrow;
         SymbolItem* second = left ? m_leftArrowSecond : m_rightArrowSecond;
         if (!isArrowId(id))
             continue;
-        QByteArray symbol;
-        QString name;
-        if (!menu->getSelectableSymbol(id, &symbol, nullptr, &name))
+        ArrowSymbols::Symbol symbol;
+        if (!symbols.selectable(id, &symbol))
             continue;
-        first->reloadItemFromData(symbol);
+        first->reloadItemFromData(symbol.data);
         first->setVisible(true);
-        second->reloadItemFromData(symbol);
+        second->reloadItemFromData(symbol.data);
         second->setVisible(m_wrap);
         (left ? m_leftArrowMirror : m_rightArrowMirror) =
-            VendrelWidgetsUtils::isVerticalArrowName(name);
+            VendrelWidgetsUtils::isVerticalArrowName(symbol.name);
     }
 }
