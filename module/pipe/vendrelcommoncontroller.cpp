@@ -6,7 +6,6 @@
 #include "canvas/textitem.h"
 #include "kit/labelfiletypes.h"
 #include "kit/vendrelconstants.h"
-#include "pipe/ansisizetable.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -135,44 +134,6 @@ void VendrelCommonController::updateFontMetrics(const QString& capitalLetter)
         return;
     m_fontMetrics = QFontMetricsF(m_textItem->font());
     m_capHeight = m_fontMetrics.tightBoundingRect(capitalLetter).height();
-}
-
-namespace {
-double boundedSize(double value, double least, double most)
-{
-    if (!qIsFinite(value) || value <= 0.0)
-        return least;
-    return qMin(value, most);
-}
-} // namespace
-
-double VendrelCommonController::boundedRecordLength(double points)
-{
-    const AnsiSizeTable::Row& least = AnsiSizeTable::row(AnsiSizeTable::CustomSizeRow);
-    return boundedSize(points, least.labelLength, MaxLabelLength);
-}
-
-double VendrelCommonController::boundedRecordHeight(double points)
-{
-    const AnsiSizeTable::Row& least = AnsiSizeTable::row(AnsiSizeTable::CustomSizeRow);
-    return boundedSize(points, least.labelHeight, MaxLabelHeight);
-}
-
-double VendrelCommonController::boundedRecordTextHeight(double points)
-{
-    // No text can be taller than the tallest label.
-    const AnsiSizeTable::Row& least = AnsiSizeTable::row(AnsiSizeTable::CustomSizeRow);
-    return boundedSize(points, least.textHeight, MaxLabelHeight);
-}
-
-int VendrelCommonController::boundedRecordResizeOption(int option)
-{
-    return (option >= FitLabelToText && option <= NoResize) ? option : FitLabelToText;
-}
-
-QColor VendrelCommonController::boundedRecordColor(const QColor& color, const QColor& fallback)
-{
-    return color.isValid() ? color : fallback;
 }
 
 bool VendrelCommonController::textIsMeasurable() const

@@ -109,16 +109,6 @@ protected:
 
     bool itemsReady() const;
 
-    // Values read from a label file, bounded before the layout uses them: a damaged
-    // or foreign file must not hand the layout a size it cannot draw. Sizes that are
-    // not finite or not positive become the smallest printable ones, larger ones the
-    // caps; an unknown resize option is "Fit label to text"; an invalid colour is the
-    // fallback.
-    static double boundedRecordLength(double points);
-    static double boundedRecordHeight(double points);
-    static double boundedRecordTextHeight(double points);
-    static int boundedRecordResizeOption(int option);
-    static QColor boundedRecordColor(const QColor& color, const QColor& fallback);
     // Ids 0 and 1 mean no arrow; ids are compared as unsigned values.
     static bool isArrowId(int id) { return static_cast<unsigned int>(id) > 1u; }
     bool hasAnyArrow() const { return isArrowId(m_leftArrowId) || isArrowId(m_rightArrowId); }

@@ -6,6 +6,7 @@
 #include "kit/arrowsmenu.h"
 #include "kit/vendrelconstants.h"
 #include "kit/vendrelwidgetsutils.h"
+#include "pipe/piperecord.h"
 #include "pipe/vendreleditwidget.h"
 #include "pipe/wizardvendrel.h"
 #include "units/basicconversions.h"
@@ -632,63 +633,58 @@ void VendrelController::savePipeInfo(QDataStream& stream)
 {
     MvCanvasModel* canvas = getCanvas();
     stream << (canvas ? canvas->createIcon(PreviewSide, PreviewSide) : QImage());
-    stream << (m_editWidget->getUnits() != UnitConversions::Inches);
-    stream << static_cast<qint16>(m_pipeDiameterIndex);
-    stream << m_labelLength << m_labelHeight << m_fontHeight;
-    stream << static_cast<qint8>(m_resizeOption);
-    stream << false; // reserved
-    stream << m_vertical << m_wrap << m_top;
-    stream << m_backgroundColor << m_textColor;
-    stream << QString(QLatin1String("")); // reserved
-    stream << m_text;
-    stream << m_editWidget->getFontfamily();
-    stream << static_cast<qint32>(m_leftArrowId) << static_cast<qint32>(m_rightArrowId);
-    stream << m_editWidget->applyBothArrowsIsChecked();
-    stream << getLastWarning();
+    PipeRecord::write(stream, currentLabel());
     if (canvas)
         canvas->setCanvasHasChanged(false);
+}
+
+PipeLabel VendrelController::currentLabel() const
+{
+    PipeLabel label;
+    label.unitsAreMillimetres = m_editWidget->getUnits() != UnitConversions::Inches;
+    label.pipeDiameterIndex = m_pipeDiameterIndex;
+    label.length = m_labelLength;
+    label.height = m_labelHeight;
+    label.textHeight = m_fontHeight;
+    label.resizeOption = m_resizeOption;
+    label.portrait = m_vertical;
+    label.wrap = m_wrap;
+    label.top = m_top;
+    label.backgroundColor = m_backgroundColor;
+    label.textColor = m_textColor;
+    label.legend = m_text;
+    label.fontFamily = m_editWidget->getFontfamily();
+    label.leftArrowId = m_leftArrowId;
+    label.rightArrowId = m_rightArrowId;
+    label.applyBothArrows = m_editWidget->applyBothArrowsIsChecked();
+    label.lastWarning = getLastWarning();
+    return label;
 }
 
 void VendrelController::loadPipeInfo(QDataStream& stream)
 {
     // A record cut short leaves Qt's stream defaults in whatever was not read; the
-    // bounds below keep those (and any damaged value) drawable, and the file
+    // record's bounds keep those (and any damaged value) drawable, and the file
     // controller refuses the file afterwards.
+    const PipeLabel label = PipeRecord::read(stream);
     m_editWidget->resetErrorStatus();
-    bool storedMillimetres = false;
-    stream >> storedMillimetres;
     // Sizes are stored in points; the unit they were typed in is the user's
     // preference on that system, not part of the label.
     m_editWidget->setUnits(DefaultUnitController::getDefaultUnits());
 
-    qint16 index = 0;
-    stream >> index;
-    m_pipeDiameterIndex = static_cast<short>(AnsiSizeTable::boundedRow(index));
+    m_pipeDiameterIndex = label.pipeDiameterIndex;
     m_editWidget->setPipeDiameter(m_pipeDiameterIndex);
     setPipeMarkerSize();
 
-    double length = 0.0;
-    double height = 0.0;
-    double textHeight = 0.0;
-    stream >> length >> height >> textHeight;
-    length = boundedRecordLength(length);
-    height = boundedRecordHeight(height);
-    textHeight = boundedRecordTextHeight(textHeight);
-    m_labelLength = length;
-    m_labelHeight = height;
-    m_fontHeight = textHeight;
+    m_labelLength = label.length;
+    m_labelHeight = label.height;
+    m_fontHeight = label.textHeight;
     setSizesOnWidgets();
 
-    qint8 option = 0;
-    bool reserved = false;
-    bool portrait = false;
-    bool wrap = false;
-    bool top = false;
-    stream >> option >> reserved >> portrait >> wrap >> top;
-    m_resizeOption = boundedRecordResizeOption(option);
-    m_vertical = portrait;
-    m_wrap = wrap;
-    m_top = top;
+    m_resizeOption = label.resizeOption;
+    m_vertical = label.portrait;
+    m_wrap = label.wrap;
+    m_top = label.top;
     m_editWidget->setOrientation(m_vertical);
     m_editWidget->setResizeOption(m_resizeOption);
     m_editWidget->setWrap(m_wrap);
@@ -696,14 +692,9 @@ void VendrelController::loadPipeInfo(QDataStream& stream)
     m_textItem->setStretchToFit(m_resizeOption == FitTextToLabel);
     m_secondTextItem->setStretchToFit(m_resizeOption == FitTextToLabel);
 
-    QColor background;
-    QColor textColor;
-    QString reservedText;
-    QString text;
-    stream >> background >> textColor >> reservedText >> text;
-    m_backgroundColor = boundedRecordColor(background, VendrelConstants::WhiteColor);
-    m_textColor = boundedRecordColor(textColor, VendrelConstants::BlackColor);
-    m_text = text;
+    m_backgroundColor = label.backgroundColor;
+    m_textColor = label.textColor;
+    m_text = label.legend;
     m_editWidget->setTextContent(m_text);
     for (SimpleTextItem* item : {m_textItem, m_secondTextItem}) {
         item->setPlainText(m_text);
@@ -711,36 +702,28 @@ void VendrelController::loadPipeInfo(QDataStream& stream)
     }
     m_secondTextItem->setVisible(m_wrap);
 
-    QString family;
-    stream >> family;
+    QString family = label.fontFamily;
     m_editWidget->setFontFamily(family);
     applyFontFamily(family, QStringLiteral("A"));
 
-    qint32 leftId = 0;
-    qint32 rightId = 0;
-    stream >> leftId >> rightId;
-    m_leftArrowId = leftId;
-    m_rightArrowId = rightId;
+    m_leftArrowId = label.leftArrowId;
+    m_rightArrowId = label.rightArrowId;
     setArrowsData();
 
-    bool applyBoth = false;
-    stream >> applyBoth;
-    m_editWidget->setApplyBothArrowsChecked(applyBoth);
+    m_editWidget->setApplyBothArrowsChecked(label.applyBothArrows);
 
     // The label's own sizes win over what switching the modes on would make of them.
     m_savedLabelHeight = -1.0;
     m_savedFontHeight = -1.0;
     colorChangedSlot(m_backgroundColor, m_textColor);
     orientationSlot(m_vertical);
-    m_labelLength = length;
-    m_labelHeight = height;
-    m_fontHeight = textHeight;
+    m_labelLength = label.length;
+    m_labelHeight = label.height;
+    m_fontHeight = label.textHeight;
     setSizesOnWidgets();
     recalculateSizes(true);
 
-    QString warning;
-    stream >> warning;
-    reportWarning(warning);
+    reportWarning(label.lastWarning);
 
     getCanvas()->setCanvasHasChanged(false);
     m_savedLabelHeight = -1.0;

@@ -3,6 +3,7 @@
 
 #include "kit/labellimits.h"
 #include "pipe/ansisizetable.h"
+#include "pipe/pipelabel.h"
 #include "pipe/vendrelcommoncontroller.h"
 
 #include <QByteArray>
@@ -104,6 +105,8 @@ protected:
     void resetFontOnWidgets();
     void resetSizesOnWidgets();
     void setArrowsData();
+    // The label as the members and the panel hold it, as it is saved.
+    PipeLabel currentLabel() const;
 
     void createCanvas();
     void createEditLayout();

@@ -6,6 +6,7 @@
 #include "kit/arrowsymbols.h"
 #include "kit/vendrelconstants.h"
 #include "kit/vendrelwidgetsutils.h"
+#include "pipe/piperecord.h"
 
 #include <QColor>
 #include <QSignalBlocker>
@@ -29,59 +30,41 @@ void VendrelFileLoader::loadPipeInfo(QDataStream& stream)
     if (!itemsReady())
         return;
 
-    // Units and pipe diameter only matter to an editor.
-    bool storedMillimetres = false;
-    qint16 pipeDiameterIndex = 0;
-    stream >> storedMillimetres >> pipeDiameterIndex;
+    // Units and pipe diameter only matter to an editor, the apply-both choice only
+    // to its panel.
+    const PipeLabel label = PipeRecord::read(stream);
+    m_labelLength = label.length;
+    m_labelHeight = label.height;
+    m_fontHeight = label.textHeight;
 
-    double length = 0.0;
-    double height = 0.0;
-    double textHeight = 0.0;
-    stream >> length >> height >> textHeight;
-    m_labelLength = boundedRecordLength(length);
-    m_labelHeight = boundedRecordHeight(height);
-    m_fontHeight = boundedRecordTextHeight(textHeight);
-
-    qint8 option = 0;
-    bool reserved = false;
-    stream >> option >> reserved >> m_vertical >> m_wrap >> m_top;
-    m_resizeOption = boundedRecordResizeOption(option);
+    m_resizeOption = label.resizeOption;
+    m_vertical = label.portrait;
+    m_wrap = label.wrap;
+    m_top = label.top;
     m_textItem->setStretchToFit(m_resizeOption == FitTextToLabel);
     m_secondTextItem->setStretchToFit(m_resizeOption == FitTextToLabel);
 
-    QColor background;
-    QColor foreground;
-    QString reservedText;
-    stream >> background >> foreground >> reservedText >> m_text;
-    background = boundedRecordColor(background, VendrelConstants::WhiteColor);
-    foreground = boundedRecordColor(foreground, VendrelConstants::BlackColor);
+    m_text = label.legend;
     for (SimpleTextItem* item : {m_textItem, m_secondTextItem}) {
         item->setPlainText(m_text);
         item->setTextReadOnly();
     }
     m_secondTextItem->setVisible(m_wrap);
 
-    QString family;
-    stream >> family;
-    m_textItem->setFontFamily(family);
-    m_secondTextItem->setFontFamily(family);
+    m_textItem->setFontFamily(label.fontFamily);
+    m_secondTextItem->setFontFamily(label.fontFamily);
     updateFontMetrics(QStringLiteral("A"));
 
-    loadArrows(stream);
+    loadArrowIds(label.leftArrowId, label.rightArrowId);
 
-    bool applyBoth = false;
-    stream >> applyBoth;
-
-    colorChangedAction(background, foreground);
+    colorChangedAction(label.backgroundColor, label.textColor);
     orientationSettingAction();
 
-    QString warning;
-    stream >> warning;
     {
         // Nobody edits this label: the warning is kept for the caller to read, not
         // announced.
         const QSignalBlocker blocker(this);
-        reportWarning(warning);
+        reportWarning(label.lastWarning);
     }
 
     bool lengthChanged = false;
@@ -92,9 +75,14 @@ void VendrelFileLoader::loadPipeInfo(QDataStream& stream)
 
 void VendrelFileLoader::loadArrows(QDataStream& stream)
 {
-    qint32 leftId = 0;
-    qint32 rightId = 0;
-    stream >> leftId >> rightId;
+    int leftId = 0;
+    int rightId = 0;
+    PipeRecord::readArrowIds(stream, leftId, rightId);
+    loadArrowIds(leftId, rightId);
+}
+
+void VendrelFileLoader::loadArrowIds(int leftId, int rightId)
+{
     m_leftArrowId = leftId;
     m_rightArrowId = rightId;
     m_leftArrowMirror = false;
