@@ -6,6 +6,8 @@
 #include "canvas/textitem.h"
 #include "kit/labelfiletypes.h"
 #include "kit/vendrelconstants.h"
+#include "kit/vendrelwidgetsutils.h"
+#include "pipe/pipelabel.h"
 
 #include <QCoreApplication>
 #include <QFont>
@@ -643,4 +645,93 @@ void VendrelCommonController::resizeCanvas()
         return;
     canvas->setCanvasSize(m_labelLength, m_labelHeight, true);
     emit fitCanvasInViewSignal();
+}
+
+void VendrelCommonController::setLegend(const QString& text)
+{
+    m_text = text;
+    if (!itemsReady())
+        return;
+    m_textItem->setPlainText(m_text);
+    m_secondTextItem->setPlainText(m_text);
+}
+
+void VendrelCommonController::setFontFamily(const QString& family, const QString& capitalLetter)
+{
+    if (!itemsReady())
+        return;
+    m_textItem->setFontFamily(family);
+    m_secondTextItem->setFontFamily(family);
+    updateFontMetrics(capitalLetter);
+}
+
+void VendrelCommonController::setArrow(ArrowSide side, int id, const QByteArray& data, bool mirror)
+{
+    const bool left = side == LeftSide;
+    (left ? m_leftArrowId : m_rightArrowId) = id;
+    (left ? m_leftArrowMirror : m_rightArrowMirror) = mirror;
+    if (!itemsReady())
+        return;
+    (left ? m_leftArrow : m_rightArrow)->reloadItemFromData(data);
+    (left ? m_leftArrowSecond : m_rightArrowSecond)->reloadItemFromData(data);
+    updateArrowVisibility();
+    updateArrowRotation();
+}
+
+bool VendrelCommonController::loadArrow(ArrowSide side, int id, const ArrowSymbols& symbols,
+                                        ArrowSymbols::Symbol* symbol)
+{
+    ArrowSymbols::Symbol found;
+    const bool known = symbols.selectable(id, &found);
+    const bool drawn = known && isArrowId(id);
+    setArrow(side, id, drawn ? found.data : QByteArray(),
+             drawn && VendrelWidgetsUtils::isVerticalArrowName(found.name));
+    if (known && symbol)
+        *symbol = found;
+    return known;
+}
+
+void VendrelCommonController::updateArrowVisibility()
+{
+    if (!itemsReady())
+        return;
+    const bool left = isArrowId(m_leftArrowId) && m_leftArrow->hasDrawing();
+    const bool right = isArrowId(m_rightArrowId) && m_rightArrow->hasDrawing();
+    m_leftArrow->setVisible(left);
+    m_leftArrowSecond->setVisible(left && m_wrap);
+    m_rightArrow->setVisible(right);
+    m_rightArrowSecond->setVisible(right && m_wrap);
+}
+
+void VendrelCommonController::applyLabelSizes(const PipeLabel& label)
+{
+    m_labelLength = label.length;
+    m_labelHeight = label.height;
+    m_fontHeight = label.textHeight;
+}
+
+void VendrelCommonController::applyLabelModes(const PipeLabel& label)
+{
+    m_resizeOption = label.resizeOption;
+    m_vertical = label.portrait;
+    m_wrap = label.wrap;
+    m_top = label.top;
+}
+
+void VendrelCommonController::applyTextStretch()
+{
+    if (!itemsReady())
+        return;
+    m_textItem->setStretchToFit(m_resizeOption == FitTextToLabel);
+    m_secondTextItem->setStretchToFit(m_resizeOption == FitTextToLabel);
+}
+
+void VendrelCommonController::applyLabelLegend(const QString& legend)
+{
+    setLegend(legend);
+    if (!itemsReady())
+        return;
+    for (SimpleTextItem* item : {m_textItem, m_secondTextItem})
+        item->setTextReadOnly();
+    m_secondTextItem->setVisible(m_wrap);
 }
