@@ -4,6 +4,7 @@
 #include "files/pipefilecontroller.h"
 #include "kit/arrowsmenu.h"
 #include "kit/vendrelwidgetsutils.h"
+#include "pipe/pipelabel.h"
 #include "pipe/vendrelcontroller.h"
 #include "pipe/vendreleditwidget.h"
 #include "pipe/vendrelfileloader.h"
@@ -21,23 +22,28 @@
 
 namespace {
 
-// A label as the panel would make it.
-struct Label
+// A label as the panel would make it; modes: "p" portrait, "w" wrap, "t" top.
+PipeLabel made(int index, int option, const QString& modes, const char* background,
+               const char* foreground, const QString& text, int leftId, int rightId, bool applyBoth)
 {
-    int index;
-    int option;
-    QString modes; // "p" portrait, "w" wrap, "t" top
-    QString background;
-    QString foreground;
-    QString text;
-    int leftId;
-    int rightId;
-    bool applyBoth;
-    QString typedLength; // inches; empty: as the layout makes it
-};
+    PipeLabel label;
+    label.pipeDiameterIndex = static_cast<short>(index);
+    label.resizeOption = option;
+    label.portrait = modes.contains('p');
+    label.wrap = modes.contains('w');
+    label.top = modes.contains('t');
+    label.backgroundColor = QColor(background);
+    label.textColor = QColor(foreground);
+    label.legend = text;
+    label.leftArrowId = leftId;
+    label.rightArrowId = rightId;
+    label.applyBothArrows = applyBoth;
+    return label;
+}
 
-const Label Plain{1, 0, "", "white", "black", "", 1, 1, true, ""};
-const Label Known{3, 2, "", "#248d4f", "white", "WATER", 2, 3, true, "12.50"};
+const PipeLabel Plain = made(1, 0, "", "white", "black", "", 1, 1, true);
+const PipeLabel Known = made(3, 2, "", "#248d4f", "white", "WATER", 2, 3, true);
+const QString KnownLength = QStringLiteral("12.50");
 
 template <class Module> class Opened : public Module
 {
@@ -60,26 +66,31 @@ public:
         return m_editWidget->findChild<MvLineEdit*>(QLatin1String(name))->text();
     }
 
-    void build(const Label& l)
+    // Makes the label through the panel's slots; the length is typed (inches) when
+    // given, otherwise it is what the layout makes.
+    void build(const PipeLabel& l, const QString& typedLength = QString())
     {
-        wrapSlot(l.modes.contains('w'));
-        pipeDiameterChangedSlot(l.index);
-        orientationSlot(l.modes.contains('p'));
-        topSlot(l.modes.contains('t'));
-        resizeLabelSlot(l.option);
-        colorChangedSlot(QColor(l.background), QColor(l.foreground));
-        pipeTextChangedSlot(l.text);
+        wrapSlot(l.wrap);
+        pipeDiameterChangedSlot(l.pipeDiameterIndex);
+        orientationSlot(l.portrait);
+        topSlot(l.top);
+        resizeLabelSlot(l.resizeOption);
+        colorChangedSlot(l.backgroundColor, l.textColor);
+        pipeTextChangedSlot(l.legend);
         // As the arrow menu hands them over: vertical arrows come mirrored.
         ArrowsMenu* menu = m_editWidget->getSymbolsMenu();
         QByteArray symbol;
         QString name;
-        if (l.leftId > 1 && menu->getSelectableSymbol(l.leftId, &symbol, nullptr, &name))
-            leftArrowChangedSlot(l.leftId, symbol, VendrelWidgetsUtils::isVerticalArrowName(name));
-        if (l.rightId > 1 && menu->getSelectableSymbol(l.rightId, &symbol, nullptr, &name))
-            rightArrowChangeSlot(l.rightId, symbol, VendrelWidgetsUtils::isVerticalArrowName(name));
-        m_editWidget->setApplyBothArrowsChecked(l.applyBoth);
-        if (!l.typedLength.isEmpty())
-            lengthChangedSlot(l.typedLength);
+        if (l.leftArrowId > 1 && menu->getSelectableSymbol(l.leftArrowId, &symbol, nullptr, &name))
+            leftArrowChangedSlot(l.leftArrowId, symbol,
+                                 VendrelWidgetsUtils::isVerticalArrowName(name));
+        if (l.rightArrowId > 1 &&
+            menu->getSelectableSymbol(l.rightArrowId, &symbol, nullptr, &name))
+            rightArrowChangeSlot(l.rightArrowId, symbol,
+                                 VendrelWidgetsUtils::isVerticalArrowName(name));
+        m_editWidget->setApplyBothArrowsChecked(l.applyBothArrows);
+        if (!typedLength.isEmpty())
+            lengthChangedSlot(typedLength);
     }
 };
 
@@ -175,7 +186,7 @@ QByteArray patched(QByteArray file, int number, const QByteArray& hex)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Label)
+Q_DECLARE_METATYPE(PipeLabel)
 
 class PipeRecordTest : public QObject
 {
@@ -202,7 +213,7 @@ private slots:
 
 private:
     QString pathOf(const QString& name) const { return m_dir->filePath(name); }
-    QByteArray savedLabel(const Label& label);
+    QByteArray savedLabel(const PipeLabel& label, const QString& typedLength = QString());
 
     QScopedPointer<QTemporaryDir> m_dir;
     QByteArray m_known; // the file of Known
@@ -219,7 +230,7 @@ void PipeRecordTest::initTestCase()
     MvMessageBox::setAnswerProvider([](const QString&, const QString&,
                                        QMessageBox::StandardButtons) { return QMessageBox::Ok; });
     init();
-    m_known = savedLabel(Known);
+    m_known = savedLabel(Known, KnownLength);
     QVERIFY(!m_known.isEmpty());
 }
 
@@ -235,10 +246,10 @@ void PipeRecordTest::cleanup()
     m_dir.reset();
 }
 
-QByteArray PipeRecordTest::savedLabel(const Label& label)
+QByteArray PipeRecordTest::savedLabel(const PipeLabel& label, const QString& typedLength)
 {
     Controller controller;
-    controller.build(label);
+    controller.build(label, typedLength);
     const QString path = pathOf(QStringLiteral("built.qypm"));
     if (!saveWith(&controller, path))
         return QByteArray();
@@ -247,32 +258,34 @@ QByteArray PipeRecordTest::savedLabel(const Label& label)
 
 void PipeRecordTest::roundTripKeepsEveryField_data()
 {
-    QTest::addColumn<Label>("label");
-    QTest::addColumn<double>("length");   // negative: as the layout makes it
-    QTest::addColumn<QString>("warning"); // a part of the last warning
+    QTest::addColumn<PipeLabel>("label");
+    QTest::addColumn<QString>("typedLength"); // inches; empty: as the layout makes it
+    QTest::addColumn<double>("length");       // negative: as the layout makes it
+    QTest::addColumn<QString>("warning");     // a part of the last warning
 
     QTest::newRow("typed 170.64 points")
-        << Label{1, 2, "", "#dc0b0b", "white", "STEAM", 2, 3, true, "2.37"} << 170.64
+        << made(1, 2, "", "#dc0b0b", "white", "STEAM", 2, 3, true) << "2.37" << 170.64
         << "Label Length Smaller Than ANSI Recommendations";
     QTest::newRow("wrapped top, fit label")
-        << Label{3, 0, "wt", "#fedb00", "black", "COLD WATER", 4, 1, false, ""} << -1.0 << "";
+        << made(3, 0, "wt", "#fedb00", "black", "COLD WATER", 4, 1, false) << "" << -1.0 << "";
     QTest::newRow("portrait, fit text")
-        << Label{2, 1, "p", "#0018a8", "white", "AIR", 1, 9, true, ""} << 576.0 << "";
+        << made(2, 1, "p", "#0018a8", "white", "AIR", 1, 9, true) << "" << 576.0 << "";
     QTest::newRow("custom size, no legend")
-        << Label{0, 2, "", "white", "black", "", 1, 1, true, "0.20"} << 14.4 << "";
+        << made(0, 2, "", "white", "black", "", 1, 1, true) << "0.20" << 14.4 << "";
     // A vertical arrow's second row turns the other way, once the file is read too.
     QTest::newRow("wrapped portrait, vertical left arrow")
-        << Label{3, 2, "pw", "#0018a8", "white", "STEAM", 11, 2, false, ""} << -1.0 << "";
+        << made(3, 2, "pw", "#0018a8", "white", "STEAM", 11, 2, false) << "" << -1.0 << "";
 }
 
 void PipeRecordTest::roundTripKeepsEveryField()
 {
-    QFETCH(Label, label);
+    QFETCH(PipeLabel, label);
+    QFETCH(QString, typedLength);
     QFETCH(double, length);
     QFETCH(QString, warning);
 
     Controller source;
-    source.build(label);
+    source.build(label, typedLength);
     QVERIFY(source.getLastWarning().contains(warning));
     const QString first = pathOf(QStringLiteral("first.qypm"));
     QVERIFY(saveWith(&source, first));
@@ -478,27 +491,25 @@ void PipeRecordTest::damagedValuesAreBounded()
 
 void PipeRecordTest::loaderDrawsTheLabel_data()
 {
-    QTest::addColumn<Label>("label");
+    QTest::addColumn<PipeLabel>("label");
     QTest::addColumn<QByteArray>("lengthHex"); // replaces the stored length when set
     QTest::addColumn<QString>("arrowsShown");  // left, left second, right, right second
     QTest::addColumn<bool>("stretched");
     QTest::addColumn<double>("length");
 
     QTest::newRow("wrapped with left arrow")
-        << Label{1, 0, "w", "#f28000", "black", "GAS", 2, 1, true, ""} << QByteArray() << "1100"
-        << false << 576.0;
+        << made(1, 0, "w", "#f28000", "black", "GAS", 2, 1, true) << QByteArray() << "1100" << false
+        << 576.0;
     QTest::newRow("fit label to text keeps 300")
-        << Label{1, 0, "",   "white", "black", "CONDENSATE RETURN TO THE BOILER HOUSE",
-                 1, 3, true, ""}
+        << made(1, 0, "", "white", "black", "CONDENSATE RETURN TO THE BOILER HOUSE", 1, 3, true)
         << QByteArray("43960000") << "0010" << false << 300.0;
-    QTest::newRow("fit text to label")
-        << Label{1, 1, "w", "#248d4f", "white", "OIL", 1, 1, true, ""} << QByteArray() << "0000"
-        << true << 576.0;
+    QTest::newRow("fit text to label") << made(1, 1, "w", "#248d4f", "white", "OIL", 1, 1, true)
+                                       << QByteArray() << "0000" << true << 576.0;
 }
 
 void PipeRecordTest::loaderDrawsTheLabel()
 {
-    QFETCH(Label, label);
+    QFETCH(PipeLabel, label);
     QFETCH(QByteArray, lengthHex);
     QFETCH(QString, arrowsShown);
     QFETCH(bool, stretched);
@@ -526,31 +537,33 @@ void PipeRecordTest::loaderDrawsTheLabel()
         QCOMPARE(loader.arrow(i)->hasDrawing(), arrowsShown.at(i - i % 2) == QLatin1Char('1'));
     }
     for (int i = 0; i < 2; ++i) {
-        QCOMPARE(loader.text(i)->isVisible(), i == 0 || label.modes.contains('w'));
-        QCOMPARE(loader.text(i)->toPlainText(), label.text);
+        QCOMPARE(loader.text(i)->isVisible(), i == 0 || label.wrap);
+        QCOMPARE(loader.text(i)->toPlainText(), label.legend);
         QCOMPARE(loader.text(i)->stretchToFit(), stretched);
-        QCOMPARE(loader.text(i)->textColor(), QColor(label.foreground));
+        QCOMPARE(loader.text(i)->textColor(), label.textColor);
     }
     QCOMPARE(loader.m_canvas.getCanvasSize().width(), length);
-    QCOMPARE(loader.m_canvas.canvasBackgroundColor(), QColor(label.background));
+    QCOMPARE(loader.m_canvas.canvasBackgroundColor(), label.backgroundColor);
     QCOMPARE(warnings.count(), 0);
 }
 
 void PipeRecordTest::newLabelForgetsTheLoadedOne_data()
 {
-    QTest::addColumn<Label>("label");
+    QTest::addColumn<PipeLabel>("label");
+    QTest::addColumn<QString>("typedLength");
 
-    QTest::newRow("nothing loaded") << Plain;
+    QTest::newRow("nothing loaded") << Plain << "";
     QTest::newRow("after a wrapped portrait label")
-        << Label{3, 1, "pw", "#248d4f", "white", "WATER", 2, 3, false, "12.50"};
+        << made(3, 1, "pw", "#248d4f", "white", "WATER", 2, 3, false) << "12.50";
 }
 
 void PipeRecordTest::newLabelForgetsTheLoadedOne()
 {
-    QFETCH(Label, label);
+    QFETCH(PipeLabel, label);
+    QFETCH(QString, typedLength);
 
     const QString path = pathOf(QStringLiteral("loaded.qypm"));
-    writeAll(path, savedLabel(label));
+    writeAll(path, savedLabel(label, typedLength));
     Controller controller;
     QVERIFY(openWith(&controller, path));
     controller.newPipeInfo();
