@@ -5,6 +5,7 @@
 #include "kit/arrowsmenu.h"
 #include "kit/vendrelwidgetsutils.h"
 #include "pipe/pipelabel.h"
+#include "pipe/piperecord.h"
 #include "pipe/vendrelcontroller.h"
 #include "pipe/vendreleditwidget.h"
 #include "pipe/vendrelfileloader.h"
@@ -44,6 +45,35 @@ PipeLabel made(int index, int option, const QString& modes, const char* backgrou
 const PipeLabel Plain = made(1, 0, "", "white", "black", "", 1, 1, true);
 const PipeLabel Known = made(3, 2, "", "#248d4f", "white", "WATER", 2, 3, true);
 const QString KnownLength = QStringLiteral("12.50");
+
+// A label with every field away from the defaults of a new one.
+PipeLabel everyField()
+{
+    PipeLabel label =
+        made(5, 1, "pwt", "#0018a8", "#fedb00", QStringLiteral("CHILLED WÄTER ↑"), 25, 3, false);
+    label.unitsAreMillimetres = true;
+    label.length = 1234.5;
+    label.height = 300.25;
+    label.textHeight = 100.5;
+    label.reserved = true;
+    label.reservedText = QStringLiteral("reserved");
+    label.fontFamily = QStringLiteral("DejaVu Sans");
+    label.lastWarning = QStringLiteral("Text Exceeds Canvas Length");
+    return label;
+}
+
+PipeLabel with(PipeLabel label, void (*change)(PipeLabel&))
+{
+    change(label);
+    return label;
+}
+
+PipeLabel everyFieldSized(double length, double height, double textHeight)
+{
+    PipeLabel label = everyField();
+    label.length = length, label.height = height, label.textHeight = textHeight;
+    return label;
+}
 
 template <class Module> class Opened : public Module
 {
@@ -131,6 +161,23 @@ void writeAll(const QString& path, const QByteArray& bytes)
     file.write(bytes);
 }
 
+// A label file as the file controller lays it out, the record written by PipeRecord.
+QByteArray storedFile(const PipeLabel& label)
+{
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
+    stream << qint8(0x89);
+    for (const char c : QByteArray("qypm"))
+        stream << qint8(c);
+    stream << qint32(0);
+    QImage preview(256, 256, QImage::Format_ARGB32);
+    preview.fill(Qt::white);
+    stream << preview;
+    PipeRecord::write(stream, label);
+    return bytes;
+}
+
 struct Field
 {
     qint64 start;
@@ -210,6 +257,12 @@ private slots:
     void loaderDrawsTheLabel();
     void newLabelForgetsTheLoadedOne_data();
     void newLabelForgetsTheLoadedOne();
+    void recordReadsWhatItWrote_data();
+    void recordReadsWhatItWrote();
+    void editorSavesBackWhatItRead_data();
+    void editorSavesBackWhatItRead();
+    void editorAndLoaderDrawAlike_data();
+    void editorAndLoaderDrawAlike();
 
 private:
     QString pathOf(const QString& name) const { return m_dir->filePath(name); }
@@ -588,6 +641,227 @@ void PipeRecordTest::newLabelForgetsTheLoadedOne()
     QCOMPARE(record.value(11).value.value<QColor>(), QColor(Qt::black));
     QVERIFY(record.value(13).value.toString().isEmpty());
     QCOMPARE(record.value(15).value.toInt() + record.value(16).value.toInt(), 2);
+}
+
+void PipeRecordTest::recordReadsWhatItWrote_data()
+{
+    QTest::addColumn<PipeLabel>("written");
+    QTest::addColumn<PipeLabel>("read");
+
+    QTest::newRow("new label") << PipeLabel() << PipeLabel();
+    QTest::newRow("every field") << everyField() << everyField();
+    // Kept, so that the label saves back unchanged.
+    const PipeLabel unknownArrows =
+        with(everyField(), [](PipeLabel& l) { l.leftArrowId = 999, l.rightArrowId = -3; });
+    QTest::newRow("unknown arrow ids") << unknownArrows << unknownArrows;
+    QTest::newRow("sizes stored as single floats")
+        << with(PipeLabel(), [](PipeLabel& l) { l.length = 170.64; })
+        << with(PipeLabel(), [](PipeLabel& l) { l.length = double(float(170.64)); });
+
+    // What a damaged or foreign file may hold is bounded on reading.
+    QTest::newRow("row outside the table")
+        << with(everyField(), [](PipeLabel& l) { l.pipeDiameterIndex = 6; })
+        << with(everyField(), [](PipeLabel& l) { l.pipeDiameterIndex = 0; });
+    QTest::newRow("negative row") << with(everyField(), [](PipeLabel& l) {
+        l.pipeDiameterIndex = -1;
+    }) << with(everyField(), [](PipeLabel& l) { l.pipeDiameterIndex = 0; });
+    QTest::newRow("sizes that are not finite or not positive")
+        << everyFieldSized(qQNaN(), -72.0, qInf()) << everyFieldSized(14.4, 14.4, 1.0);
+    QTest::newRow("sizes above the caps")
+        << everyFieldSized(20000.0, 1000.0, 900.0) << everyFieldSized(13824.0, 864.0, 864.0);
+    QTest::newRow("resize option 3")
+        << with(everyField(), [](PipeLabel& l) { l.resizeOption = 3; })
+        << with(everyField(), [](PipeLabel& l) { l.resizeOption = 0; });
+    QTest::newRow("resize option -1")
+        << with(everyField(), [](PipeLabel& l) { l.resizeOption = -1; })
+        << with(everyField(), [](PipeLabel& l) { l.resizeOption = 0; });
+    QTest::newRow("invalid colours")
+        << with(everyField(), [](PipeLabel& l) { l.backgroundColor = l.textColor = QColor(); })
+        << with(everyField(),
+                [](PipeLabel& l) { l.backgroundColor = Qt::white, l.textColor = Qt::black; });
+}
+
+void PipeRecordTest::recordReadsWhatItWrote()
+{
+    QFETCH(PipeLabel, written);
+    QFETCH(PipeLabel, read);
+
+    QByteArray bytes;
+    {
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out.setFloatingPointPrecision(QDataStream::SinglePrecision);
+        PipeRecord::write(out, written);
+    }
+    QDataStream in(bytes);
+    in.setFloatingPointPrecision(QDataStream::SinglePrecision);
+    const PipeLabel label = PipeRecord::read(in);
+    QVERIFY(label == read);
+    QVERIFY(!(label != read));
+    QCOMPARE(in.status(), QDataStream::Ok);
+    QVERIFY(in.atEnd());
+
+    // A label that needed no bounding writes the same bytes again.
+    QByteArray again;
+    {
+        QDataStream out(&again, QIODevice::WriteOnly);
+        out.setFloatingPointPrecision(QDataStream::SinglePrecision);
+        PipeRecord::write(out, label);
+    }
+    QCOMPARE(again == bytes, written.bounded() == written);
+    QCOMPARE(label.bounded(), label);
+}
+
+void PipeRecordTest::editorSavesBackWhatItRead_data()
+{
+    QTest::addColumn<PipeLabel>("stored");
+
+    const PipeLabel water = made(3, 2, "", "#248d4f", "white", "WATER", 2, 3, true);
+    QTest::newRow("new label") << PipeLabel();
+    QTest::newRow("landscape, arrows") << water;
+    QTest::newRow("wrap") << with(water, [](PipeLabel& l) { l.wrap = true; });
+    QTest::newRow("wrap top") << with(water, [](PipeLabel& l) { l.wrap = l.top = true; });
+    QTest::newRow("portrait") << with(water, [](PipeLabel& l) { l.portrait = true; });
+    QTest::newRow("portrait wrap, vertical arrows")
+        << with(water, [](PipeLabel& l) { l.portrait = l.wrap = true, l.leftArrowId = 11; });
+    QTest::newRow("fit label to text") << with(water, [](PipeLabel& l) {
+        l.resizeOption = 0;
+        l.legend = QStringLiteral("CONDENSATE RETURN TO THE BOILER HOUSE");
+    });
+    QTest::newRow("fit text to label") << with(water, [](PipeLabel& l) { l.resizeOption = 1; });
+    QTest::newRow("custom size") << with(water, [](PipeLabel& l) {
+        l.pipeDiameterIndex = 0;
+        l.length = 40.0;
+        l.height = 20.0;
+        l.textHeight = 5.0;
+    });
+    QTest::newRow("unknown arrow ids") << with(
+        water, [](PipeLabel& l) { l.wrap = true, l.leftArrowId = 999, l.rightArrowId = -3; });
+    QTest::newRow("arrow id 0") << with(water, [](PipeLabel& l) { l.leftArrowId = 0; });
+    QTest::newRow("damaged values") << with(water, [](PipeLabel& l) {
+        l.pipeDiameterIndex = 77;
+        l.length = qQNaN();
+        l.resizeOption = 9;
+        l.textColor = QColor();
+    });
+    QTest::newRow("every field") << everyField();
+}
+
+void PipeRecordTest::editorSavesBackWhatItRead()
+{
+    QFETCH(PipeLabel, stored);
+
+    const QString path = pathOf(QStringLiteral("stored.qypm"));
+    writeAll(path, storedFile(stored));
+    const QString first = pathOf(QStringLiteral("first.qypm"));
+    const QString second = pathOf(QStringLiteral("second.qypm"));
+    {
+        Controller editor;
+        QVERIFY(openWith(&editor, path));
+        QVERIFY(saveWith(&editor, first));
+    }
+    {
+        Controller editor;
+        QVERIFY(openWith(&editor, first));
+        QVERIFY(saveWith(&editor, second));
+    }
+    QCOMPARE(readAll(second), readAll(first));
+
+    // Arrow ids and the legend come back as stored, whatever the symbols hold.
+    const QVector<Field> record = decodeRecord(readAll(first));
+    QCOMPARE(record.value(15).value.toInt(), stored.leftArrowId);
+    QCOMPARE(record.value(16).value.toInt(), stored.rightArrowId);
+    QCOMPARE(record.value(13).value.toString(), stored.legend);
+}
+
+void PipeRecordTest::editorAndLoaderDrawAlike_data()
+{
+    QTest::addColumn<PipeLabel>("stored");
+
+    // Top on a portrait or unwrapped label is left out: the editor still drops a
+    // loaded Top flag when the panel's Top box is disabled.
+    const PipeLabel steam = made(3, 2, "", "#dc0b0b", "white", "STEAM", 2, 3, true);
+    QTest::newRow("landscape") << steam;
+    QTest::newRow("wrap") << with(steam, [](PipeLabel& l) { l.wrap = true; });
+    QTest::newRow("wrap top") << with(steam, [](PipeLabel& l) { l.wrap = l.top = true; });
+    QTest::newRow("portrait") << with(steam, [](PipeLabel& l) { l.portrait = true; });
+    QTest::newRow("portrait wrap, vertical arrow")
+        << with(steam, [](PipeLabel& l) { l.portrait = l.wrap = true, l.leftArrowId = 11; });
+    QTest::newRow("wrap, vertical arrows on both sides")
+        << with(steam, [](PipeLabel& l) { l.wrap = true, l.leftArrowId = 4, l.rightArrowId = 5; });
+    QTest::newRow("fit label to text, long legend") << with(steam, [](PipeLabel& l) {
+        l.resizeOption = 0;
+        l.legend = QStringLiteral("CONDENSATE RETURN TO THE BOILER HOUSE");
+    });
+    QTest::newRow("fit label to text, portrait wrap")
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 0, l.portrait = l.wrap = true; });
+    QTest::newRow("fit text to label") << with(steam, [](PipeLabel& l) { l.resizeOption = 1; });
+    QTest::newRow("fit text to label, wrap")
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.wrap = true; });
+    QTest::newRow("fit text to label, portrait")
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.portrait = true; });
+    QTest::newRow("fit text to label, portrait wrap")
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.portrait = l.wrap = true; });
+    QTest::newRow("none, text longer than the label") << with(steam, [](PipeLabel& l) {
+        l.length = 200.0;
+        l.legend = QStringLiteral("HOT WATER RETURN");
+    });
+    QTest::newRow("no legend") << with(steam, [](PipeLabel& l) { l.legend.clear(); });
+    QTest::newRow("unknown arrow ids, wrapped") << with(
+        steam, [](PipeLabel& l) { l.wrap = true, l.leftArrowId = 999, l.rightArrowId = -3; });
+    QTest::newRow("arrow id 0 beside a right arrow")
+        << with(steam, [](PipeLabel& l) { l.leftArrowId = 0; });
+}
+
+void PipeRecordTest::editorAndLoaderDrawAlike()
+{
+    QFETCH(PipeLabel, stored);
+
+    // Stored as the editor stores it, so that the length a fitted label was given is
+    // the one on file.
+    const QString written = pathOf(QStringLiteral("written.qypm"));
+    const QString path = pathOf(QStringLiteral("stored.qypm"));
+    writeAll(written, storedFile(stored));
+    {
+        Controller editor;
+        QVERIFY(openWith(&editor, written));
+        QVERIFY(saveWith(&editor, path));
+    }
+
+    Controller editor;
+    QVERIFY(openWith(&editor, path));
+    // The loader reads the symbols without a widget of its own.
+    Loader loader;
+    const int widgets = QApplication::allWidgets().size();
+    QVERIFY(openWith(&loader, path));
+    QCOMPARE(QApplication::allWidgets().size(), widgets);
+
+    QCOMPARE(loader.m_canvas.getCanvasSize(), editor.getCanvas()->getCanvasSize());
+    auto same = [](const QRectF& a, const QRectF& b) {
+        return qAbs(a.left() - b.left()) < 0.01 && qAbs(a.top() - b.top()) < 0.01 &&
+               qAbs(a.width() - b.width()) < 0.01 && qAbs(a.height() - b.height()) < 0.01;
+    };
+    for (int i = 0; i < 4; ++i) {
+        const SymbolItem* drawn = loader.arrow(i);
+        const SymbolItem* edited = editor.arrow(i);
+        QCOMPARE(drawn->isVisible(), edited->isVisible());
+        QCOMPARE(drawn->hasDrawing(), edited->hasDrawing());
+        QCOMPARE(drawn->itemRotation(), edited->itemRotation());
+        QVERIFY2(same(drawn->sceneBoundingRect(), edited->sceneBoundingRect()),
+                 qPrintable(QStringLiteral("arrow %1").arg(i)));
+    }
+    for (int i = 0; i < 2; ++i) {
+        const SimpleTextItem* drawn = loader.text(i);
+        const SimpleTextItem* edited = editor.text(i);
+        QCOMPARE(drawn->isVisible(), edited->isVisible());
+        QCOMPARE(drawn->stretchToFit(), edited->stretchToFit());
+        QCOMPARE(drawn->itemRotation(), edited->itemRotation());
+        QVERIFY2(same(drawn->sceneBoundingRect(), edited->sceneBoundingRect()),
+                 qPrintable(QStringLiteral("text %1").arg(i)));
+    }
+    // An arrow id without a symbol (the pipe marker symbols are 1 to 25) shows nothing.
+    const auto shown = [](int id) { return id > 1 && id <= 25; };
+    QCOMPARE(loader.arrow(0)->isVisible(), shown(stored.leftArrowId));
+    QCOMPARE(loader.arrow(2)->isVisible(), shown(stored.rightArrowId));
 }
 
 QTEST_MAIN(PipeRecordTest)
