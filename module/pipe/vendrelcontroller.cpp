@@ -2,10 +2,8 @@
 
 #include "canvas/mvcanvasmodel.h"
 #include "canvas/simpletextitem.h"
-#include "canvas/symbolitem.h"
 #include "kit/arrowsmenu.h"
 #include "kit/vendrelconstants.h"
-#include "kit/vendrelwidgetsutils.h"
 #include "pipe/piperecord.h"
 #include "pipe/vendreleditwidget.h"
 #include "pipe/wizardvendrel.h"
