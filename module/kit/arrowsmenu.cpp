@@ -13,8 +13,6 @@
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 
-#include <memory>
-
 QIcon ArrowsMenu::m_addArrowIcon;
 
 namespace {
@@ -48,12 +46,10 @@ const char* const ListViewStyle =
 
 } // namespace
 
-ArrowsMenu::ArrowsMenu(const QString& databasePath, QWidget* parent) : QWidget(parent)
+ArrowsMenu::ArrowsMenu(const QString& databasePath, QWidget* parent)
+    : QWidget(parent), m_symbols(databasePath)
 {
     setObjectName(QStringLiteral("ArrowsMenu"));
-
-    m_database = new SymbolDatabaseModel(this);
-    m_database->setDatabasePath(databasePath);
 
     createListView();
     fillModel();
@@ -86,7 +82,7 @@ void ArrowsMenu::createListView()
 
 void ArrowsMenu::fillModel()
 {
-    const QList<QStandardItem*> items = m_database->getItemsByCategory(QString(), true);
+    const QList<QStandardItem*> items = m_symbols.items();
     for (QStandardItem* item : items) {
         // The grid shows pictures only; names would crowd the 60 px cells.
         item->setData(QString(), Qt::ToolTipRole);
@@ -130,23 +126,21 @@ void ArrowsMenu::symbolSelectionSlot(const QModelIndex& modelIndex)
 
 bool ArrowsMenu::getSelectableSymbol(int id, QByteArray* symbol, QIcon* icon, QString* name)
 {
-    const std::unique_ptr<QStandardItem> item(getItem(id));
-    if (!item || item->data(SelectableRole).toInt() < 0)
+    ArrowSymbols::Symbol found;
+    if (!m_symbols.selectable(id, &found))
         return false;
     if (symbol)
-        *symbol = item->data(SymbolDataRole).toByteArray();
-    if (icon) {
-        const QVariant decoration = item->data(Qt::DecorationRole);
-        *icon = decoration.canConvert<QIcon>() ? decoration.value<QIcon>() : QIcon();
-    }
+        *symbol = found.data;
+    if (icon)
+        *icon = found.icon;
     if (name)
-        *name = item->data(Qt::ToolTipRole).toString();
+        *name = found.name;
     return true;
 }
 
 QIcon ArrowsMenu::getNoArrowIcon()
 {
-    return QIcon(QPixmap::fromImage(QImage::fromData(getIcon(NoArrowSymbolId))));
+    return m_symbols.noArrowIcon();
 }
 
 void ArrowsMenu::highlightSymbol(int id)
@@ -161,17 +155,17 @@ void ArrowsMenu::highlightSymbol(int id)
 
 QStandardItem* ArrowsMenu::getItem(int id)
 {
-    return m_database->getItemFromSymbolId(id);
+    return m_symbols.item(id);
 }
 
 QByteArray ArrowsMenu::getIcon(int id)
 {
-    return m_database->getIconDataFromSymbolId(id);
+    return m_symbols.iconData(id);
 }
 
 QByteArray ArrowsMenu::getSymbol(int id)
 {
-    return m_database->getDataFromSymbolId(id);
+    return m_symbols.data(id);
 }
 
 QIcon ArrowsMenu::getAddArrowIcon() const

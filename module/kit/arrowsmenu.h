@@ -1,6 +1,8 @@
 #ifndef ARROWSMENU_H
 #define ARROWSMENU_H
 
+#include "kit/arrowsymbols.h"
+
 #include <QByteArray>
 #include <QIcon>
 #include <QString>
@@ -10,7 +12,6 @@ class DragScrollListView;
 class QModelIndex;
 class QStandardItem;
 class QStandardItemModel;
-class SymbolDatabaseModel;
 
 // A grid of the arrow symbols of one symbol database. Symbol id N is shown in
 // row N - 1; touching a selectable symbol reports it through symbolSignal.
@@ -25,7 +26,7 @@ public:
     // Role of the items of the menu's own list model.
     static constexpr int SymbolIdRole = Qt::UserRole + 1;
     // The entry that stands for "no arrow".
-    static constexpr int NoArrowSymbolId = 1;
+    static constexpr int NoArrowSymbolId = ArrowSymbols::NoArrowSymbolId;
 
     ArrowsMenu(const QString& databasePath, QWidget* parent);
 
@@ -47,6 +48,8 @@ public:
     bool getSelectableSymbol(int id, QByteArray* symbol, QIcon* icon, QString* name);
     // The picture of the no-arrow entry, shown for ids that have no symbol.
     QIcon getNoArrowIcon();
+    // The symbols the menu shows, for lookups by id.
+    const ArrowSymbols& symbols() const { return m_symbols; }
 
     void setVerticalScrollBarVisible(bool visible);
     void setViewportWidth(int width);
@@ -67,7 +70,7 @@ private:
 
     DragScrollListView* m_listView = nullptr;
     QStandardItemModel* m_model = nullptr;
-    SymbolDatabaseModel* m_database = nullptr;
+    ArrowSymbols m_symbols;
     static QIcon m_addArrowIcon;
 };
 

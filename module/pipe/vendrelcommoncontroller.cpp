@@ -5,7 +5,8 @@
 #include "canvas/symbolitem.h"
 #include "canvas/textitem.h"
 #include "kit/vendrelconstants.h"
-#include "pipe/ansisizetable.h"
+#include "kit/vendrelwidgetsutils.h"
+#include "pipe/pipelabel.h"
 #include "pipe/pipemarkerkind.h"
 
 #include <QCoreApplication>
@@ -134,44 +135,6 @@ void VendrelCommonController::updateFontMetrics(const QString& capitalLetter)
         return;
     m_fontMetrics = QFontMetricsF(m_textItem->font());
     m_capHeight = m_fontMetrics.tightBoundingRect(capitalLetter).height();
-}
-
-namespace {
-double boundedSize(double value, double least, double most)
-{
-    if (!qIsFinite(value) || value <= 0.0)
-        return least;
-    return qMin(value, most);
-}
-} // namespace
-
-double VendrelCommonController::boundedRecordLength(double points)
-{
-    const AnsiSizeTable::Row& least = AnsiSizeTable::row(AnsiSizeTable::CustomSizeRow);
-    return boundedSize(points, least.labelLength, MaxLabelLength);
-}
-
-double VendrelCommonController::boundedRecordHeight(double points)
-{
-    const AnsiSizeTable::Row& least = AnsiSizeTable::row(AnsiSizeTable::CustomSizeRow);
-    return boundedSize(points, least.labelHeight, MaxLabelHeight);
-}
-
-double VendrelCommonController::boundedRecordTextHeight(double points)
-{
-    // No text can be taller than the tallest label.
-    const AnsiSizeTable::Row& least = AnsiSizeTable::row(AnsiSizeTable::CustomSizeRow);
-    return boundedSize(points, least.textHeight, MaxLabelHeight);
-}
-
-int VendrelCommonController::boundedRecordResizeOption(int option)
-{
-    return (option >= FitLabelToText && option <= NoResize) ? option : FitLabelToText;
-}
-
-QColor VendrelCommonController::boundedRecordColor(const QColor& color, const QColor& fallback)
-{
-    return color.isValid() ? color : fallback;
 }
 
 bool VendrelCommonController::textIsMeasurable() const
@@ -681,4 +644,93 @@ void VendrelCommonController::resizeCanvas()
         return;
     canvas->setCanvasSize(m_labelLength, m_labelHeight, true);
     emit fitCanvasInViewSignal();
+}
+
+void VendrelCommonController::setLegend(const QString& text)
+{
+    m_text = text;
+    if (!itemsReady())
+        return;
+    m_textItem->setPlainText(m_text);
+    m_secondTextItem->setPlainText(m_text);
+}
+
+void VendrelCommonController::setFontFamily(const QString& family, const QString& capitalLetter)
+{
+    if (!itemsReady())
+        return;
+    m_textItem->setFontFamily(family);
+    m_secondTextItem->setFontFamily(family);
+    updateFontMetrics(capitalLetter);
+}
+
+void VendrelCommonController::setArrow(ArrowSide side, int id, const QByteArray& data, bool mirror)
+{
+    const bool left = side == LeftSide;
+    (left ? m_leftArrowId : m_rightArrowId) = id;
+    (left ? m_leftArrowMirror : m_rightArrowMirror) = mirror;
+    if (!itemsReady())
+        return;
+    (left ? m_leftArrow : m_rightArrow)->reloadItemFromData(data);
+    (left ? m_leftArrowSecond : m_rightArrowSecond)->reloadItemFromData(data);
+    updateArrowVisibility();
+    updateArrowRotation();
+}
+
+bool VendrelCommonController::loadArrow(ArrowSide side, int id, const ArrowSymbols& symbols,
+                                        ArrowSymbols::Symbol* symbol)
+{
+    ArrowSymbols::Symbol found;
+    const bool known = symbols.selectable(id, &found);
+    const bool drawn = known && isArrowId(id);
+    setArrow(side, id, drawn ? found.data : QByteArray(),
+             drawn && VendrelWidgetsUtils::isVerticalArrowName(found.name));
+    if (known && symbol)
+        *symbol = found;
+    return known;
+}
+
+void VendrelCommonController::updateArrowVisibility()
+{
+    if (!itemsReady())
+        return;
+    const bool left = isArrowId(m_leftArrowId) && m_leftArrow->hasDrawing();
+    const bool right = isArrowId(m_rightArrowId) && m_rightArrow->hasDrawing();
+    m_leftArrow->setVisible(left);
+    m_leftArrowSecond->setVisible(left && m_wrap);
+    m_rightArrow->setVisible(right);
+    m_rightArrowSecond->setVisible(right && m_wrap);
+}
+
+void VendrelCommonController::applyLabelSizes(const PipeLabel& label)
+{
+    m_labelLength = label.length;
+    m_labelHeight = label.height;
+    m_fontHeight = label.textHeight;
+}
+
+void VendrelCommonController::applyLabelModes(const PipeLabel& label)
+{
+    m_resizeOption = label.resizeOption;
+    m_vertical = label.portrait;
+    m_wrap = label.wrap;
+    m_top = label.top;
+}
+
+void VendrelCommonController::applyTextStretch()
+{
+    if (!itemsReady())
+        return;
+    m_textItem->setStretchToFit(m_resizeOption == FitTextToLabel);
+    m_secondTextItem->setStretchToFit(m_resizeOption == FitTextToLabel);
+}
+
+void VendrelCommonController::applyLabelLegend(const QString& legend)
+{
+    setLegend(legend);
+    if (!itemsReady())
+        return;
+    for (SimpleTextItem* item : {m_textItem, m_secondTextItem})
+        item->setTextReadOnly();
+    m_secondTextItem->setVisible(m_wrap);
 }

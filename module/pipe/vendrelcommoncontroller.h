@@ -1,6 +1,7 @@
 #ifndef VENDRELCOMMONCONTROLLER_H
 #define VENDRELCOMMONCONTROLLER_H
 
+#include "kit/arrowsymbols.h"
 #include "kit/ivendrelinterface.h"
 #include "kit/labellimits.h"
 #include "kit/vendrelexport.h"
@@ -15,6 +16,7 @@
 class ArrowsMenu;
 class SimpleTextItem;
 class SymbolItem;
+struct PipeLabel;
 
 // Layout engine of the pipe marker: one legend text, an optional flow arrow at
 // each end, landscape or portrait, and a wrap mode that shows the legend twice
@@ -45,6 +47,12 @@ public:
         RightArrowSecondId = 103,
         TextItemId = 104,
         SecondTextItemId = 105
+    };
+
+    enum ArrowSide
+    {
+        LeftSide,
+        RightSide
     };
 
     static constexpr double MaxLabelLength = LabelLimits::MaxLength;
@@ -88,6 +96,35 @@ public:
     void colorChangedAction(const QColor& background, const QColor& foreground);
     void resizeCanvas();
 
+    // The operations that change the items. Each keeps the members and the items
+    // together; none runs the layout pass.
+
+    // The legend, on both lines.
+    void setLegend(const QString& text);
+    // Both text items take the family; the metrics are measured on the capital given.
+    void setFontFamily(const QString& family, const QString& capitalLetter);
+    // Both arrows of the side take the drawing; the id and whether the second-row
+    // copy turns the other way are kept.
+    void setArrow(ArrowSide side, int id, const QByteArray& data, bool mirror);
+    // Looks the side's id up in the symbols and sets the arrow: only an arrow id that
+    // the symbols hold as a selectable symbol gets its drawing, any other id keeps its
+    // number (the label saves back unchanged) and draws nothing. Returns whether the
+    // symbols hold the id; symbol (may be null) then receives it.
+    bool loadArrow(ArrowSide side, int id, const ArrowSymbols& symbols,
+                   ArrowSymbols::Symbol* symbol = nullptr);
+    // The one rule for which arrows show: the first row where the side has an arrow
+    // id and a drawing, the second row too in wrap mode.
+    void updateArrowVisibility();
+
+    // What both readers of a label file apply, each in its own order.
+    void applyLabelSizes(const PipeLabel& label);
+    // The resize option and the modes, without touching the items.
+    void applyLabelModes(const PipeLabel& label);
+    // Both text items stretch to their box exactly under "Fit text to label".
+    void applyTextStretch();
+    // The legend, read-only on both lines, the second line shown in wrap mode only.
+    void applyLabelLegend(const QString& legend);
+
 signals:
     void errorStatusSignal(const Vendrel::StatusErrorType& first, bool firstOn,
                            const Vendrel::StatusErrorType& second, bool secondOn,
@@ -109,16 +146,6 @@ protected:
 
     bool itemsReady() const;
 
-    // Values read from a label file, bounded before the layout uses them: a damaged
-    // or foreign file must not hand the layout a size it cannot draw. Sizes that are
-    // not finite or not positive become the smallest printable ones, larger ones the
-    // caps; an unknown resize option is "Fit label to text"; an invalid colour is the
-    // fallback.
-    static double boundedRecordLength(double points);
-    static double boundedRecordHeight(double points);
-    static double boundedRecordTextHeight(double points);
-    static int boundedRecordResizeOption(int option);
-    static QColor boundedRecordColor(const QColor& color, const QColor& fallback);
     // Ids 0 and 1 mean no arrow; ids are compared as unsigned values.
     static bool isArrowId(int id) { return static_cast<unsigned int>(id) > 1u; }
     bool hasAnyArrow() const { return isArrowId(m_leftArrowId) || isArrowId(m_rightArrowId); }

@@ -2,10 +2,9 @@
 
 #include "canvas/mvcanvasmodel.h"
 #include "canvas/simpletextitem.h"
-#include "canvas/symbolitem.h"
 #include "kit/arrowsmenu.h"
 #include "kit/vendrelconstants.h"
-#include "kit/vendrelwidgetsutils.h"
+#include "pipe/piperecord.h"
 #include "pipe/vendreleditwidget.h"
 #include "pipe/wizardvendrel.h"
 #include "units/basicconversions.h"
@@ -453,8 +452,7 @@ void VendrelController::wrapSlot(bool wrap)
 {
     forgetEditStart();
     m_wrap = wrap;
-    m_leftArrowSecond->setVisible(m_wrap && isArrowId(m_leftArrowId));
-    m_rightArrowSecond->setVisible(m_wrap && isArrowId(m_rightArrowId));
+    updateArrowVisibility();
     updateArrowRotation();
 
     // Wrapping needs a taller label; switching back returns to the height held before.
@@ -487,56 +485,35 @@ void VendrelController::colorChangedSlot(const QColor& background, const QColor&
 
 void VendrelController::pipeTextChangedSlot(const QString& text)
 {
-    m_text = text;
-    m_textItem->setPlainText(m_text);
-    m_secondTextItem->setPlainText(m_text);
+    setLegend(text);
     recalculateSizes(false);
     markChanged();
-}
-
-void VendrelController::applyFontFamily(const QString& family, const QString& capitalLetter)
-{
-    m_textItem->setFontFamily(family);
-    m_secondTextItem->setFontFamily(family);
-    updateFontMetrics(capitalLetter);
 }
 
 void VendrelController::fontFamilyChangedSlot(const QString& family)
 {
     QSettings().setValue(VendrelConstants::FontFamilySettingKey, family);
-    applyFontFamily(family, QStringLiteral("M"));
+    setFontFamily(family, QStringLiteral("M"));
     recalculateSizes(false);
     markChanged();
 }
 
-void VendrelController::applyArrow(bool left, unsigned int id, const QByteArray& data, bool mirror)
+void VendrelController::applyArrow(ArrowSide side, unsigned int id, const QByteArray& data,
+                                   bool mirror)
 {
-    SymbolItem* first = left ? m_leftArrow : m_rightArrow;
-    SymbolItem* second = left ? m_leftArrowSecond : m_rightArrowSecond;
-    first->reloadItemFromData(data);
-    second->reloadItemFromData(data);
-    if (left) {
-        m_leftArrowId = static_cast<int>(id);
-        m_leftArrowMirror = mirror;
-    } else {
-        m_rightArrowId = static_cast<int>(id);
-        m_rightArrowMirror = mirror;
-    }
-    first->setVisible(id > 1);
-    second->setVisible(id > 1 && m_wrap);
-    updateArrowRotation();
+    setArrow(side, static_cast<int>(id), data, mirror);
     recalculateSizes(false);
     markChanged();
 }
 
 void VendrelController::leftArrowChangedSlot(unsigned int id, const QByteArray& data, bool mirror)
 {
-    applyArrow(true, id, data, mirror);
+    applyArrow(LeftSide, id, data, mirror);
 }
 
 void VendrelController::rightArrowChangeSlot(unsigned int id, const QByteArray& data, bool mirror)
 {
-    applyArrow(false, id, data, mirror);
+    applyArrow(RightSide, id, data, mirror);
 }
 
 void VendrelController::editWidgetChangedSlot()
@@ -565,17 +542,15 @@ void VendrelController::forgetEditStart()
 
 void VendrelController::newPipeInfo()
 {
+    const PipeLabel fresh;
     m_editWidget->resetErrorStatus();
     m_editWidget->setUnits(DefaultUnitController::getDefaultUnits());
 
     // The modes go first: the pipe size depends on wrap, and a label left wrapped
     // must not hand its wrap height on to the new one.
-    m_resizeOption = FitLabelToText;
-    m_vertical = false;
-    m_wrap = false;
-    m_top = false;
+    applyLabelModes(fresh);
 
-    m_pipeDiameterIndex = 1;
+    m_pipeDiameterIndex = fresh.pipeDiameterIndex;
     m_editWidget->setPipeDiameter(m_pipeDiameterIndex);
     setPipeMarkerSize();
     resetSizesOnWidgets();
@@ -584,42 +559,32 @@ void VendrelController::newPipeInfo()
     m_editWidget->setOrientation(m_vertical);
     m_editWidget->setWrap(m_wrap);
     m_editWidget->setTop(m_top);
-    m_textItem->setStretchToFit(false);
-    m_secondTextItem->setStretchToFit(false);
+    applyTextStretch();
 
-    m_backgroundColor = VendrelConstants::WhiteColor;
-    m_textColor = VendrelConstants::BlackColor;
+    m_backgroundColor = fresh.backgroundColor;
+    m_textColor = fresh.textColor;
 
-    m_text.clear();
-    m_editWidget->setTextContent(m_text);
-    m_textItem->setPlainText(m_text);
-    m_secondTextItem->setPlainText(m_text);
+    m_editWidget->setTextContent(fresh.legend);
+    setLegend(fresh.legend);
     m_secondTextItem->setVisible(false);
 
+    // The family last chosen is the user's, not the label's.
     QString family =
-        QSettings()
-            .value(VendrelConstants::FontFamilySettingKey, VendrelConstants::DefaultFontFamily)
-            .toString();
+        QSettings().value(VendrelConstants::FontFamilySettingKey, fresh.fontFamily).toString();
     m_editWidget->setFontFamily(family);
-    applyFontFamily(family, QStringLiteral("A"));
+    setFontFamily(family, QStringLiteral("A"));
 
-    m_leftArrowId = 1;
-    m_rightArrowId = 1;
-    for (SymbolItem* arrow : {m_leftArrow, m_rightArrow, m_leftArrowSecond, m_rightArrowSecond}) {
-        arrow->reloadItemFromData(QByteArray());
-        arrow->setVisible(false);
-    }
+    setArrow(LeftSide, fresh.leftArrowId, QByteArray(), false);
+    setArrow(RightSide, fresh.rightArrowId, QByteArray(), false);
     const QIcon addArrow = m_symbolsMenu ? m_symbolsMenu->getAddArrowIcon() : QIcon();
-    m_editWidget->setLeftArrow(1, addArrow);
-    m_editWidget->setRightArrow(1, addArrow);
-    m_leftArrowMirror = false;
-    m_rightArrowMirror = false;
-    m_editWidget->setApplyBothArrowsChecked(true);
+    m_editWidget->setLeftArrow(static_cast<unsigned int>(fresh.leftArrowId), addArrow);
+    m_editWidget->setRightArrow(static_cast<unsigned int>(fresh.rightArrowId), addArrow);
+    m_editWidget->setApplyBothArrowsChecked(fresh.applyBothArrows);
 
     colorChangedSlot(m_backgroundColor, m_textColor);
-    orientationSlot(false);
+    orientationSlot(m_vertical);
 
-    reportWarning(QString());
+    reportWarning(fresh.lastWarning);
 
     getCanvas()->setCanvasHasChanged(false);
     m_savedLabelHeight = -1.0;
@@ -632,115 +597,86 @@ void VendrelController::savePipeInfo(QDataStream& stream)
 {
     MvCanvasModel* canvas = getCanvas();
     stream << (canvas ? canvas->createIcon(PreviewSide, PreviewSide) : QImage());
-    stream << (m_editWidget->getUnits() != UnitConversions::Inches);
-    stream << static_cast<qint16>(m_pipeDiameterIndex);
-    stream << m_labelLength << m_labelHeight << m_fontHeight;
-    stream << static_cast<qint8>(m_resizeOption);
-    stream << false; // reserved
-    stream << m_vertical << m_wrap << m_top;
-    stream << m_backgroundColor << m_textColor;
-    stream << QString(QLatin1String("")); // reserved
-    stream << m_text;
-    stream << m_editWidget->getFontfamily();
-    stream << static_cast<qint32>(m_leftArrowId) << static_cast<qint32>(m_rightArrowId);
-    stream << m_editWidget->applyBothArrowsIsChecked();
-    stream << getLastWarning();
+    PipeRecord::write(stream, currentLabel());
     if (canvas)
         canvas->setCanvasHasChanged(false);
+}
+
+PipeLabel VendrelController::currentLabel() const
+{
+    PipeLabel label;
+    label.unitsAreMillimetres = m_editWidget->getUnits() != UnitConversions::Inches;
+    label.pipeDiameterIndex = m_pipeDiameterIndex;
+    label.length = m_labelLength;
+    label.height = m_labelHeight;
+    label.textHeight = m_fontHeight;
+    label.resizeOption = m_resizeOption;
+    label.portrait = m_vertical;
+    label.wrap = m_wrap;
+    label.top = m_top;
+    label.backgroundColor = m_backgroundColor;
+    label.textColor = m_textColor;
+    label.legend = m_text;
+    label.fontFamily = m_editWidget->getFontfamily();
+    label.leftArrowId = m_leftArrowId;
+    label.rightArrowId = m_rightArrowId;
+    label.applyBothArrows = m_editWidget->applyBothArrowsIsChecked();
+    label.lastWarning = getLastWarning();
+    return label;
 }
 
 void VendrelController::loadPipeInfo(QDataStream& stream)
 {
     // A record cut short leaves Qt's stream defaults in whatever was not read; the
-    // bounds below keep those (and any damaged value) drawable, and the file
+    // record's bounds keep those (and any damaged value) drawable, and the file
     // controller refuses the file afterwards.
+    const PipeLabel label = PipeRecord::read(stream);
     m_editWidget->resetErrorStatus();
-    bool storedMillimetres = false;
-    stream >> storedMillimetres;
     // Sizes are stored in points; the unit they were typed in is the user's
     // preference on that system, not part of the label.
     m_editWidget->setUnits(DefaultUnitController::getDefaultUnits());
 
-    qint16 index = 0;
-    stream >> index;
-    m_pipeDiameterIndex = static_cast<short>(AnsiSizeTable::boundedRow(index));
+    m_pipeDiameterIndex = label.pipeDiameterIndex;
     m_editWidget->setPipeDiameter(m_pipeDiameterIndex);
     setPipeMarkerSize();
 
-    double length = 0.0;
-    double height = 0.0;
-    double textHeight = 0.0;
-    stream >> length >> height >> textHeight;
-    length = boundedRecordLength(length);
-    height = boundedRecordHeight(height);
-    textHeight = boundedRecordTextHeight(textHeight);
-    m_labelLength = length;
-    m_labelHeight = height;
-    m_fontHeight = textHeight;
+    applyLabelSizes(label);
     setSizesOnWidgets();
 
-    qint8 option = 0;
-    bool reserved = false;
-    bool portrait = false;
-    bool wrap = false;
-    bool top = false;
-    stream >> option >> reserved >> portrait >> wrap >> top;
-    m_resizeOption = boundedRecordResizeOption(option);
-    m_vertical = portrait;
-    m_wrap = wrap;
-    m_top = top;
+    applyLabelModes(label);
     m_editWidget->setOrientation(m_vertical);
     m_editWidget->setResizeOption(m_resizeOption);
     m_editWidget->setWrap(m_wrap);
     m_editWidget->setTop(m_top);
-    m_textItem->setStretchToFit(m_resizeOption == FitTextToLabel);
-    m_secondTextItem->setStretchToFit(m_resizeOption == FitTextToLabel);
+    applyTextStretch();
 
-    QColor background;
-    QColor textColor;
-    QString reservedText;
-    QString text;
-    stream >> background >> textColor >> reservedText >> text;
-    m_backgroundColor = boundedRecordColor(background, VendrelConstants::WhiteColor);
-    m_textColor = boundedRecordColor(textColor, VendrelConstants::BlackColor);
-    m_text = text;
-    m_editWidget->setTextContent(m_text);
-    for (SimpleTextItem* item : {m_textItem, m_secondTextItem}) {
-        item->setPlainText(m_text);
-        item->setTextReadOnly();
-    }
-    m_secondTextItem->setVisible(m_wrap);
+    m_backgroundColor = label.backgroundColor;
+    m_textColor = label.textColor;
+    m_editWidget->setTextContent(label.legend);
+    applyLabelLegend(label.legend);
 
-    QString family;
-    stream >> family;
+    // The panel falls back to a family it has when the label's is not installed; the
+    // items show what the panel shows, and saving keeps it.
+    QString family = label.fontFamily;
     m_editWidget->setFontFamily(family);
-    applyFontFamily(family, QStringLiteral("A"));
+    setFontFamily(family, QStringLiteral("A"));
 
-    qint32 leftId = 0;
-    qint32 rightId = 0;
-    stream >> leftId >> rightId;
-    m_leftArrowId = leftId;
-    m_rightArrowId = rightId;
+    m_leftArrowId = label.leftArrowId;
+    m_rightArrowId = label.rightArrowId;
     setArrowsData();
 
-    bool applyBoth = false;
-    stream >> applyBoth;
-    m_editWidget->setApplyBothArrowsChecked(applyBoth);
+    m_editWidget->setApplyBothArrowsChecked(label.applyBothArrows);
 
     // The label's own sizes win over what switching the modes on would make of them.
     m_savedLabelHeight = -1.0;
     m_savedFontHeight = -1.0;
     colorChangedSlot(m_backgroundColor, m_textColor);
     orientationSlot(m_vertical);
-    m_labelLength = length;
-    m_labelHeight = height;
-    m_fontHeight = textHeight;
+    applyLabelSizes(label);
     setSizesOnWidgets();
     recalculateSizes(true);
 
-    QString warning;
-    stream >> warning;
-    reportWarning(warning);
+    reportWarning(label.lastWarning);
 
     getCanvas()->setCanvasHasChanged(false);
     m_savedLabelHeight = -1.0;
@@ -753,37 +689,18 @@ void VendrelController::setArrowsData()
 {
     if (!m_symbolsMenu)
         return;
-    for (const bool left : {true, false}) {
-        const int id = left ? m_leftArrowId : m_rightArrowId;
-        QByteArray data;
-        QIcon icon;
-        QString name;
-        // An id the database does not hold, or holds as no symbol, keeps its number
-        // (the label saves back unchanged) but draws nothing.
-        const bool found = m_symbolsMenu->getSelectableSymbol(id, &data, &icon, &name);
-        if (!found) {
-            data.clear();
-            name.clear();
-            icon = m_symbolsMenu->getNoArrowIcon();
-        }
-        const bool mirror = VendrelWidgetsUtils::isVerticalArrowName(name);
-
-        SymbolItem* first = left ? m_leftArrow : m_rightArrow;
-        SymbolItem* second = left ? m_leftArrowSecond : m_rightArrowSecond;
-        first->reloadItemFromData(data);
-        second->reloadItemFromData(data);
-        const bool shown = found && isArrowId(id);
-        first->setVisible(shown);
-        second->setVisible(shown && m_wrap);
-        if (left) {
-            m_leftArrowMirror = mirror;
+    const ArrowSymbols& symbols = m_symbolsMenu->symbols();
+    for (const ArrowSide side : {LeftSide, RightSide}) {
+        const int id = side == LeftSide ? m_leftArrowId : m_rightArrowId;
+        ArrowSymbols::Symbol symbol;
+        // An id the symbols do not hold shows the no-arrow picture on its button.
+        const bool known = loadArrow(side, id, symbols, &symbol);
+        const QIcon icon = known ? symbol.icon : symbols.noArrowIcon();
+        if (side == LeftSide)
             m_editWidget->setLeftArrow(static_cast<unsigned int>(id), icon);
-        } else {
-            m_rightArrowMirror = mirror;
+        else
             m_editWidget->setRightArrow(static_cast<unsigned int>(id), icon);
-        }
     }
-    updateArrowRotation();
 }
 
 // ---- Test aid ------------------------------------------------------------------------
@@ -799,9 +716,8 @@ void VendrelController::debuggingMode()
         frame->setFrameFormat(format);
         items[i]->setOpacity(0.5);
     }
-    m_text = QStringLiteral("hello world");
-    m_editWidget->setTextContent(m_text);
-    m_textItem->setPlainText(m_text);
-    m_secondTextItem->setPlainText(m_text);
+    const QString text = QStringLiteral("hello world");
+    m_editWidget->setTextContent(text);
+    setLegend(text);
     recalculateSizes(true);
 }

@@ -3,6 +3,7 @@
 
 #include "kit/labellimits.h"
 #include "pipe/ansisizetable.h"
+#include "pipe/pipelabel.h"
 #include "pipe/vendrelcommoncontroller.h"
 
 #include <QByteArray>
@@ -103,7 +104,10 @@ protected:
     void resetHeightOnWidgets();
     void resetFontOnWidgets();
     void resetSizesOnWidgets();
+    // Loads both arrows from the panel's symbols and shows them on the panel's buttons.
     void setArrowsData();
+    // The label as the members and the panel hold it, as it is saved.
+    PipeLabel currentLabel() const;
 
     void createCanvas();
     void createEditLayout();
@@ -134,8 +138,7 @@ private:
                       bool secondOn);
     void markChanged();
     void forgetEditStart();
-    void applyArrow(bool left, unsigned int id, const QByteArray& data, bool mirror);
-    void applyFontFamily(const QString& family, const QString& capitalLetter);
+    void applyArrow(ArrowSide side, unsigned int id, const QByteArray& data, bool mirror);
 };
 
 #endif

@@ -1,17 +1,13 @@
 #include "pipe/vendrelfileloader.h"
 
 #include "canvas/mvcanvasmodel.h"
-#include "canvas/simpletextitem.h"
-#include "canvas/symbolitem.h"
-#include "kit/arrowsmenu.h"
+#include "kit/arrowsymbols.h"
 #include "kit/vendrelconstants.h"
 #include "kit/vendrelwidgetsutils.h"
+#include "pipe/piperecord.h"
 
-#include <QColor>
 #include <QSignalBlocker>
 #include <QString>
-
-#include <memory>
 
 VendrelFileLoader::VendrelFileLoader(QWidget* parent) : VendrelCommonController(parent)
 {
@@ -31,59 +27,24 @@ void VendrelFileLoader::loadPipeInfo(QDataStream& stream)
     if (!itemsReady())
         return;
 
-    // Units and pipe diameter only matter to an editor.
-    bool storedMillimetres = false;
-    qint16 pipeDiameterIndex = 0;
-    stream >> storedMillimetres >> pipeDiameterIndex;
+    // Units and pipe diameter only matter to an editor, the apply-both choice only
+    // to its panel.
+    const PipeLabel label = PipeRecord::read(stream);
+    applyLabelSizes(label);
+    applyLabelModes(label);
+    applyTextStretch();
+    applyLabelLegend(label.legend);
+    setFontFamily(label.fontFamily, QStringLiteral("A"));
+    loadArrowIds(label.leftArrowId, label.rightArrowId);
 
-    double length = 0.0;
-    double height = 0.0;
-    double textHeight = 0.0;
-    stream >> length >> height >> textHeight;
-    m_labelLength = boundedRecordLength(length);
-    m_labelHeight = boundedRecordHeight(height);
-    m_fontHeight = boundedRecordTextHeight(textHeight);
-
-    qint8 option = 0;
-    bool reserved = false;
-    stream >> option >> reserved >> m_vertical >> m_wrap >> m_top;
-    m_resizeOption = boundedRecordResizeOption(option);
-    m_textItem->setStretchToFit(m_resizeOption == FitTextToLabel);
-    m_secondTextItem->setStretchToFit(m_resizeOption == FitTextToLabel);
-
-    QColor background;
-    QColor foreground;
-    QString reservedText;
-    stream >> background >> foreground >> reservedText >> m_text;
-    background = boundedRecordColor(background, VendrelConstants::WhiteColor);
-    foreground = boundedRecordColor(foreground, VendrelConstants::BlackColor);
-    for (SimpleTextItem* item : {m_textItem, m_secondTextItem}) {
-        item->setPlainText(m_text);
-        item->setTextReadOnly();
-    }
-    m_secondTextItem->setVisible(m_wrap);
-
-    QString family;
-    stream >> family;
-    m_textItem->setFontFamily(family);
-    m_secondTextItem->setFontFamily(family);
-    updateFontMetrics(QStringLiteral("A"));
-
-    loadArrows(stream);
-
-    bool applyBoth = false;
-    stream >> applyBoth;
-
-    colorChangedAction(background, foreground);
+    colorChangedAction(label.backgroundColor, label.textColor);
     orientationSettingAction();
 
-    QString warning;
-    stream >> warning;
     {
         // Nobody edits this label: the warning is kept for the caller to read, not
         // announced.
         const QSignalBlocker blocker(this);
-        reportWarning(warning);
+        reportWarning(label.lastWarning);
     }
 
     bool lengthChanged = false;
@@ -94,35 +55,16 @@ void VendrelFileLoader::loadPipeInfo(QDataStream& stream)
 
 void VendrelFileLoader::loadArrows(QDataStream& stream)
 {
-    qint32 leftId = 0;
-    qint32 rightId = 0;
-    stream >> leftId >> rightId;
-    m_leftArrowId = leftId;
-    m_rightArrowId = rightId;
-    m_leftArrowMirror = false;
-    m_rightArrowMirror = false;
-    if (!itemsReady())
-        return;
+    int leftId = 0;
+    int rightId = 0;
+    PipeRecord::readArrowIds(stream, leftId, rightId);
+    loadArrowIds(leftId, rightId);
+}
 
-    // The menu is only a reader of the symbol database here; it goes again before
-    // this returns, and nothing keeps a pointer to it.
-    const auto menu = std::make_unique<ArrowsMenu>(
-        VendrelWidgetsUtils::getDataPath() + VendrelConstants::PipeMarkerSymbolDatabase, nullptr);
-    for (const bool left : {true, false}) {
-        const int id = left ? m_leftArrowId : m_rightArrowId;
-        SymbolItem* first = left ? m_leftArrow : m_rightArrow;
-        SymbolItem* second = left ? m_leftArrowSecond : m_rightArrowSecond;
-        if (!isArrowId(id))
-            continue;
-        QByteArray symbol;
-        QString name;
-        if (!menu->getSelectableSymbol(id, &symbol, nullptr, &name))
-            continue;
-        first->reloadItemFromData(symbol);
-        first->setVisible(true);
-        second->reloadItemFromData(symbol);
-        second->setVisible(m_wrap);
-        (left ? m_leftArrowMirror : m_rightArrowMirror) =
-            VendrelWidgetsUtils::isVerticalArrowName(name);
-    }
+void VendrelFileLoader::loadArrowIds(int leftId, int rightId)
+{
+    const ArrowSymbols symbols(VendrelWidgetsUtils::getDataPath() +
+                               VendrelConstants::PipeMarkerSymbolDatabase);
+    loadArrow(LeftSide, leftId, symbols);
+    loadArrow(RightSide, rightId, symbols);
 }

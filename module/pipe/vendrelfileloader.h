@@ -26,6 +26,9 @@ public:
     // Reads both arrow ids and loads their drawings from the pipe marker symbols. An id
     // the database does not hold as a symbol leaves that side's arrows hidden.
     void loadArrows(QDataStream& stream);
+
+private:
+    void loadArrowIds(int leftId, int rightId);
 };
 
 #endif

@@ -1,6 +1,8 @@
 #include "canvas/mvcanvasmodel.h"
 #include "canvas/simpletextitem.h"
 #include "canvas/symbolitem.h"
+#include "pipe/ansisizetable.h"
+#include "pipe/pipelabel.h"
 #include "pipe/vendrelcommoncontroller.h"
 #include "widgets/commonlists.h"
 
@@ -12,34 +14,32 @@
 
 namespace {
 
-// A label for the engine, built by chaining: Label().size(864, 270, 90).legend("AIR").
-struct Label
+// Changes chained on a new label: Make().size(864, 270, 90, 3).legend("AIR").label. The
+// pipe size row gives the length that "Fit label to text" keeps at least.
+struct Make
 {
-    double length = 576.0, height = 72.0, fontHeight = 36.0, recommended = 576.0;
-    int option = VendrelCommonController::FitLabelToText;
-    bool vertical = false, wrap = false, top = false;
-    int left = 1, right = 1;
-    bool leftMirror = false, noCapHeight = false;
-    QString text;
+    PipeLabel label;
 
-    Label& size(double l, double h, double f = 36.0, double r = 576.0)
+    Make& size(double length, double height, double textHeight = 36.0, short row = 1)
     {
-        length = l, height = h, fontHeight = f, recommended = r;
+        label.length = length, label.height = height, label.textHeight = textHeight;
+        label.pipeDiameterIndex = row;
         return *this;
     }
-    Label& modes(int o, bool v, bool w, bool t = false)
+    Make& modes(int option, bool portrait, bool wrap, bool top = false)
     {
-        option = o, vertical = v, wrap = w, top = t;
+        label.resizeOption = option, label.portrait = portrait, label.wrap = wrap;
+        label.top = top;
         return *this;
     }
-    Label& arrows(int l, int r, bool mirror = false)
+    Make& arrows(int left, int right)
     {
-        left = l, right = r, leftMirror = mirror;
+        label.leftArrowId = left, label.rightArrowId = right;
         return *this;
     }
-    Label& legend(const QString& t)
+    Make& legend(const QString& text)
     {
-        text = t;
+        label.legend = text;
         return *this;
     }
 };
@@ -57,26 +57,24 @@ public:
     using VendrelCommonController::m_textItem;
     using VendrelCommonController::recalculateSizesArrows;
 
-    explicit TestEngine(const Label& label)
+    // The arrows get no drawing: the layout places them by their ids alone.
+    explicit TestEngine(const PipeLabel& label, bool leftMirror = false)
         : m_ownCanvas(new MvCanvasModel({Qt::black, Qt::white}, 13824.0, 13824.0, 576.0, 72.0))
     {
         setCanvas(m_ownCanvas.get());
         createInitialItems();
         updateFontMetrics(QStringLiteral("M"));
-        apply(label);
+        apply(label, leftMirror);
     }
-    void apply(const Label& label)
+    void apply(const PipeLabel& label, bool leftMirror = false, bool capHeight = true)
     {
-        m_labelLength = label.length, m_labelHeight = label.height;
-        m_fontHeight = label.fontHeight, m_recommendedLength = label.recommended;
-        m_resizeOption = label.option, m_vertical = label.vertical;
-        m_wrap = label.wrap, m_top = label.top;
-        m_leftArrowId = label.left, m_rightArrowId = label.right;
-        m_leftArrowMirror = label.leftMirror;
-        m_text = label.text;
-        m_textItem->setPlainText(m_text);
-        m_secondTextItem->setPlainText(m_text);
-        if (label.noCapHeight)
+        applyLabelSizes(label);
+        m_recommendedLength = AnsiSizeTable::row(label.pipeDiameterIndex).labelLength;
+        applyLabelModes(label);
+        setArrow(LeftSide, label.leftArrowId, QByteArray(), leftMirror);
+        setArrow(RightSide, label.rightArrowId, QByteArray(), false);
+        setLegend(label.legend);
+        if (!capHeight)
             m_capHeight = 0.0;
         orientationSettingAction();
     }
@@ -137,7 +135,7 @@ QList<QVariant> report(bool exceeds, bool overlap, bool tooSmall)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Label)
+Q_DECLARE_METATYPE(PipeLabel)
 
 class TestVendrelCommonController : public QObject
 {
@@ -229,7 +227,7 @@ void TestVendrelCommonController::inkIsCentredOnItsRowWhateverItsColour()
     // High enough that no ink is cut off at an edge.
     const double height = wrap ? 360.0 : 144.0;
     TestEngine engine(
-        Label().size(864.0, height, 90.0, 864.0).modes(NoResize, false, wrap, top).legend(text));
+        Make().size(864.0, height, 90.0, 3).modes(NoResize, false, wrap, top).legend(text).label);
     const QColor band = textColour == Qt::black ? Qt::white : QColor(0x24, 0x8d, 0x4f);
     engine.colorChangedAction(band, textColour);
     engine.layout();
@@ -254,26 +252,26 @@ void TestVendrelCommonController::inkIsCentredOnItsRowWhateverItsColour()
 
 void TestVendrelCommonController::arrowSpacesFollowTheArrowsThatExist_data()
 {
-    QTest::addColumn<Label>("label");
+    QTest::addColumn<PipeLabel>("label");
     QTest::addColumn<double>("leftSpace");
     QTest::addColumn<double>("rightSpace");
     QTest::addColumn<double>("rightArrowX"); // negative: not checked
 
     // Label 576 x 72, text height 36.
-    QTest::newRow("ids 0") << Label().arrows(0, 0) << 10.0 << 10.0 << -1.0;
-    QTest::newRow("ids 1") << Label().arrows(1, 1) << 10.0 << 10.0 << -1.0;
-    QTest::newRow("ids 0 and 1") << Label().arrows(0, 1) << 10.0 << 10.0 << -1.0;
-    QTest::newRow("right arrow beside id 0") << Label().arrows(0, 2) << 10.0 << 82.0 << 514.0;
-    QTest::newRow("left arrow beside id 0") << Label().arrows(2, 0) << 72.0 << 10.0 << -1.0;
+    QTest::newRow("ids 0") << Make().arrows(0, 0).label << 10.0 << 10.0 << -1.0;
+    QTest::newRow("ids 1") << Make().arrows(1, 1).label << 10.0 << 10.0 << -1.0;
+    QTest::newRow("ids 0 and 1") << Make().arrows(0, 1).label << 10.0 << 10.0 << -1.0;
+    QTest::newRow("right arrow beside id 0") << Make().arrows(0, 2).label << 10.0 << 82.0 << 514.0;
+    QTest::newRow("left arrow beside id 0") << Make().arrows(2, 0).label << 72.0 << 10.0 << -1.0;
     QTest::newRow("wrap sizes arrows by the text")
-        << Label().arrows(2, 2).modes(0, false, true) << 46.0 << 46.0 << 530.0;
+        << Make().arrows(2, 2).modes(0, false, true).label << 46.0 << 46.0 << 530.0;
     QTest::newRow("wrap, fit text to label")
-        << Label().arrows(2, 2).modes(FitText, false, true) << 56.0 << 56.0 << 530.0;
+        << Make().arrows(2, 2).modes(FitText, false, true).label << 56.0 << 56.0 << 530.0;
 }
 
 void TestVendrelCommonController::arrowSpacesFollowTheArrowsThatExist()
 {
-    QFETCH(Label, label);
+    QFETCH(PipeLabel, label);
     QFETCH(double, leftSpace);
     QFETCH(double, rightSpace);
     QFETCH(double, rightArrowX);
@@ -305,7 +303,7 @@ void TestVendrelCommonController::fitLabelToTextSizesTheLength()
     QFETCH(QString, text);
     QFETCH(int, rightId);
     QFETCH(QString, expect);
-    TestEngine engine(Label().size(100.0, 72.0).arrows(1, rightId).legend(text));
+    TestEngine engine(Make().size(100.0, 72.0).arrows(1, rightId).legend(text).label);
     QSignalSpy warnings(&engine, &VendrelCommonController::errorStatusSignal);
     QSignalSpy fit(&engine, &VendrelCommonController::fitCanvasInViewSignal);
     engine.layout();
@@ -330,42 +328,46 @@ void TestVendrelCommonController::fitLabelToTextSizesTheLength()
 
 void TestVendrelCommonController::textIsHiddenWhenItCannotBeLaidOut_data()
 {
-    QTest::addColumn<Label>("label");
+    QTest::addColumn<PipeLabel>("label");
+    QTest::addColumn<bool>("capHeight"); // false: the font gives no cap height
     QTest::addColumn<double>("length");
     QTest::addColumn<bool>("tooSmall"); // warning 5 alone reported; otherwise no report
 
-    const Label blank = Label().size(2000.0, 72.0);
-    QTest::newRow("empty text: recommended length") << blank << 576.0 << false;
-    QTest::newRow("spaces only") << Label(blank).legend("   ") << 576.0 << false;
+    const Make blank = Make().size(2000.0, 72.0);
+    QTest::newRow("empty text: recommended length") << blank.label << true << 576.0 << false;
+    QTest::newRow("spaces only") << Make(blank).legend("   ").label << true << 576.0 << false;
     QTest::newRow("blank: arrow spaces beat a short recommendation")
-        << Label(blank).size(2000.0, 72.0, 36.0, 14.4).arrows(2, 1).legend("\t") << 82.0 << false;
-    Label oil = Label().legend("OIL");
-    oil.noCapHeight = true;
-    QTest::newRow("no cap height to divide by") << oil << 576.0 << false;
+        << Make(blank).size(2000.0, 72.0, 36.0, 0).arrows(2, 1).legend("\t").label << true << 82.0
+        << false;
+    QTest::newRow("no cap height to divide by")
+        << Make().legend("OIL").label << false << 576.0 << false;
 
-    const Label gas = Label().legend("GAS");
+    const Make gas = Make().legend("GAS");
     QTest::newRow("fit text, landscape, no arrows")
-        << Label(gas).size(20.5, 72.0).modes(FitText, false, false) << 20.5 << true;
+        << Make(gas).size(20.5, 72.0).modes(FitText, false, false).label << true << 20.5 << true;
     QTest::newRow("fit text, portrait, no arrows")
-        << Label(gas).size(20.9, 72.0).modes(FitText, true, false) << 20.9 << true;
+        << Make(gas).size(20.9, 72.0).modes(FitText, true, false).label << true << 20.9 << true;
     QTest::newRow("fit text, portrait, arrows")
-        << Label(gas).size(40.0, 72.0).modes(FitText, true, false).arrows(2, 2) << 40.0 << true;
+        << Make(gas).size(40.0, 72.0).modes(FitText, true, false).arrows(2, 2).label << true << 40.0
+        << true;
     QTest::newRow("fit text, arrows longer than the label")
-        << Label(gas).size(60.0, 72.0).modes(FitText, false, false).arrows(2, 2) << 60.0 << true;
+        << Make(gas).size(60.0, 72.0).modes(FitText, false, false).arrows(2, 2).label << true
+        << 60.0 << true;
 }
 
 void TestVendrelCommonController::textIsHiddenWhenItCannotBeLaidOut()
 {
-    QFETCH(Label, label);
+    QFETCH(PipeLabel, label);
+    QFETCH(bool, capHeight);
     QFETCH(double, length);
     QFETCH(bool, tooSmall);
 
     // A wrapped, visible legend first, so hiding both lines is seen.
-    TestEngine engine(Label().modes(NoResize, label.vertical, true).legend("STEAM"));
+    TestEngine engine(Make().modes(NoResize, label.portrait, true).legend("STEAM").label);
     engine.layout();
     QVERIFY(engine.m_textItem->isVisible() && engine.m_secondTextItem->isVisible());
 
-    engine.apply(label);
+    engine.apply(label, false, capHeight);
     QSignalSpy warnings(&engine, &VendrelCommonController::errorStatusSignal);
     engine.layout();
     QVERIFY(!engine.m_textItem->isVisible() && !engine.m_secondTextItem->isVisible());
@@ -400,11 +402,13 @@ void TestVendrelCommonController::wrapArrowRowsAndTopExchange()
     QFETCH(bool, vertical);
     QFETCH(bool, leftMirror);
     QFETCH(QList<double>, rotations);
-    TestEngine engine(Label()
-                          .size(864.0, 270.0, 90.0, 864.0)
+    TestEngine engine(Make()
+                          .size(864.0, 270.0, 90.0, 3)
                           .modes(NoResize, vertical, true, top)
-                          .arrows(2, 3, leftMirror)
-                          .legend("AIR"));
+                          .arrows(2, 3)
+                          .legend("AIR")
+                          .label,
+                      leftMirror);
     engine.layout();
 
     for (int i = 0; i < 4; ++i)
@@ -444,7 +448,7 @@ void TestVendrelCommonController::portraitHeightGrowsButNeverShrinks()
     QFETCH(bool, wrap);
     QFETCH(double, height);
     QFETCH(QString, expect);
-    TestEngine engine(Label().size(576.0, height).modes(0, true, wrap).legend(text));
+    TestEngine engine(Make().size(576.0, height).modes(0, true, wrap).legend(text).label);
     QSignalSpy fit(&engine, &VendrelCommonController::fitCanvasInViewSignal);
     QSignalSpy warnings(&engine, &VendrelCommonController::errorStatusSignal);
     engine.layout(false);

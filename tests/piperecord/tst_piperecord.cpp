@@ -4,6 +4,8 @@
 #include "files/pipefilecontroller.h"
 #include "kit/arrowsmenu.h"
 #include "kit/vendrelwidgetsutils.h"
+#include "pipe/pipelabel.h"
+#include "pipe/piperecord.h"
 #include "pipe/vendrelcontroller.h"
 #include "pipe/vendreleditwidget.h"
 #include "pipe/vendrelfileloader.h"
@@ -21,23 +23,57 @@
 
 namespace {
 
-// A label as the panel would make it.
-struct Label
+// A label as the panel would make it; modes: "p" portrait, "w" wrap, "t" top.
+PipeLabel made(int index, int option, const QString& modes, const char* background,
+               const char* foreground, const QString& text, int leftId, int rightId, bool applyBoth)
 {
-    int index;
-    int option;
-    QString modes; // "p" portrait, "w" wrap, "t" top
-    QString background;
-    QString foreground;
-    QString text;
-    int leftId;
-    int rightId;
-    bool applyBoth;
-    QString typedLength; // inches; empty: as the layout makes it
-};
+    PipeLabel label;
+    label.pipeDiameterIndex = static_cast<short>(index);
+    label.resizeOption = option;
+    label.portrait = modes.contains('p');
+    label.wrap = modes.contains('w');
+    label.top = modes.contains('t');
+    label.backgroundColor = QColor(background);
+    label.textColor = QColor(foreground);
+    label.legend = text;
+    label.leftArrowId = leftId;
+    label.rightArrowId = rightId;
+    label.applyBothArrows = applyBoth;
+    return label;
+}
 
-const Label Plain{1, 0, "", "white", "black", "", 1, 1, true, ""};
-const Label Known{3, 2, "", "#248d4f", "white", "WATER", 2, 3, true, "12.50"};
+const PipeLabel Plain = made(1, 0, "", "white", "black", "", 1, 1, true);
+const PipeLabel Known = made(3, 2, "", "#248d4f", "white", "WATER", 2, 3, true);
+const QString KnownLength = QStringLiteral("12.50");
+
+// A label with every field away from the defaults of a new one.
+PipeLabel everyField()
+{
+    PipeLabel label =
+        made(5, 1, "pwt", "#0018a8", "#fedb00", QStringLiteral("CHILLED WÄTER ↑"), 25, 3, false);
+    label.unitsAreMillimetres = true;
+    label.length = 1234.5;
+    label.height = 300.25;
+    label.textHeight = 100.5;
+    label.reserved = true;
+    label.reservedText = QStringLiteral("reserved");
+    label.fontFamily = QStringLiteral("DejaVu Sans");
+    label.lastWarning = QStringLiteral("Text Exceeds Canvas Length");
+    return label;
+}
+
+PipeLabel with(PipeLabel label, void (*change)(PipeLabel&))
+{
+    change(label);
+    return label;
+}
+
+PipeLabel everyFieldSized(double length, double height, double textHeight)
+{
+    PipeLabel label = everyField();
+    label.length = length, label.height = height, label.textHeight = textHeight;
+    return label;
+}
 
 template <class Module> class Opened : public Module
 {
@@ -60,26 +96,31 @@ public:
         return m_editWidget->findChild<MvLineEdit*>(QLatin1String(name))->text();
     }
 
-    void build(const Label& l)
+    // Makes the label through the panel's slots; the length is typed (inches) when
+    // given, otherwise it is what the layout makes.
+    void build(const PipeLabel& l, const QString& typedLength = QString())
     {
-        wrapSlot(l.modes.contains('w'));
-        pipeDiameterChangedSlot(l.index);
-        orientationSlot(l.modes.contains('p'));
-        topSlot(l.modes.contains('t'));
-        resizeLabelSlot(l.option);
-        colorChangedSlot(QColor(l.background), QColor(l.foreground));
-        pipeTextChangedSlot(l.text);
+        wrapSlot(l.wrap);
+        pipeDiameterChangedSlot(l.pipeDiameterIndex);
+        orientationSlot(l.portrait);
+        topSlot(l.top);
+        resizeLabelSlot(l.resizeOption);
+        colorChangedSlot(l.backgroundColor, l.textColor);
+        pipeTextChangedSlot(l.legend);
         // As the arrow menu hands them over: vertical arrows come mirrored.
         ArrowsMenu* menu = m_editWidget->getSymbolsMenu();
         QByteArray symbol;
         QString name;
-        if (l.leftId > 1 && menu->getSelectableSymbol(l.leftId, &symbol, nullptr, &name))
-            leftArrowChangedSlot(l.leftId, symbol, VendrelWidgetsUtils::isVerticalArrowName(name));
-        if (l.rightId > 1 && menu->getSelectableSymbol(l.rightId, &symbol, nullptr, &name))
-            rightArrowChangeSlot(l.rightId, symbol, VendrelWidgetsUtils::isVerticalArrowName(name));
-        m_editWidget->setApplyBothArrowsChecked(l.applyBoth);
-        if (!l.typedLength.isEmpty())
-            lengthChangedSlot(l.typedLength);
+        if (l.leftArrowId > 1 && menu->getSelectableSymbol(l.leftArrowId, &symbol, nullptr, &name))
+            leftArrowChangedSlot(l.leftArrowId, symbol,
+                                 VendrelWidgetsUtils::isVerticalArrowName(name));
+        if (l.rightArrowId > 1 &&
+            menu->getSelectableSymbol(l.rightArrowId, &symbol, nullptr, &name))
+            rightArrowChangeSlot(l.rightArrowId, symbol,
+                                 VendrelWidgetsUtils::isVerticalArrowName(name));
+        m_editWidget->setApplyBothArrowsChecked(l.applyBothArrows);
+        if (!typedLength.isEmpty())
+            lengthChangedSlot(typedLength);
     }
 };
 
@@ -118,6 +159,23 @@ void writeAll(const QString& path, const QByteArray& bytes)
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
+}
+
+// A label file as the file controller lays it out, the record written by PipeRecord.
+QByteArray storedFile(const PipeLabel& label)
+{
+    QByteArray bytes;
+    QDataStream stream(&bytes, QIODevice::WriteOnly);
+    stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
+    stream << qint8(0x89);
+    for (const char c : QByteArray("qypm"))
+        stream << qint8(c);
+    stream << qint32(0);
+    QImage preview(256, 256, QImage::Format_ARGB32);
+    preview.fill(Qt::white);
+    stream << preview;
+    PipeRecord::write(stream, label);
+    return bytes;
 }
 
 struct Field
@@ -175,7 +233,7 @@ QByteArray patched(QByteArray file, int number, const QByteArray& hex)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Label)
+Q_DECLARE_METATYPE(PipeLabel)
 
 class PipeRecordTest : public QObject
 {
@@ -199,10 +257,16 @@ private slots:
     void loaderDrawsTheLabel();
     void newLabelForgetsTheLoadedOne_data();
     void newLabelForgetsTheLoadedOne();
+    void recordReadsWhatItWrote_data();
+    void recordReadsWhatItWrote();
+    void editorSavesBackWhatItRead_data();
+    void editorSavesBackWhatItRead();
+    void editorAndLoaderDrawAlike_data();
+    void editorAndLoaderDrawAlike();
 
 private:
     QString pathOf(const QString& name) const { return m_dir->filePath(name); }
-    QByteArray savedLabel(const Label& label);
+    QByteArray savedLabel(const PipeLabel& label, const QString& typedLength = QString());
 
     QScopedPointer<QTemporaryDir> m_dir;
     QByteArray m_known; // the file of Known
@@ -219,7 +283,7 @@ void PipeRecordTest::initTestCase()
     MvMessageBox::setAnswerProvider([](const QString&, const QString&,
                                        QMessageBox::StandardButtons) { return QMessageBox::Ok; });
     init();
-    m_known = savedLabel(Known);
+    m_known = savedLabel(Known, KnownLength);
     QVERIFY(!m_known.isEmpty());
 }
 
@@ -235,10 +299,10 @@ void PipeRecordTest::cleanup()
     m_dir.reset();
 }
 
-QByteArray PipeRecordTest::savedLabel(const Label& label)
+QByteArray PipeRecordTest::savedLabel(const PipeLabel& label, const QString& typedLength)
 {
     Controller controller;
-    controller.build(label);
+    controller.build(label, typedLength);
     const QString path = pathOf(QStringLiteral("built.qypm"));
     if (!saveWith(&controller, path))
         return QByteArray();
@@ -247,32 +311,34 @@ QByteArray PipeRecordTest::savedLabel(const Label& label)
 
 void PipeRecordTest::roundTripKeepsEveryField_data()
 {
-    QTest::addColumn<Label>("label");
-    QTest::addColumn<double>("length");   // negative: as the layout makes it
-    QTest::addColumn<QString>("warning"); // a part of the last warning
+    QTest::addColumn<PipeLabel>("label");
+    QTest::addColumn<QString>("typedLength"); // inches; empty: as the layout makes it
+    QTest::addColumn<double>("length");       // negative: as the layout makes it
+    QTest::addColumn<QString>("warning");     // a part of the last warning
 
     QTest::newRow("typed 170.64 points")
-        << Label{1, 2, "", "#dc0b0b", "white", "STEAM", 2, 3, true, "2.37"} << 170.64
+        << made(1, 2, "", "#dc0b0b", "white", "STEAM", 2, 3, true) << "2.37" << 170.64
         << "Label Length Smaller Than ANSI Recommendations";
     QTest::newRow("wrapped top, fit label")
-        << Label{3, 0, "wt", "#fedb00", "black", "COLD WATER", 4, 1, false, ""} << -1.0 << "";
+        << made(3, 0, "wt", "#fedb00", "black", "COLD WATER", 4, 1, false) << "" << -1.0 << "";
     QTest::newRow("portrait, fit text")
-        << Label{2, 1, "p", "#0018a8", "white", "AIR", 1, 9, true, ""} << 576.0 << "";
+        << made(2, 1, "p", "#0018a8", "white", "AIR", 1, 9, true) << "" << 576.0 << "";
     QTest::newRow("custom size, no legend")
-        << Label{0, 2, "", "white", "black", "", 1, 1, true, "0.20"} << 14.4 << "";
+        << made(0, 2, "", "white", "black", "", 1, 1, true) << "0.20" << 14.4 << "";
     // A vertical arrow's second row turns the other way, once the file is read too.
     QTest::newRow("wrapped portrait, vertical left arrow")
-        << Label{3, 2, "pw", "#0018a8", "white", "STEAM", 11, 2, false, ""} << -1.0 << "";
+        << made(3, 2, "pw", "#0018a8", "white", "STEAM", 11, 2, false) << "" << -1.0 << "";
 }
 
 void PipeRecordTest::roundTripKeepsEveryField()
 {
-    QFETCH(Label, label);
+    QFETCH(PipeLabel, label);
+    QFETCH(QString, typedLength);
     QFETCH(double, length);
     QFETCH(QString, warning);
 
     Controller source;
-    source.build(label);
+    source.build(label, typedLength);
     QVERIFY(source.getLastWarning().contains(warning));
     const QString first = pathOf(QStringLiteral("first.qypm"));
     QVERIFY(saveWith(&source, first));
@@ -478,27 +544,25 @@ void PipeRecordTest::damagedValuesAreBounded()
 
 void PipeRecordTest::loaderDrawsTheLabel_data()
 {
-    QTest::addColumn<Label>("label");
+    QTest::addColumn<PipeLabel>("label");
     QTest::addColumn<QByteArray>("lengthHex"); // replaces the stored length when set
     QTest::addColumn<QString>("arrowsShown");  // left, left second, right, right second
     QTest::addColumn<bool>("stretched");
     QTest::addColumn<double>("length");
 
     QTest::newRow("wrapped with left arrow")
-        << Label{1, 0, "w", "#f28000", "black", "GAS", 2, 1, true, ""} << QByteArray() << "1100"
-        << false << 576.0;
+        << made(1, 0, "w", "#f28000", "black", "GAS", 2, 1, true) << QByteArray() << "1100" << false
+        << 576.0;
     QTest::newRow("fit label to text keeps 300")
-        << Label{1, 0, "",   "white", "black", "CONDENSATE RETURN TO THE BOILER HOUSE",
-                 1, 3, true, ""}
+        << made(1, 0, "", "white", "black", "CONDENSATE RETURN TO THE BOILER HOUSE", 1, 3, true)
         << QByteArray("43960000") << "0010" << false << 300.0;
-    QTest::newRow("fit text to label")
-        << Label{1, 1, "w", "#248d4f", "white", "OIL", 1, 1, true, ""} << QByteArray() << "0000"
-        << true << 576.0;
+    QTest::newRow("fit text to label") << made(1, 1, "w", "#248d4f", "white", "OIL", 1, 1, true)
+                                       << QByteArray() << "0000" << true << 576.0;
 }
 
 void PipeRecordTest::loaderDrawsTheLabel()
 {
-    QFETCH(Label, label);
+    QFETCH(PipeLabel, label);
     QFETCH(QByteArray, lengthHex);
     QFETCH(QString, arrowsShown);
     QFETCH(bool, stretched);
@@ -526,31 +590,33 @@ void PipeRecordTest::loaderDrawsTheLabel()
         QCOMPARE(loader.arrow(i)->hasDrawing(), arrowsShown.at(i - i % 2) == QLatin1Char('1'));
     }
     for (int i = 0; i < 2; ++i) {
-        QCOMPARE(loader.text(i)->isVisible(), i == 0 || label.modes.contains('w'));
-        QCOMPARE(loader.text(i)->toPlainText(), label.text);
+        QCOMPARE(loader.text(i)->isVisible(), i == 0 || label.wrap);
+        QCOMPARE(loader.text(i)->toPlainText(), label.legend);
         QCOMPARE(loader.text(i)->stretchToFit(), stretched);
-        QCOMPARE(loader.text(i)->textColor(), QColor(label.foreground));
+        QCOMPARE(loader.text(i)->textColor(), label.textColor);
     }
     QCOMPARE(loader.m_canvas.getCanvasSize().width(), length);
-    QCOMPARE(loader.m_canvas.canvasBackgroundColor(), QColor(label.background));
+    QCOMPARE(loader.m_canvas.canvasBackgroundColor(), label.backgroundColor);
     QCOMPARE(warnings.count(), 0);
 }
 
 void PipeRecordTest::newLabelForgetsTheLoadedOne_data()
 {
-    QTest::addColumn<Label>("label");
+    QTest::addColumn<PipeLabel>("label");
+    QTest::addColumn<QString>("typedLength");
 
-    QTest::newRow("nothing loaded") << Plain;
+    QTest::newRow("nothing loaded") << Plain << "";
     QTest::newRow("after a wrapped portrait label")
-        << Label{3, 1, "pw", "#248d4f", "white", "WATER", 2, 3, false, "12.50"};
+        << made(3, 1, "pw", "#248d4f", "white", "WATER", 2, 3, false) << "12.50";
 }
 
 void PipeRecordTest::newLabelForgetsTheLoadedOne()
 {
-    QFETCH(Label, label);
+    QFETCH(PipeLabel, label);
+    QFETCH(QString, typedLength);
 
     const QString path = pathOf(QStringLiteral("loaded.qypm"));
-    writeAll(path, savedLabel(label));
+    writeAll(path, savedLabel(label, typedLength));
     Controller controller;
     QVERIFY(openWith(&controller, path));
     controller.newPipeInfo();
@@ -575,6 +641,227 @@ void PipeRecordTest::newLabelForgetsTheLoadedOne()
     QCOMPARE(record.value(11).value.value<QColor>(), QColor(Qt::black));
     QVERIFY(record.value(13).value.toString().isEmpty());
     QCOMPARE(record.value(15).value.toInt() + record.value(16).value.toInt(), 2);
+}
+
+void PipeRecordTest::recordReadsWhatItWrote_data()
+{
+    QTest::addColumn<PipeLabel>("written");
+    QTest::addColumn<PipeLabel>("read");
+
+    QTest::newRow("new label") << PipeLabel() << PipeLabel();
+    QTest::newRow("every field") << everyField() << everyField();
+    // Kept, so that the label saves back unchanged.
+    const PipeLabel unknownArrows =
+        with(everyField(), [](PipeLabel& l) { l.leftArrowId = 999, l.rightArrowId = -3; });
+    QTest::newRow("unknown arrow ids") << unknownArrows << unknownArrows;
+    QTest::newRow("sizes stored as single floats")
+        << with(PipeLabel(), [](PipeLabel& l) { l.length = 170.64; })
+        << with(PipeLabel(), [](PipeLabel& l) { l.length = double(float(170.64)); });
+
+    // What a damaged or foreign file may hold is bounded on reading.
+    QTest::newRow("row outside the table")
+        << with(everyField(), [](PipeLabel& l) { l.pipeDiameterIndex = 6; })
+        << with(everyField(), [](PipeLabel& l) { l.pipeDiameterIndex = 0; });
+    QTest::newRow("negative row") << with(everyField(), [](PipeLabel& l) {
+        l.pipeDiameterIndex = -1;
+    }) << with(everyField(), [](PipeLabel& l) { l.pipeDiameterIndex = 0; });
+    QTest::newRow("sizes that are not finite or not positive")
+        << everyFieldSized(qQNaN(), -72.0, qInf()) << everyFieldSized(14.4, 14.4, 1.0);
+    QTest::newRow("sizes above the caps")
+        << everyFieldSized(20000.0, 1000.0, 900.0) << everyFieldSized(13824.0, 864.0, 864.0);
+    QTest::newRow("resize option 3")
+        << with(everyField(), [](PipeLabel& l) { l.resizeOption = 3; })
+        << with(everyField(), [](PipeLabel& l) { l.resizeOption = 0; });
+    QTest::newRow("resize option -1")
+        << with(everyField(), [](PipeLabel& l) { l.resizeOption = -1; })
+        << with(everyField(), [](PipeLabel& l) { l.resizeOption = 0; });
+    QTest::newRow("invalid colours")
+        << with(everyField(), [](PipeLabel& l) { l.backgroundColor = l.textColor = QColor(); })
+        << with(everyField(),
+                [](PipeLabel& l) { l.backgroundColor = Qt::white, l.textColor = Qt::black; });
+}
+
+void PipeRecordTest::recordReadsWhatItWrote()
+{
+    QFETCH(PipeLabel, written);
+    QFETCH(PipeLabel, read);
+
+    QByteArray bytes;
+    {
+        QDataStream out(&bytes, QIODevice::WriteOnly);
+        out.setFloatingPointPrecision(QDataStream::SinglePrecision);
+        PipeRecord::write(out, written);
+    }
+    QDataStream in(bytes);
+    in.setFloatingPointPrecision(QDataStream::SinglePrecision);
+    const PipeLabel label = PipeRecord::read(in);
+    QVERIFY(label == read);
+    QVERIFY(!(label != read));
+    QCOMPARE(in.status(), QDataStream::Ok);
+    QVERIFY(in.atEnd());
+
+    // A label that needed no bounding writes the same bytes again.
+    QByteArray again;
+    {
+        QDataStream out(&again, QIODevice::WriteOnly);
+        out.setFloatingPointPrecision(QDataStream::SinglePrecision);
+        PipeRecord::write(out, label);
+    }
+    QCOMPARE(again == bytes, written.bounded() == written);
+    QCOMPARE(label.bounded(), label);
+}
+
+void PipeRecordTest::editorSavesBackWhatItRead_data()
+{
+    QTest::addColumn<PipeLabel>("stored");
+
+    const PipeLabel water = made(3, 2, "", "#248d4f", "white", "WATER", 2, 3, true);
+    QTest::newRow("new label") << PipeLabel();
+    QTest::newRow("landscape, arrows") << water;
+    QTest::newRow("wrap") << with(water, [](PipeLabel& l) { l.wrap = true; });
+    QTest::newRow("wrap top") << with(water, [](PipeLabel& l) { l.wrap = l.top = true; });
+    QTest::newRow("portrait") << with(water, [](PipeLabel& l) { l.portrait = true; });
+    QTest::newRow("portrait wrap, vertical arrows")
+        << with(water, [](PipeLabel& l) { l.portrait = l.wrap = true, l.leftArrowId = 11; });
+    QTest::newRow("fit label to text") << with(water, [](PipeLabel& l) {
+        l.resizeOption = 0;
+        l.legend = QStringLiteral("CONDENSATE RETURN TO THE BOILER HOUSE");
+    });
+    QTest::newRow("fit text to label") << with(water, [](PipeLabel& l) { l.resizeOption = 1; });
+    QTest::newRow("custom size") << with(water, [](PipeLabel& l) {
+        l.pipeDiameterIndex = 0;
+        l.length = 40.0;
+        l.height = 20.0;
+        l.textHeight = 5.0;
+    });
+    QTest::newRow("unknown arrow ids") << with(
+        water, [](PipeLabel& l) { l.wrap = true, l.leftArrowId = 999, l.rightArrowId = -3; });
+    QTest::newRow("arrow id 0") << with(water, [](PipeLabel& l) { l.leftArrowId = 0; });
+    QTest::newRow("damaged values") << with(water, [](PipeLabel& l) {
+        l.pipeDiameterIndex = 77;
+        l.length = qQNaN();
+        l.resizeOption = 9;
+        l.textColor = QColor();
+    });
+    QTest::newRow("every field") << everyField();
+}
+
+void PipeRecordTest::editorSavesBackWhatItRead()
+{
+    QFETCH(PipeLabel, stored);
+
+    const QString path = pathOf(QStringLiteral("stored.qypm"));
+    writeAll(path, storedFile(stored));
+    const QString first = pathOf(QStringLiteral("first.qypm"));
+    const QString second = pathOf(QStringLiteral("second.qypm"));
+    {
+        Controller editor;
+        QVERIFY(openWith(&editor, path));
+        QVERIFY(saveWith(&editor, first));
+    }
+    {
+        Controller editor;
+        QVERIFY(openWith(&editor, first));
+        QVERIFY(saveWith(&editor, second));
+    }
+    QCOMPARE(readAll(second), readAll(first));
+
+    // Arrow ids and the legend come back as stored, whatever the symbols hold.
+    const QVector<Field> record = decodeRecord(readAll(first));
+    QCOMPARE(record.value(15).value.toInt(), stored.leftArrowId);
+    QCOMPARE(record.value(16).value.toInt(), stored.rightArrowId);
+    QCOMPARE(record.value(13).value.toString(), stored.legend);
+}
+
+void PipeRecordTest::editorAndLoaderDrawAlike_data()
+{
+    QTest::addColumn<PipeLabel>("stored");
+
+    // Top on a portrait or unwrapped label is left out: the editor still drops a
+    // loaded Top flag when the panel's Top box is disabled.
+    const PipeLabel steam = made(3, 2, "", "#dc0b0b", "white", "STEAM", 2, 3, true);
+    QTest::newRow("landscape") << steam;
+    QTest::newRow("wrap") << with(steam, [](PipeLabel& l) { l.wrap = true; });
+    QTest::newRow("wrap top") << with(steam, [](PipeLabel& l) { l.wrap = l.top = true; });
+    QTest::newRow("portrait") << with(steam, [](PipeLabel& l) { l.portrait = true; });
+    QTest::newRow("portrait wrap, vertical arrow")
+        << with(steam, [](PipeLabel& l) { l.portrait = l.wrap = true, l.leftArrowId = 11; });
+    QTest::newRow("wrap, vertical arrows on both sides")
+        << with(steam, [](PipeLabel& l) { l.wrap = true, l.leftArrowId = 4, l.rightArrowId = 5; });
+    QTest::newRow("fit label to text, long legend") << with(steam, [](PipeLabel& l) {
+        l.resizeOption = 0;
+        l.legend = QStringLiteral("CONDENSATE RETURN TO THE BOILER HOUSE");
+    });
+    QTest::newRow("fit label to text, portrait wrap")
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 0, l.portrait = l.wrap = true; });
+    QTest::newRow("fit text to label") << with(steam, [](PipeLabel& l) { l.resizeOption = 1; });
+    QTest::newRow("fit text to label, wrap")
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.wrap = true; });
+    QTest::newRow("fit text to label, portrait")
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.portrait = true; });
+    QTest::newRow("fit text to label, portrait wrap")
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.portrait = l.wrap = true; });
+    QTest::newRow("none, text longer than the label") << with(steam, [](PipeLabel& l) {
+        l.length = 200.0;
+        l.legend = QStringLiteral("HOT WATER RETURN");
+    });
+    QTest::newRow("no legend") << with(steam, [](PipeLabel& l) { l.legend.clear(); });
+    QTest::newRow("unknown arrow ids, wrapped") << with(
+        steam, [](PipeLabel& l) { l.wrap = true, l.leftArrowId = 999, l.rightArrowId = -3; });
+    QTest::newRow("arrow id 0 beside a right arrow")
+        << with(steam, [](PipeLabel& l) { l.leftArrowId = 0; });
+}
+
+void PipeRecordTest::editorAndLoaderDrawAlike()
+{
+    QFETCH(PipeLabel, stored);
+
+    // Stored as the editor stores it, so that the length a fitted label was given is
+    // the one on file.
+    const QString written = pathOf(QStringLiteral("written.qypm"));
+    const QString path = pathOf(QStringLiteral("stored.qypm"));
+    writeAll(written, storedFile(stored));
+    {
+        Controller editor;
+        QVERIFY(openWith(&editor, written));
+        QVERIFY(saveWith(&editor, path));
+    }
+
+    Controller editor;
+    QVERIFY(openWith(&editor, path));
+    // The loader reads the symbols without a widget of its own.
+    Loader loader;
+    const int widgets = QApplication::allWidgets().size();
+    QVERIFY(openWith(&loader, path));
+    QCOMPARE(QApplication::allWidgets().size(), widgets);
+
+    QCOMPARE(loader.m_canvas.getCanvasSize(), editor.getCanvas()->getCanvasSize());
+    auto same = [](const QRectF& a, const QRectF& b) {
+        return qAbs(a.left() - b.left()) < 0.01 && qAbs(a.top() - b.top()) < 0.01 &&
+               qAbs(a.width() - b.width()) < 0.01 && qAbs(a.height() - b.height()) < 0.01;
+    };
+    for (int i = 0; i < 4; ++i) {
+        const SymbolItem* drawn = loader.arrow(i);
+        const SymbolItem* edited = editor.arrow(i);
+        QCOMPARE(drawn->isVisible(), edited->isVisible());
+        QCOMPARE(drawn->hasDrawing(), edited->hasDrawing());
+        QCOMPARE(drawn->itemRotation(), edited->itemRotation());
+        QVERIFY2(same(drawn->sceneBoundingRect(), edited->sceneBoundingRect()),
+                 qPrintable(QStringLiteral("arrow %1").arg(i)));
+    }
+    for (int i = 0; i < 2; ++i) {
+        const SimpleTextItem* drawn = loader.text(i);
+        const SimpleTextItem* edited = editor.text(i);
+        QCOMPARE(drawn->isVisible(), edited->isVisible());
+        QCOMPARE(drawn->stretchToFit(), edited->stretchToFit());
+        QCOMPARE(drawn->itemRotation(), edited->itemRotation());
+        QVERIFY2(same(drawn->sceneBoundingRect(), edited->sceneBoundingRect()),
+                 qPrintable(QStringLiteral("text %1").arg(i)));
+    }
+    // An arrow id without a symbol (the pipe marker symbols are 1 to 25) shows nothing.
+    const auto shown = [](int id) { return id > 1 && id <= 25; };
+    QCOMPARE(loader.arrow(0)->isVisible(), shown(stored.leftArrowId));
+    QCOMPARE(loader.arrow(2)->isVisible(), shown(stored.rightArrowId));
 }
 
 QTEST_MAIN(PipeRecordTest)

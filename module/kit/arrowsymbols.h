@@ -1,0 +1,57 @@
+#ifndef ARROWSYMBOLS_H
+#define ARROWSYMBOLS_H
+
+#include <QByteArray>
+#include <QIcon>
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+class QStandardItem;
+class SymbolDatabaseModel;
+
+// Reads the arrow symbols of one symbol database by id, without any widget: the
+// arrow menu shows them, the layouts draw them, and the headless loaders need
+// nothing more than this. A missing or damaged database holds no symbol.
+class ArrowSymbols
+{
+public:
+    // What a selectable symbol carries.
+    struct Symbol
+    {
+        QByteArray data; // the drawing a symbol item loads
+        QIcon icon;
+        QString name;
+    };
+
+    // The entry that stands for "no arrow".
+    static constexpr int NoArrowSymbolId = 1;
+
+    explicit ArrowSymbols(const QString& databasePath);
+    ~ArrowSymbols();
+    ArrowSymbols(const ArrowSymbols&) = delete;
+    ArrowSymbols& operator=(const ArrowSymbols&) = delete;
+
+    // True when the database holds id as a selectable symbol; symbol (may be null)
+    // then receives it and is left untouched otherwise.
+    bool selectable(int id, Symbol* symbol = nullptr) const;
+    // The drawing of id, also of an entry that is not selectable; empty for an
+    // unknown id.
+    QByteArray data(int id) const;
+    // The picture of id as image file bytes; empty for an unknown id.
+    QByteArray iconData(int id) const;
+    // The picture of the no-arrow entry, shown for ids that have no symbol.
+    QIcon noArrowIcon() const;
+
+    // A new copy of the entry of id, owned by the caller, or nullptr.
+    QStandardItem* item(int id) const;
+    // New copies of every entry, selectable or not, in id order; owned by the
+    // caller.
+    QList<QStandardItem*> items() const;
+
+private:
+    std::unique_ptr<SymbolDatabaseModel> m_database;
+};
+
+#endif

@@ -1,0 +1,51 @@
+#include "pipe/pipelabel.h"
+
+#include "kit/labellimits.h"
+#include "pipe/vendrelcommoncontroller.h"
+
+#include <QtMath>
+
+namespace {
+double boundedSize(double value, double least, double most)
+{
+    if (!qIsFinite(value) || value <= 0.0)
+        return least;
+    return qMin(value, most);
+}
+} // namespace
+
+PipeLabel PipeLabel::bounded() const
+{
+    PipeLabel label = *this;
+    label.pipeDiameterIndex = static_cast<short>(AnsiSizeTable::boundedRow(pipeDiameterIndex));
+
+    const AnsiSizeTable::Row& least = AnsiSizeTable::row(AnsiSizeTable::CustomSizeRow);
+    label.length = boundedSize(length, least.labelLength, LabelLimits::MaxLength);
+    label.height = boundedSize(height, least.labelHeight, LabelLimits::MaxHeight);
+    // No text can be taller than the tallest label.
+    label.textHeight = boundedSize(textHeight, least.textHeight, LabelLimits::MaxHeight);
+
+    const bool knownOption = resizeOption >= VendrelCommonController::FitLabelToText &&
+                             resizeOption <= VendrelCommonController::NoResize;
+    label.resizeOption = knownOption ? resizeOption : VendrelCommonController::FitLabelToText;
+
+    if (!backgroundColor.isValid())
+        label.backgroundColor = VendrelConstants::WhiteColor;
+    if (!textColor.isValid())
+        label.textColor = VendrelConstants::BlackColor;
+    return label;
+}
+
+bool PipeLabel::operator==(const PipeLabel& other) const
+{
+    return unitsAreMillimetres == other.unitsAreMillimetres &&
+           pipeDiameterIndex == other.pipeDiameterIndex && length == other.length &&
+           height == other.height && textHeight == other.textHeight &&
+           resizeOption == other.resizeOption && reserved == other.reserved &&
+           portrait == other.portrait && wrap == other.wrap && top == other.top &&
+           backgroundColor == other.backgroundColor && textColor == other.textColor &&
+           reservedText == other.reservedText && legend == other.legend &&
+           fontFamily == other.fontFamily && leftArrowId == other.leftArrowId &&
+           rightArrowId == other.rightArrowId && applyBothArrows == other.applyBothArrows &&
+           lastWarning == other.lastWarning;
+}

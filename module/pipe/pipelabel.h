@@ -1,0 +1,54 @@
+#ifndef PIPELABEL_H
+#define PIPELABEL_H
+
+#include "kit/vendrelconstants.h"
+#include "pipe/ansisizetable.h"
+
+#include <QColor>
+#include <QLatin1String>
+#include <QString>
+
+// Everything a pipe marker label file stores after its preview image, as a plain
+// value. A default value is a new label: pipe size row 1, landscape, no wrap, "Fit
+// label to text", black on white, no legend, no arrows, arrows applied to both sides.
+//
+// Sizes are points. The length runs along the pipe, the height across it (what the
+// user calls the label width).
+struct PipeLabel
+{
+    bool unitsAreMillimetres = false;
+    short pipeDiameterIndex = NewLabelRow;
+    double length = AnsiSizeTable::row(NewLabelRow).labelLength;
+    double height = AnsiSizeTable::row(NewLabelRow).labelHeight;
+    double textHeight = AnsiSizeTable::row(NewLabelRow).textHeight;
+    int resizeOption = 0; // 0 "Fit label to text", 1 "Fit text to label", 2 "None"
+    bool reserved = false;
+    bool portrait = false;
+    bool wrap = false;
+    bool top = false;
+    QColor backgroundColor = VendrelConstants::WhiteColor;
+    QColor textColor = VendrelConstants::BlackColor;
+    // Older files keep an empty text here; it has never held anything else.
+    QString reservedText = QString(QLatin1String(""));
+    QString legend;
+    QString fontFamily = VendrelConstants::DefaultFontFamily;
+    int leftArrowId = 1; // 0 and 1: no arrow
+    int rightArrowId = 1;
+    bool applyBothArrows = true;
+    QString lastWarning;
+
+    static constexpr short NewLabelRow = 1;
+
+    // The label with every value a damaged or foreign file may hold made usable: a
+    // pipe size row the table lacks is "Custom size"; sizes that are not finite or
+    // not positive are the smallest printable ones, larger ones the caps; an
+    // unknown resize option is "Fit label to text"; an invalid colour is white
+    // (background) or black (text). Arrow ids stay as they are, so that the label
+    // saves back unchanged.
+    PipeLabel bounded() const;
+
+    bool operator==(const PipeLabel& other) const;
+    bool operator!=(const PipeLabel& other) const { return !(*this == other); }
+};
+
+#endif
