@@ -1,10 +1,10 @@
 #include "pipe/vendreleditwidget.h"
 
 #include "kit/arrowsmenu.h"
+#include "kit/decimalpointvalidator.h"
 #include "kit/pipesignalemitter.h"
 #include "kit/vendrelconstants.h"
 #include "kit/vendrelwidgetsutils.h"
-#include "pipe/decimalpointvalidator.h"
 #include "units/unitconversions.h"
 #include "widgets/applicationfont.h"
 #include "widgets/colorlistcombo.h"
