@@ -5,6 +5,8 @@
 #include "kit/pipesignalemitter.h"
 #include "kit/vendrelconstants.h"
 #include "kit/vendrelwidgetsutils.h"
+#include "kit/warningboard.h"
+#include "pipe/vendrelwarnings.h"
 #include "units/unitconversions.h"
 #include "widgets/applicationfont.h"
 #include "widgets/colorlistcombo.h"
@@ -132,7 +134,9 @@ VendrelEditWidget::VendrelEditWidget(QWidget* parent) : QWidget(parent)
     m_arrowFrame->raise();
     m_arrowFrame->hide();
 
-    createWarningMessages();
+    m_warnings = new WarningBoard(VendrelWarnings::texts(), this);
+    connect(m_warnings, &WarningBoard::warningStringChanged, this,
+            &VendrelEditWidget::warningStringChanged);
 
     m_signalEmitter = new PipeSignalEmitter(this);
     connect(m_signalEmitter, &PipeSignalEmitter::leftArrowChangedSignal, this,
@@ -561,27 +565,6 @@ void VendrelEditWidget::createPipeDiameterModels()
     m_pipeDiaModels = {inches, millimeters};
 }
 
-void VendrelEditWidget::createWarningMessages()
-{
-    using namespace Vendrel;
-    m_warningMessages = {
-        {TextHeightTooSmall, tr("Text Height Too Small To Print", "Editor warning message.")},
-        {TextHeightBelowRecommendation,
-         tr("Text Height Smaller Than ANSI Recommendations", "Editor warning message.")},
-        {TextExceedsLength, tr("Text Exceeds Canvas Length", "Editor warning message.")},
-        {TextArrowsOverlap, tr("Text And Arrows Overlap", "Editor warning message.")},
-        {TextSpaceTooSmall, tr("Text Space Too Small To Print", "Editor warning message.")},
-        {LengthTooSmall, tr("Label Length Too Small To Print", "Editor warning message.")},
-        {LengthBelowRecommendation,
-         tr("Label Length Smaller Than ANSI Recommendations", "Editor warning message.")},
-        {WidthBelowSupply,
-         tr("Label Width Smaller Than Available Supply", "Editor warning message.")},
-        {WidthBelowRecommendation,
-         tr("Label Width Smaller Than ANSI Recommendations", "Editor warning message.")},
-        {OtherIssues, tr("Other Issues Possibly Printer Related", "Editor warning message.")},
-    };
-}
-
 // ---- Getters -----------------------------------------------------------------
 
 int VendrelEditWidget::getUnits() const
@@ -788,29 +771,12 @@ void VendrelEditWidget::setErrorToStatus(const Vendrel::StatusErrorType& firstEr
                                          const Vendrel::StatusErrorType& thirdError,
                                          bool thirdState)
 {
-    if (!firstState && !secondState && !thirdState && m_warningString.isEmpty())
-        return;
-
-    m_errorStatus.insert(firstError, firstState);
-    m_errorStatus.insert(secondError, secondState);
-    m_errorStatus.insert(thirdError, thirdState);
-
-    m_warningString.clear();
-    for (auto it = m_errorStatus.cbegin(); it != m_errorStatus.cend(); ++it) {
-        if (!it.value())
-            continue;
-        if (!m_warningString.isEmpty())
-            m_warningString += QStringLiteral("; ");
-        m_warningString += m_warningMessages.value(it.key());
-    }
-    emit warningStringChanged(m_warningString);
+    m_warnings->report(firstError, firstState, secondError, secondState, thirdError, thirdState);
 }
 
 void VendrelEditWidget::resetErrorStatus()
 {
-    m_errorStatus.clear();
-    m_warningString.clear();
-    emit warningStringChanged(m_warningString);
+    m_warnings->reset();
 }
 
 // ---- Reactions to the user ---------------------------------------------------

@@ -25,11 +25,12 @@ class QLabel;
 class QPushButton;
 class QStandardItemModel;
 class QToolButton;
+class WarningBoard;
 
 // The pipe marker's touch panel. It keeps no label data beyond what its controls
 // show: every user action becomes a signal for the controller, which writes the
 // values it accepts back through the setters. The panel also keeps the on/off
-// state of each warning and composes the warning text from them.
+// state of each warning on its warning board, which composes the warning text.
 class VendrelEditWidget : public QWidget
 {
     Q_OBJECT
@@ -129,7 +130,6 @@ private:
     QPushButton* createArrowButton(const QString& objectName, QWidget* parent) const;
     MvLineEdit* createNumberField(double top, const QString& objectName, QWidget* parent) const;
     void createPipeDiameterModels();
-    void createWarningMessages();
 
     // Which controls may be used follows from orientation, wrap and resize option.
     void applyEnablingRules();
@@ -203,9 +203,7 @@ private:
     PipeSignalEmitter* m_signalEmitter = nullptr;
 
     // Warnings
-    QString m_warningString;
-    QMap<Vendrel::StatusErrorType, QString> m_warningMessages;
-    QMap<Vendrel::StatusErrorType, bool> m_errorStatus;
+    WarningBoard* m_warnings = nullptr;
 };
 
 #endif
