@@ -1,7 +1,7 @@
 #include "pipe/vendreleditwidget.h"
 
 #include "kit/arrowsmenu.h"
-#include "kit/decimalpointvalidator.h"
+#include "kit/numberfield.h"
 #include "kit/pipesignalemitter.h"
 #include "kit/vendrelconstants.h"
 #include "kit/vendrelwidgetsutils.h"
@@ -182,16 +182,15 @@ QPushButton* VendrelEditWidget::createArrowButton(const QString& objectName, QWi
     return button;
 }
 
-MvLineEdit* VendrelEditWidget::createNumberField(double top, const QString& objectName,
-                                                 QWidget* parent) const
+NumberField* VendrelEditWidget::createNumberField(double top, const QString& objectName,
+                                                  QWidget* parent) const
 {
-    auto* edit = new MvLineEdit(parent);
+    auto* edit = new NumberField(top, 3, parent);
     edit->setObjectName(objectName);
     edit->setFont(panelFont(CaptionPixelSize));
     edit->setFixedWidth(NumberFieldWidth);
-    // The controller reads the text with QString::toDouble, which only knows the
-    // dot; the locale's decimal comma is turned into one as it is typed.
-    edit->setValidator(new DecimalPointValidator(0.0, top, 3, edit));
+    connect(edit, &NumberField::typingFinishedSignal, this,
+            &VendrelEditWidget::sizeEditingFinishedSignal);
     return edit;
 }
 
@@ -273,10 +272,8 @@ QFrame* VendrelEditWidget::createContentFrame()
     heightRow->addWidget(m_fontHeightEdit);
     heightRow->addWidget(m_fontIncreaseButton);
     body->addLayout(heightRow, 2, 1);
-    connect(m_fontHeightEdit, &QLineEdit::textEdited, this,
+    connect(m_fontHeightEdit, &NumberField::typedSignal, this,
             &VendrelEditWidget::fontHeightChangedSlot);
-    connect(m_fontHeightEdit, &QLineEdit::editingFinished, this,
-            [this] { finishTyping(m_fontHeightEdit); });
     connect(m_fontDecreaseButton, &QPushButton::clicked, this,
             &VendrelEditWidget::fontHeightDecreaseSlot);
     connect(m_fontIncreaseButton, &QPushButton::clicked, this,
@@ -429,11 +426,8 @@ QFrame* VendrelEditWidget::createSizeFrame()
     body->addWidget(m_widthEdit, row, 2);
     body->addWidget(lengthCaption, row, 3);
     body->addWidget(m_lengthEdit, row, 4);
-    connect(m_widthEdit, &QLineEdit::textEdited, this, &VendrelEditWidget::widthChangedSlot);
-    connect(m_lengthEdit, &QLineEdit::textEdited, this, &VendrelEditWidget::lengthChangedSlot);
-    connect(m_widthEdit, &QLineEdit::editingFinished, this, [this] { finishTyping(m_widthEdit); });
-    connect(m_lengthEdit, &QLineEdit::editingFinished, this,
-            [this] { finishTyping(m_lengthEdit); });
+    connect(m_widthEdit, &NumberField::typedSignal, this, &VendrelEditWidget::widthChangedSlot);
+    connect(m_lengthEdit, &NumberField::typedSignal, this, &VendrelEditWidget::lengthChangedSlot);
     ++row;
 
     auto* diameterCaption = new QVBoxLayout();
@@ -591,46 +585,17 @@ bool VendrelEditWidget::applyBothArrowsIsChecked() const
 
 void VendrelEditWidget::setLabelLength(const QString& length)
 {
-    writeField(m_lengthEdit, length);
+    m_lengthEdit->writeValue(length);
 }
 
 void VendrelEditWidget::setLabelHeight(const QString& height)
 {
-    writeField(m_widthEdit, height);
+    m_widthEdit->writeValue(height);
 }
 
 void VendrelEditWidget::setFontHeight(const QString& fontHeight)
 {
-    writeField(m_fontHeightEdit, fontHeight);
-}
-
-void VendrelEditWidget::writeField(MvLineEdit* field, const QString& text)
-{
-    // Rewriting the text under the user's fingers would splice the next keystroke
-    // into the controller's value ("1.00" then "5" gives "1.005").
-    if (field == m_typingField) {
-        m_deferredText.insert(field, text);
-        return;
-    }
-    m_deferredText.remove(field);
-    field->setText(text);
-}
-
-void VendrelEditWidget::relayTyped(MvLineEdit* field, const QString& text,
-                                   void (VendrelEditWidget::*signal)(QString))
-{
-    // Only the reply to the latest keystroke counts.
-    m_deferredText.remove(field);
-    m_typingField = field;
-    emit(this->*signal)(text);
-    m_typingField = nullptr;
-}
-
-void VendrelEditWidget::finishTyping(MvLineEdit* field)
-{
-    if (m_deferredText.contains(field))
-        field->setText(m_deferredText.take(field));
-    emit sizeEditingFinishedSignal();
+    m_fontHeightEdit->writeValue(fontHeight);
 }
 
 void VendrelEditWidget::setPipeDiameter(int index)
@@ -836,10 +801,11 @@ void VendrelEditWidget::applyUnits(int units)
     const double factor = UnitConversions::convertOtherUnitsToUserUnits(
         static_cast<UnitConversions::Units>(m_shownUnits));
     if (m_shownUnits != units) {
-        // A value waiting for the end of typing is in the old unit.
-        m_deferredText.clear();
-        for (MvLineEdit* edit : {m_lengthEdit, m_widthEdit, m_fontHeightEdit})
+        for (NumberField* edit : {m_lengthEdit, m_widthEdit, m_fontHeightEdit}) {
+            // A value waiting for the end of typing is in the old unit.
+            edit->dropWaitingValue();
             VendrelWidgetsUtils::convertUnitsOnLineEdit(edit, factor);
+        }
     }
     m_shownUnits = units;
     m_fontStep = units == UnitConversions::Inches ? 0.1 : 1.0;
@@ -848,17 +814,17 @@ void VendrelEditWidget::applyUnits(int units)
 
 void VendrelEditWidget::widthChangedSlot(const QString& text)
 {
-    relayTyped(m_widthEdit, text, &VendrelEditWidget::widthChangedSignal);
+    emit widthChangedSignal(text);
 }
 
 void VendrelEditWidget::lengthChangedSlot(const QString& text)
 {
-    relayTyped(m_lengthEdit, text, &VendrelEditWidget::lengthChangedSignal);
+    emit lengthChangedSignal(text);
 }
 
 void VendrelEditWidget::fontHeightChangedSlot(const QString& text)
 {
-    relayTyped(m_fontHeightEdit, text, &VendrelEditWidget::fontHeightChangedSignal);
+    emit fontHeightChangedSignal(text);
 }
 
 void VendrelEditWidget::fontHeightIncreaseSlot()

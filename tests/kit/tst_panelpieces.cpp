@@ -1,7 +1,10 @@
+#include "kit/numberfield.h"
 #include "kit/warningboard.h"
 
+#include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
+#include <QValidator>
 
 namespace {
 
@@ -32,10 +35,24 @@ class PanelPiecesTest : public QObject
     Q_OBJECT
 
 private slots:
+    void cleanup();
+
     void warningBoardJoinsWarningsThatAreOn_data();
     void warningBoardJoinsWarningsThatAreOn();
     void warningBoardResetForgetsEveryWarning();
+
+    void numberFieldHoldsBackWhatIsWrittenWhileTyping_data();
+    void numberFieldHoldsBackWhatIsWrittenWhileTyping();
+    void numberFieldTakesTheLocaleDecimalMark_data();
+    void numberFieldTakesTheLocaleDecimalMark();
 };
+
+void PanelPiecesTest::cleanup()
+{
+    QLocale::setDefault(QLocale::c());
+}
+
+// ---- Warning board -------------------------------------------------------------
 
 void PanelPiecesTest::warningBoardJoinsWarningsThatAreOn_data()
 {
@@ -95,6 +112,112 @@ void PanelPiecesTest::warningBoardResetForgetsEveryWarning()
     // What was on before the reset does not come back with a new warning.
     replay(board, QStringLiteral("2+,0-,0-"));
     QCOMPARE(board.text(), QStringLiteral("two"));
+}
+
+// ---- Number field ------------------------------------------------------------
+
+void PanelPiecesTest::numberFieldHoldsBackWhatIsWrittenWhileTyping_data()
+{
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("replies"); // written per keystroke; "-": none
+    QTest::addColumn<QString>("then");        // done between typing and return
+    QTest::addColumn<QString>("typed");       // shown while typing
+    QTest::addColumn<QString>("finished");    // shown after return
+
+    QTest::newRow("a reply waits for return") << "5" << QStringList{"1.00"} << ""
+                                              << "5"
+                                              << "1.00";
+    QTest::newRow("no reply to the last key drops the earlier one")
+        << "50" << QStringList{"1.00", "-"} << ""
+        << "50"
+        << "50";
+    QTest::newRow("the latest reply wins") << "50" << QStringList{"1.00", "2.00"} << ""
+                                           << "50"
+                                           << "2.00";
+    QTest::newRow("a write after typing replaces the waiting value")
+        << "5" << QStringList{"1.00"} << "write 7.00"
+        << "7.00"
+        << "7.00";
+    QTest::newRow("a dropped value is not shown") << "5" << QStringList{"1.00"} << "drop"
+                                                  << "5"
+                                                  << "5";
+}
+
+void PanelPiecesTest::numberFieldHoldsBackWhatIsWrittenWhileTyping()
+{
+    QFETCH(QString, keys);
+    QFETCH(QStringList, replies);
+    QFETCH(QString, then);
+    QFETCH(QString, typed);
+    QFETCH(QString, finished);
+
+    NumberField field(9999.0);
+    QStringList heard;
+    connect(&field, &NumberField::typedSignal, &field, [&](const QString& text) {
+        heard << text;
+        const QString reply = replies.value(heard.size() - 1);
+        if (reply != QLatin1String("-"))
+            field.writeValue(reply);
+    });
+    QSignalSpy finishedSpy(&field, &NumberField::typingFinishedSignal);
+
+    QTest::keyClicks(&field, keys);
+    QCOMPARE(heard.size(), keys.size());
+    QCOMPARE(heard.last(), keys);
+    if (then == QLatin1String("drop"))
+        field.dropWaitingValue();
+    else if (then.startsWith(QLatin1String("write ")))
+        field.writeValue(then.mid(6));
+    QCOMPARE(field.text(), typed);
+
+    QTest::keyClick(&field, Qt::Key_Return);
+    QCOMPARE(field.text(), finished);
+    QCOMPARE(finishedSpy.count(), 1);
+    // Text the program sets is not taken for typing.
+    QCOMPARE(heard.size(), keys.size());
+}
+
+void PanelPiecesTest::numberFieldTakesTheLocaleDecimalMark_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("becomes"); // empty: never acceptable
+
+    const QLocale german(QLocale::German, QLocale::Germany);
+    const QLocale english(QLocale::English, QLocale::UnitedStates);
+    QTest::newRow("decimal comma") << german << "50,5"
+                                   << "50.5";
+    QTest::newRow("dot under a decimal comma") << german << "12.5"
+                                               << "12.5";
+    QTest::newRow("two decimal marks") << german << "1,000,5"
+                                       << "";
+    // Where the comma groups thousands it is no decimal mark.
+    QTest::newRow("grouping comma") << english << "1,000"
+                                    << "";
+    QTest::newRow("three decimals") << english << "2.125"
+                                    << "2.125";
+    QTest::newRow("four decimals") << english << "2.1255"
+                                   << "";
+    QTest::newRow("above the top") << english << "1000"
+                                   << "";
+    QTest::newRow("negative") << english << "-5"
+                              << "";
+}
+
+void PanelPiecesTest::numberFieldTakesTheLocaleDecimalMark()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, keys);
+    QFETCH(QString, becomes);
+
+    QLocale::setDefault(locale);
+    NumberField field(999.0);
+    QString text = keys;
+    int position = text.size();
+    const bool acceptable = field.validator()->validate(text, position) == QValidator::Acceptable;
+    QCOMPARE(acceptable, !becomes.isEmpty());
+    if (acceptable)
+        QCOMPARE(text, becomes);
 }
 
 int runPanelPiecesTests(int argc, char** argv)
