@@ -2,13 +2,14 @@
 
 #include "kit/arrowsmenu.h"
 #include "kit/numberfield.h"
+#include "kit/panelstyle.h"
 #include "kit/pipesignalemitter.h"
+#include "kit/titledframe.h"
 #include "kit/vendrelconstants.h"
 #include "kit/vendrelwidgetsutils.h"
 #include "kit/warningboard.h"
 #include "pipe/vendrelwarnings.h"
 #include "units/unitconversions.h"
-#include "widgets/applicationfont.h"
 #include "widgets/colorlistcombo.h"
 #include "widgets/mvcombobox.h"
 #include "widgets/mvlineedit.h"
@@ -32,19 +33,10 @@ namespace {
 
 constexpr int ContentFrameWidth = 430;
 constexpr int ArrowFrameHeight = 280;
-constexpr int TitleBarHeight = 28;
 constexpr int ArrowButtonWidth = 69;
 constexpr int ArrowButtonHeight = 58;
 constexpr int SizeFrameMinimumWidth = 470;
 constexpr int NumberFieldWidth = 80;
-
-// Combos ask for the width of their longest entry; in the panel they take the
-// column they are given and show the rest in the popup.
-void fitComboToColumn(QComboBox* combo, int characters)
-{
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(characters);
-}
 
 // Locales whose "Label Dimensions" caption is too long to share a row with the fields.
 const QStringList OwnDimensionsRowLocales = {"es_ES", "pl_PL", "pt_BR", "fr_FR", "it_IT"};
@@ -67,34 +59,6 @@ constexpr std::array<DiameterRange, 5> DiameterRanges = {{
     {10.00, 0.0, 254, 0},
 }};
 
-const char* const FrameStyle = "#%1 { background-color: #F2F2F2; }";
-
-const char* const StepButtonStyle =
-    "QPushButton { background-color: white; border: 1px solid #c6c6c6; font-weight: bold; }"
-    "QPushButton:pressed { background-color: #fd7800; color: white; }"
-    "QPushButton:disabled { background-color: #f0f0f0; color: #a0a0a0; }";
-
-const char* const ToggleButtonStyle =
-    "QToolButton, QPushButton { background-color: white; border: 1px solid #c6c6c6; }"
-    "QToolButton:checked, QPushButton:checked { border: 2px solid #fd7800; }"
-    "QToolButton:disabled { background-color: #f0f0f0; color: #a0a0a0; }";
-
-const char* const CheckBoxStyle = "QCheckBox { spacing: 6px; }"
-                                  "QCheckBox::indicator { width: 22px; height: 22px; }";
-
-// The panel's text sizes, in the suite family. Pixel sizes keep the frames
-// fitting the window whatever font the application was given.
-constexpr int CaptionPixelSize = 14;
-constexpr int SmallPixelSize = 12;
-constexpr int TitlePixelSize = 15;
-
-QFont panelFont(int pixelSize, bool bold = false)
-{
-    QFont font = ApplicationFont::getWidgetFont(bold);
-    font.setPixelSize(pixelSize);
-    return font;
-}
-
 QColor readColor(const QList<QString>& names, int index)
 {
     return QColor(names.value(index));
@@ -110,7 +74,7 @@ bool sameColor(const QColor& a, const QColor& b)
 VendrelEditWidget::VendrelEditWidget(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("VendrelEditWidget"));
-    setFont(panelFont(CaptionPixelSize));
+    setFont(PanelStyle::font(PanelStyle::CaptionPixelSize));
 
     m_shownUnits = UnitConversions::getCanvasUnits();
     m_fontStep = m_shownUnits == UnitConversions::Inches ? 0.1 : 1.0;
@@ -146,29 +110,12 @@ VendrelEditWidget::VendrelEditWidget(QWidget* parent) : QWidget(parent)
 
     applyEnablingRules();
 
-    // Style sheets stop the panel's font from reaching its children; hand it on
-    // to every control that did not get a font of its own.
-    const auto children = findChildren<QWidget*>();
-    for (QWidget* widget : children) {
-        if (!widget->testAttribute(Qt::WA_SetFont))
-            widget->setFont(font());
-    }
+    PanelStyle::handOnFont(this);
 }
 
 VendrelEditWidget::~VendrelEditWidget() = default;
 
 // ---- Building ----------------------------------------------------------------
-
-QLabel* VendrelEditWidget::createTitleBar(const QString& title, QWidget* parent) const
-{
-    auto* bar = new QLabel(title, parent);
-    bar->setFixedHeight(TitleBarHeight);
-    bar->setFont(panelFont(TitlePixelSize, true));
-    bar->setIndent(10);
-    bar->setStyleSheet(VendrelConstants::DarkBackgroundStyle + QStringLiteral("; ") +
-                       VendrelConstants::WhiteTextStyle);
-    return bar;
-}
 
 QPushButton* VendrelEditWidget::createArrowButton(const QString& objectName, QWidget* parent) const
 {
@@ -178,7 +125,7 @@ QPushButton* VendrelEditWidget::createArrowButton(const QString& objectName, QWi
     button->setFixedSize(ArrowButtonWidth + 4, ArrowButtonHeight + 4);
     button->setIconSize(QSize(ArrowButtonWidth, ArrowButtonHeight));
     button->setIcon(m_symbolsMenu->getAddArrowIcon());
-    button->setStyleSheet(QString::fromLatin1(ToggleButtonStyle));
+    button->setStyleSheet(PanelStyle::ToggleButtonStyle);
     return button;
 }
 
@@ -187,7 +134,7 @@ NumberField* VendrelEditWidget::createNumberField(double top, const QString& obj
 {
     auto* edit = new NumberField(top, 3, parent);
     edit->setObjectName(objectName);
-    edit->setFont(panelFont(CaptionPixelSize));
+    edit->setFont(PanelStyle::font(PanelStyle::CaptionPixelSize));
     edit->setFixedWidth(NumberFieldWidth);
     connect(edit, &NumberField::typingFinishedSignal, this,
             &VendrelEditWidget::sizeEditingFinishedSignal);
@@ -196,25 +143,18 @@ NumberField* VendrelEditWidget::createNumberField(double top, const QString& obj
 
 QFrame* VendrelEditWidget::createContentFrame()
 {
-    auto* frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("PipeFrame"));
+    auto* frame = new TitledFrame(QStringLiteral("PipeFrame"),
+                                  tr("PIPE LEGEND", "Title of the legend frame."), this);
     frame->setFixedWidth(ContentFrameWidth);
     // At least as tall as the arrow picker laid over it, so opening the picker
     // does not change the panel's size.
     frame->setMinimumHeight(ArrowFrameHeight);
-    frame->setStyleSheet(QString::fromLatin1(FrameStyle).arg(frame->objectName()));
-
-    auto* outer = new QVBoxLayout(frame);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addWidget(createTitleBar(tr("PIPE LEGEND", "Title of the legend frame."), frame));
 
     auto* body = new QGridLayout();
     body->setContentsMargins(8, 6, 8, 6);
     body->setHorizontalSpacing(6);
     body->setVerticalSpacing(5);
-    outer->addLayout(body);
-    outer->addStretch(1);
+    frame->setBody(body);
 
     // Preview row: the two arrow buttons around the legend.
     auto* previewRow = new QHBoxLayout();
@@ -226,11 +166,11 @@ QFrame* VendrelEditWidget::createContentFrame()
     m_previewLabel = new QLabel(tr("TEXT", "Legend preview between the arrow buttons."), frame);
     m_previewLabel->setObjectName(QStringLiteral("LabelPreviewFrame"));
     m_previewLabel->setAlignment(Qt::AlignCenter);
-    m_previewLabel->setFont(panelFont(CaptionPixelSize + 2, true));
+    m_previewLabel->setFont(PanelStyle::font(PanelStyle::CaptionPixelSize + 2, true));
     m_previewLabel->setFixedHeight(ArrowButtonHeight + 4);
     m_applyBothCheckBox = new QCheckBox(tr("Apply to both", "Use one arrow on both sides."), frame);
     m_applyBothCheckBox->setObjectName(QStringLiteral("ApplyBothCheckBox"));
-    m_applyBothCheckBox->setStyleSheet(QString::fromLatin1(CheckBoxStyle));
+    m_applyBothCheckBox->setStyleSheet(PanelStyle::CheckBoxStyle);
     previewRow->addWidget(m_leftArrowButton);
     previewRow->addWidget(m_previewLabel, 1);
     previewRow->addWidget(m_rightArrowButton);
@@ -248,7 +188,7 @@ QFrame* VendrelEditWidget::createContentFrame()
     body->addWidget(new QLabel(tr("Text", "Caption of the legend text field."), frame), 1, 0);
     m_textEdit = new MvLineEdit(frame);
     m_textEdit->setObjectName(QStringLiteral("TextEdit"));
-    m_textEdit->setFont(panelFont(CaptionPixelSize));
+    m_textEdit->setFont(PanelStyle::font(PanelStyle::CaptionPixelSize));
     body->addWidget(m_textEdit, 1, 1, 1, 3);
     connect(m_textEdit, &QLineEdit::textChanged, this,
             &VendrelEditWidget::textContentChangedSignal);
@@ -263,8 +203,8 @@ QFrame* VendrelEditWidget::createContentFrame()
     m_fontIncreaseButton->setObjectName(QStringLiteral("FontHeightIncreaseButton"));
     for (QPushButton* button : {m_fontDecreaseButton, m_fontIncreaseButton}) {
         button->setFixedSize(32, 35);
-        button->setFont(panelFont(CaptionPixelSize + 2, true));
-        button->setStyleSheet(QString::fromLatin1(StepButtonStyle));
+        button->setFont(PanelStyle::font(PanelStyle::CaptionPixelSize + 2, true));
+        button->setStyleSheet(PanelStyle::StepButtonStyle);
         button->setAutoRepeat(true);
     }
     m_fontHeightEdit = createNumberField(999.0, QStringLiteral("FontHeightEdit"), frame);
@@ -284,7 +224,7 @@ QFrame* VendrelEditWidget::createContentFrame()
     body->addWidget(fontCaption, 2, 2);
     m_fontCombo = VendrelWidgetsUtils::createFontFamilyCombo(120);
     m_fontCombo->setParent(frame);
-    fitComboToColumn(m_fontCombo, 10);
+    PanelStyle::fitComboToColumn(m_fontCombo, 10);
     m_fontCombo->setObjectName(QStringLiteral("FontFamilyCombo"));
     body->addWidget(m_fontCombo, 2, 3);
     connect(m_fontCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -305,7 +245,7 @@ QFrame* VendrelEditWidget::createContentFrame()
                                   tr("Auto Resize", "Caption of the resize option combo.")};
     for (int column = 0; column < captions.size(); ++column) {
         auto* caption = new QLabel(captions.at(column), frame);
-        caption->setFont(panelFont(SmallPixelSize, true));
+        caption->setFont(PanelStyle::font(PanelStyle::SmallPixelSize, true));
         caption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         caption->setWordWrap(true);
         caption->setFixedHeight(titleHeight);
@@ -328,9 +268,9 @@ QFrame* VendrelEditWidget::createContentFrame()
         button->setCheckable(true);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setIconSize(QSize(26, 26));
-        button->setFont(panelFont(SmallPixelSize));
+        button->setFont(PanelStyle::font(PanelStyle::SmallPixelSize));
         button->setFixedSize(78, 50);
-        button->setStyleSheet(QString::fromLatin1(ToggleButtonStyle));
+        button->setStyleSheet(PanelStyle::ToggleButtonStyle);
         orientationRow->addWidget(button);
     }
     m_orientationGroup->addButton(m_landscapeButton, 0);
@@ -347,7 +287,7 @@ QFrame* VendrelEditWidget::createContentFrame()
     m_topCheckBox = new QCheckBox(tr("Top", "Turned legend line on top of the wrap."), frame);
     m_topCheckBox->setObjectName(QStringLiteral("TopCheckBox"));
     for (QCheckBox* box : {m_wrapCheckBox, m_topCheckBox}) {
-        box->setStyleSheet(QString::fromLatin1(CheckBoxStyle));
+        box->setStyleSheet(PanelStyle::CheckBoxStyle);
         wrapColumn->addWidget(box);
     }
     options->addLayout(wrapColumn, 1, 1, Qt::AlignLeft | Qt::AlignTop);
@@ -359,8 +299,8 @@ QFrame* VendrelEditWidget::createContentFrame()
     m_resizeCombo->addItems({tr("Fit label to text", "Resize option."),
                              tr("Fit text to label", "Resize option."),
                              tr("None", "Resize option.")});
-    m_resizeCombo->setFont(panelFont(SmallPixelSize));
-    fitComboToColumn(m_resizeCombo, 12);
+    m_resizeCombo->setFont(PanelStyle::font(PanelStyle::SmallPixelSize));
+    PanelStyle::fitComboToColumn(m_resizeCombo, 12);
     m_resizeCombo->setToolTip(m_resizeCombo->currentText());
     options->addWidget(m_resizeCombo, 1, 2, Qt::AlignTop);
     options->setColumnStretch(2, 1);
@@ -375,22 +315,15 @@ QFrame* VendrelEditWidget::createContentFrame()
 
 QFrame* VendrelEditWidget::createSizeFrame()
 {
-    auto* frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("SizeFrame"));
+    auto* frame = new TitledFrame(QStringLiteral("SizeFrame"),
+                                  tr("LABEL SIZE", "Title of the label size frame."), this);
     frame->setMinimumWidth(SizeFrameMinimumWidth);
-    frame->setStyleSheet(QString::fromLatin1(FrameStyle).arg(frame->objectName()));
-
-    auto* outer = new QVBoxLayout(frame);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addWidget(createTitleBar(tr("LABEL SIZE", "Title of the label size frame."), frame));
 
     auto* body = new QGridLayout();
     body->setContentsMargins(10, 6, 10, 6);
     body->setHorizontalSpacing(8);
     body->setVerticalSpacing(6);
-    outer->addLayout(body);
-    outer->addStretch(1);
+    frame->setBody(body);
 
     int row = 0;
     body->addWidget(new QLabel(tr("Units of Measurement", "Caption of the units combo."), frame),
@@ -400,7 +333,7 @@ QFrame* VendrelEditWidget::createSizeFrame()
     m_unitsCombo->addItems(
         {tr("Inches", "Unit of measurement."), tr("Millimeters", "Unit of measurement.")});
     m_unitsCombo->setCurrentIndex(m_shownUnits);
-    fitComboToColumn(m_unitsCombo, 12);
+    PanelStyle::fitComboToColumn(m_unitsCombo, 12);
     body->addWidget(m_unitsCombo, row, 1, 1, 4);
     connect(m_unitsCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &VendrelEditWidget::unitsChangedSlot);
@@ -436,7 +369,7 @@ QFrame* VendrelEditWidget::createSizeFrame()
         new QLabel(tr("Pipe Diameter ", "Caption of the pipe diameter combo."), frame));
     auto* covering =
         new QLabel(tr("including covering", "Second line of the pipe diameter."), frame);
-    QFont coveringFont = panelFont(SmallPixelSize);
+    QFont coveringFont = PanelStyle::font(PanelStyle::SmallPixelSize);
     coveringFont.setItalic(true);
     covering->setFont(coveringFont);
     covering->setStyleSheet(QStringLiteral("color: #808080;"));
@@ -446,7 +379,7 @@ QFrame* VendrelEditWidget::createSizeFrame()
     m_pipeDiaCombo->setObjectName(QStringLiteral("PipeDiameterCombo"));
     m_pipeDiaCombo->setModel(m_pipeDiaModels.at(m_shownUnits));
     m_pipeDiaCombo->setCurrentIndex(1);
-    fitComboToColumn(m_pipeDiaCombo, 16);
+    PanelStyle::fitComboToColumn(m_pipeDiaCombo, 16);
     body->addWidget(m_pipeDiaCombo, row, 1, 1, 4);
     connect(m_pipeDiaCombo, QOverload<int>::of(&QComboBox::activated), this,
             &VendrelEditWidget::pipeDiameterChangedSignal);
@@ -458,27 +391,20 @@ QFrame* VendrelEditWidget::createSizeFrame()
 
 QFrame* VendrelEditWidget::createFormattingFrame()
 {
-    auto* frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("OrientationFrame"));
-    frame->setStyleSheet(QString::fromLatin1(FrameStyle).arg(frame->objectName()));
-
-    auto* outer = new QVBoxLayout(frame);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addWidget(createTitleBar(tr("FORMATTING", "Title of the formatting frame."), frame));
+    auto* frame = new TitledFrame(QStringLiteral("OrientationFrame"),
+                                  tr("FORMATTING", "Title of the formatting frame."), this);
 
     auto* body = new QHBoxLayout();
     body->setContentsMargins(10, 6, 10, 6);
     body->setSpacing(8);
-    outer->addLayout(body);
-    outer->addStretch(1);
+    frame->setBody(body);
 
     body->addWidget(new QLabel(tr("Color", "Caption of the label colour combo."), frame));
     VendrelWidgetsUtils::createColorList(m_colorNames, m_backgroundColorNames, m_textColorNames);
     m_colorCombo =
         new ColorListCombo(m_colorNames, m_backgroundColorNames, m_textColorNames, frame);
     m_colorCombo->setObjectName(QStringLiteral("ColorCombo"));
-    fitComboToColumn(m_colorCombo, 12);
+    PanelStyle::fitComboToColumn(m_colorCombo, 12);
     body->addWidget(m_colorCombo, 1);
     // A new label is black on white until the controller says otherwise.
     updateColorCombo(VendrelConstants::BlackColor, VendrelConstants::WhiteColor);
@@ -489,20 +415,14 @@ QFrame* VendrelEditWidget::createFormattingFrame()
 
 QFrame* VendrelEditWidget::createArrowFrame()
 {
-    auto* frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("ArrowFrame"));
+    auto* frame = new TitledFrame(QStringLiteral("ArrowFrame"),
+                                  tr("ARROWS", "Title of the arrow selection frame."), this);
     frame->setFixedSize(ContentFrameWidth, ArrowFrameHeight);
-    frame->setStyleSheet(QString::fromLatin1(FrameStyle).arg(frame->objectName()));
-
-    auto* outer = new QVBoxLayout(frame);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addWidget(createTitleBar(tr("ARROWS", "Title of the arrow selection frame."), frame));
 
     auto* body = new QVBoxLayout();
     body->setContentsMargins(10, 6, 10, 6);
     body->setSpacing(6);
-    outer->addLayout(body, 1);
+    frame->setBody(body, TitledFrame::BodyHeight::Fill);
 
     m_symbolsMenu = new ArrowsMenu(
         VendrelWidgetsUtils::getDataPath() + VendrelConstants::PipeMarkerSymbolDatabase, frame);
@@ -514,11 +434,11 @@ QFrame* VendrelEditWidget::createArrowFrame()
     m_arrowFrameApplyBothCheckBox =
         new QCheckBox(tr("Apply to both ", "Use one arrow on both sides."), frame);
     m_arrowFrameApplyBothCheckBox->setObjectName(QStringLiteral("ArrowFrameApplyBothCheckBox"));
-    m_arrowFrameApplyBothCheckBox->setStyleSheet(QString::fromLatin1(CheckBoxStyle));
+    m_arrowFrameApplyBothCheckBox->setStyleSheet(PanelStyle::CheckBoxStyle);
     m_arrowCloseButton = new QPushButton(tr("Done", "Closes the arrow selection."), frame);
     m_arrowCloseButton->setObjectName(QStringLiteral("ArrowCloseButton"));
     m_arrowCloseButton->setFixedSize(90, 35);
-    m_arrowCloseButton->setStyleSheet(QString::fromLatin1(StepButtonStyle));
+    m_arrowCloseButton->setStyleSheet(PanelStyle::StepButtonStyle);
     bottomRow->addWidget(m_arrowFrameApplyBothCheckBox);
     bottomRow->addStretch(1);
     bottomRow->addWidget(m_arrowCloseButton);

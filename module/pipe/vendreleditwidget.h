@@ -126,7 +126,6 @@ private:
     QFrame* createSizeFrame();
     QFrame* createFormattingFrame();
     QFrame* createArrowFrame();
-    QLabel* createTitleBar(const QString& title, QWidget* parent) const;
     QPushButton* createArrowButton(const QString& objectName, QWidget* parent) const;
     NumberField* createNumberField(double top, const QString& objectName, QWidget* parent) const;
     void createPipeDiameterModels();

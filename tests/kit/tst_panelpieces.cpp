@@ -1,9 +1,13 @@
 #include "kit/numberfield.h"
+#include "kit/titledframe.h"
 #include "kit/warningboard.h"
 
+#include <QLabel>
+#include <QListView>
 #include <QLocale>
 #include <QSignalSpy>
 #include <QTest>
+#include <QVBoxLayout>
 #include <QValidator>
 
 namespace {
@@ -45,6 +49,11 @@ private slots:
     void numberFieldHoldsBackWhatIsWrittenWhileTyping();
     void numberFieldTakesTheLocaleDecimalMark_data();
     void numberFieldTakesTheLocaleDecimalMark();
+
+    void titledFrameIsNamedAndStyledForItsName_data();
+    void titledFrameIsNamedAndStyledForItsName();
+    void titledFrameBodySitsUnderTheTitle_data();
+    void titledFrameBodySitsUnderTheTitle();
 };
 
 void PanelPiecesTest::cleanup()
@@ -218,6 +227,71 @@ void PanelPiecesTest::numberFieldTakesTheLocaleDecimalMark()
     QCOMPARE(acceptable, !becomes.isEmpty());
     if (acceptable)
         QCOMPARE(text, becomes);
+}
+
+// ---- Titled frame ------------------------------------------------------------
+
+void PanelPiecesTest::titledFrameIsNamedAndStyledForItsName_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<QString>("style");
+
+    QTest::newRow("legend") << "PipeFrame"
+                            << "PIPE LEGEND"
+                            << "#PipeFrame { background-color: #F2F2F2; }";
+    QTest::newRow("size") << "SizeFrame"
+                          << "LABEL SIZE"
+                          << "#SizeFrame { background-color: #F2F2F2; }";
+    QTest::newRow("arrows") << "ArrowFrame"
+                            << "ARROWS"
+                            << "#ArrowFrame { background-color: #F2F2F2; }";
+}
+
+void PanelPiecesTest::titledFrameIsNamedAndStyledForItsName()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, title);
+    QFETCH(QString, style);
+
+    QWidget panel;
+    auto* frame = new TitledFrame(name, title, &panel);
+    QCOMPARE(frame->parentWidget(), &panel);
+    QCOMPARE(panel.findChild<QFrame*>(name), frame);
+    QCOMPARE(frame->styleSheet(), style);
+    QLabel* bar = frame->titleBar();
+    QCOMPARE(bar->text(), title);
+    QCOMPARE(bar->height(), 28);
+    QCOMPARE(bar->minimumHeight(), bar->maximumHeight());
+    QCOMPARE(bar->styleSheet(), QStringLiteral("background-color: #2b2b2b; color: white"));
+    QVERIFY(bar->font().bold());
+}
+
+void PanelPiecesTest::titledFrameBodySitsUnderTheTitle_data()
+{
+    QTest::addColumn<bool>("fill");
+    QTest::newRow("natural height") << false;
+    QTest::newRow("fills the frame") << true;
+}
+
+void PanelPiecesTest::titledFrameBodySitsUnderTheTitle()
+{
+    QFETCH(bool, fill);
+
+    TitledFrame frame(QStringLiteral("BodyFrame"), QStringLiteral("TITLE"));
+    auto* body = new QVBoxLayout();
+    body->setContentsMargins(0, 0, 0, 0);
+    frame.setBody(body, fill ? TitledFrame::BodyHeight::Fill : TitledFrame::BodyHeight::Natural);
+    auto* list = new QListView(&frame);
+    list->setMinimumHeight(50);
+    body->addWidget(list);
+    frame.setFixedSize(300, 300);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+
+    QCOMPARE(list->y(), 28);
+    // A body of natural height leaves the free height below it, grey.
+    QCOMPARE(list->geometry().bottom() == frame.height() - 1, fill);
 }
 
 int runPanelPiecesTests(int argc, char** argv)
