@@ -1,4 +1,5 @@
 #include "kit/numberfield.h"
+#include "kit/sizejudgement.h"
 #include "kit/titledframe.h"
 #include "kit/warningboard.h"
 
@@ -54,6 +55,9 @@ private slots:
     void titledFrameIsNamedAndStyledForItsName();
     void titledFrameBodySitsUnderTheTitle_data();
     void titledFrameBodySitsUnderTheTitle();
+
+    void sizeJudgementNamesOneWarningAtMost_data();
+    void sizeJudgementNamesOneWarningAtMost();
 };
 
 void PanelPiecesTest::cleanup()
@@ -292,6 +296,53 @@ void PanelPiecesTest::titledFrameBodySitsUnderTheTitle()
     QCOMPARE(list->y(), 28);
     // A body of natural height leaves the free height below it, grey.
     QCOMPARE(list->geometry().bottom() == frame.height() - 1, fill);
+}
+
+// ---- Size judgement ----------------------------------------------------------
+
+void PanelPiecesTest::sizeJudgementNamesOneWarningAtMost_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<double>("recommended");
+    QTest::addColumn<double>("least");
+    QTest::addColumn<double>("tolerance");
+    QTest::addColumn<bool>("marked");
+    QTest::addColumn<bool>("tooSmall");
+    QTest::addColumn<bool>("below");
+
+    // A 2 in label length where 8 in are recommended and 0.2 in still print.
+    QTest::newRow("recommended") << 576.0 << 576.0 << 14.4 << 0.0 << false << false << false;
+    QTest::newRow("above") << 600.0 << 576.0 << 14.4 << 0.0 << false << false << false;
+    QTest::newRow("below, prints") << 144.0 << 576.0 << 14.4 << 0.0 << true << false << true;
+    QTest::newRow("least printable") << 14.4 << 576.0 << 14.4 << 0.0 << true << false << true;
+    QTest::newRow("too small") << 10.0 << 576.0 << 14.4 << 0.0 << true << true << false;
+    QTest::newRow("just below, without tolerance")
+        << 575.9996 << 576.0 << 14.4 << 0.0 << true << false << true;
+    QTest::newRow("just below, within tolerance")
+        << 575.9996 << 576.0 << 14.4 << 0.0005 << false << false << false;
+    QTest::newRow("beyond tolerance")
+        << 575.999 << 576.0 << 14.4 << 0.0005 << true << false << true;
+    // The custom size recommends the least printable size: smaller is unprintable.
+    QTest::newRow("custom size, too small") << 1.0 << 14.4 << 14.4 << 0.0 << true << true << false;
+    // Unprintable sizes the recommendation allows are not the judgement's concern.
+    QTest::newRow("under the least but recommended")
+        << 0.5 << 0.5 << 1.0 << 0.0 << false << false << false;
+}
+
+void PanelPiecesTest::sizeJudgementNamesOneWarningAtMost()
+{
+    QFETCH(double, value);
+    QFETCH(double, recommended);
+    QFETCH(double, least);
+    QFETCH(double, tolerance);
+    QFETCH(bool, marked);
+    QFETCH(bool, tooSmall);
+    QFETCH(bool, below);
+
+    const SizeJudgement judgement = SizeJudgement::judge(value, recommended, least, tolerance);
+    QCOMPARE(judgement.fieldMarked, marked);
+    QCOMPARE(judgement.tooSmall, tooSmall);
+    QCOMPARE(judgement.belowRecommendation, below);
 }
 
 int runPanelPiecesTests(int argc, char** argv)
