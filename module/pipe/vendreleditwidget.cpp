@@ -8,6 +8,7 @@
 #include "kit/vendrelconstants.h"
 #include "kit/vendrelwidgetsutils.h"
 #include "kit/warningboard.h"
+#include "pipe/ansisizetable.h"
 #include "pipe/vendrelwarnings.h"
 #include "units/unitconversions.h"
 #include "widgets/colorlistcombo.h"
@@ -27,8 +28,6 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <array>
-
 namespace {
 
 constexpr int ContentFrameWidth = 430;
@@ -40,24 +39,6 @@ constexpr int NumberFieldWidth = 80;
 
 // Locales whose "Label Dimensions" caption is too long to share a row with the fields.
 const QStringList OwnDimensionsRowLocales = {"es_ES", "pl_PL", "pt_BR", "fr_FR", "it_IT"};
-
-// Bounds of the pipe diameter rows 1 to 5 (row 0 is "Custom size"); the last row
-// has no upper bound. Row i is row i of the controller's recommended size table.
-struct DiameterRange
-{
-    double lowInches;
-    double highInches;
-    int lowMillimeters;
-    int highMillimeters;
-};
-
-constexpr std::array<DiameterRange, 5> DiameterRanges = {{
-    {0.75, 1.25, 19, 32},
-    {1.50, 2.00, 38, 51},
-    {2.50, 6.00, 64, 152},
-    {8.00, 10.00, 203, 254},
-    {10.00, 0.0, 254, 0},
-}};
 
 QColor readColor(const QList<QString>& names, int index)
 {
@@ -462,9 +443,9 @@ void VendrelEditWidget::createPipeDiameterModels()
     auto* millimeters = new QStandardItemModel(this);
     inches->appendRow(new QStandardItem(custom));
     millimeters->appendRow(new QStandardItem(custom));
-    for (const DiameterRange& bounds : DiameterRanges) {
-        const bool last = bounds.highMillimeters == 0;
-        if (last) {
+    for (int row = AnsiSizeTable::CustomSizeRow + 1; row < AnsiSizeTable::RowCount; ++row) {
+        const AnsiSizeTable::Diameters& bounds = AnsiSizeTable::row(row).diameters;
+        if (bounds.isOpenAbove()) {
             inches->appendRow(new QStandardItem(over.arg(inch).arg(bounds.lowInches, 0, 'f', 2)));
             millimeters->appendRow(
                 new QStandardItem(over.arg(millimeter).arg(bounds.lowMillimeters)));
