@@ -3,6 +3,7 @@
 #include "canvas/mvcanvasmodel.h"
 #include "canvas/simpletextitem.h"
 #include "kit/arrowsmenu.h"
+#include "kit/sizejudgement.h"
 #include "kit/vendrelconstants.h"
 #include "pipe/piperecord.h"
 #include "pipe/vendreleditwidget.h"
@@ -245,10 +246,10 @@ bool VendrelController::judgeSize(double value, double recommended, double least
                                   Vendrel::StatusErrorType tooSmall,
                                   Vendrel::StatusErrorType belowRecommendation)
 {
-    const bool below = value + SameHeightEpsilon < recommended;
-    const bool unprintable = below && value < leastPrintable;
-    reportErrors(tooSmall, unprintable, belowRecommendation, below && !unprintable);
-    return below;
+    const SizeJudgement judgement =
+        SizeJudgement::judge(value, recommended, leastPrintable, SameHeightEpsilon);
+    reportErrors(tooSmall, judgement.tooSmall, belowRecommendation, judgement.belowRecommendation);
+    return judgement.fieldMarked;
 }
 
 void VendrelController::setLengthOnWidgets(bool show)

@@ -1,12 +1,16 @@
 #include "pipe/vendreleditwidget.h"
 
 #include "kit/arrowsmenu.h"
+#include "kit/numberfield.h"
+#include "kit/panelstyle.h"
 #include "kit/pipesignalemitter.h"
+#include "kit/titledframe.h"
 #include "kit/vendrelconstants.h"
 #include "kit/vendrelwidgetsutils.h"
-#include "pipe/decimalpointvalidator.h"
+#include "kit/warningboard.h"
+#include "pipe/ansisizetable.h"
+#include "pipe/vendrelwarnings.h"
 #include "units/unitconversions.h"
-#include "widgets/applicationfont.h"
 #include "widgets/colorlistcombo.h"
 #include "widgets/mvcombobox.h"
 #include "widgets/mvlineedit.h"
@@ -24,74 +28,17 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include <array>
-
 namespace {
 
 constexpr int ContentFrameWidth = 430;
 constexpr int ArrowFrameHeight = 280;
-constexpr int TitleBarHeight = 28;
 constexpr int ArrowButtonWidth = 69;
 constexpr int ArrowButtonHeight = 58;
 constexpr int SizeFrameMinimumWidth = 470;
 constexpr int NumberFieldWidth = 80;
 
-// Combos ask for the width of their longest entry; in the panel they take the
-// column they are given and show the rest in the popup.
-void fitComboToColumn(QComboBox* combo, int characters)
-{
-    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(characters);
-}
-
 // Locales whose "Label Dimensions" caption is too long to share a row with the fields.
 const QStringList OwnDimensionsRowLocales = {"es_ES", "pl_PL", "pt_BR", "fr_FR", "it_IT"};
-
-// Bounds of the pipe diameter rows 1 to 5 (row 0 is "Custom size"); the last row
-// has no upper bound. Row i is row i of the controller's recommended size table.
-struct DiameterRange
-{
-    double lowInches;
-    double highInches;
-    int lowMillimeters;
-    int highMillimeters;
-};
-
-constexpr std::array<DiameterRange, 5> DiameterRanges = {{
-    {0.75, 1.25, 19, 32},
-    {1.50, 2.00, 38, 51},
-    {2.50, 6.00, 64, 152},
-    {8.00, 10.00, 203, 254},
-    {10.00, 0.0, 254, 0},
-}};
-
-const char* const FrameStyle = "#%1 { background-color: #F2F2F2; }";
-
-const char* const StepButtonStyle =
-    "QPushButton { background-color: white; border: 1px solid #c6c6c6; font-weight: bold; }"
-    "QPushButton:pressed { background-color: #fd7800; color: white; }"
-    "QPushButton:disabled { background-color: #f0f0f0; color: #a0a0a0; }";
-
-const char* const ToggleButtonStyle =
-    "QToolButton, QPushButton { background-color: white; border: 1px solid #c6c6c6; }"
-    "QToolButton:checked, QPushButton:checked { border: 2px solid #fd7800; }"
-    "QToolButton:disabled { background-color: #f0f0f0; color: #a0a0a0; }";
-
-const char* const CheckBoxStyle = "QCheckBox { spacing: 6px; }"
-                                  "QCheckBox::indicator { width: 22px; height: 22px; }";
-
-// The panel's text sizes, in the suite family. Pixel sizes keep the frames
-// fitting the window whatever font the application was given.
-constexpr int CaptionPixelSize = 14;
-constexpr int SmallPixelSize = 12;
-constexpr int TitlePixelSize = 15;
-
-QFont panelFont(int pixelSize, bool bold = false)
-{
-    QFont font = ApplicationFont::getWidgetFont(bold);
-    font.setPixelSize(pixelSize);
-    return font;
-}
 
 QColor readColor(const QList<QString>& names, int index)
 {
@@ -108,7 +55,7 @@ bool sameColor(const QColor& a, const QColor& b)
 VendrelEditWidget::VendrelEditWidget(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("VendrelEditWidget"));
-    setFont(panelFont(CaptionPixelSize));
+    setFont(PanelStyle::font(PanelStyle::CaptionPixelSize));
 
     m_shownUnits = UnitConversions::getCanvasUnits();
     m_fontStep = m_shownUnits == UnitConversions::Inches ? 0.1 : 1.0;
@@ -132,7 +79,9 @@ VendrelEditWidget::VendrelEditWidget(QWidget* parent) : QWidget(parent)
     m_arrowFrame->raise();
     m_arrowFrame->hide();
 
-    createWarningMessages();
+    m_warnings = new WarningBoard(VendrelWarnings::texts(), this);
+    connect(m_warnings, &WarningBoard::warningStringChanged, this,
+            &VendrelEditWidget::warningStringChanged);
 
     m_signalEmitter = new PipeSignalEmitter(this);
     connect(m_signalEmitter, &PipeSignalEmitter::leftArrowChangedSignal, this,
@@ -142,29 +91,12 @@ VendrelEditWidget::VendrelEditWidget(QWidget* parent) : QWidget(parent)
 
     applyEnablingRules();
 
-    // Style sheets stop the panel's font from reaching its children; hand it on
-    // to every control that did not get a font of its own.
-    const auto children = findChildren<QWidget*>();
-    for (QWidget* widget : children) {
-        if (!widget->testAttribute(Qt::WA_SetFont))
-            widget->setFont(font());
-    }
+    PanelStyle::handOnFont(this);
 }
 
 VendrelEditWidget::~VendrelEditWidget() = default;
 
 // ---- Building ----------------------------------------------------------------
-
-QLabel* VendrelEditWidget::createTitleBar(const QString& title, QWidget* parent) const
-{
-    auto* bar = new QLabel(title, parent);
-    bar->setFixedHeight(TitleBarHeight);
-    bar->setFont(panelFont(TitlePixelSize, true));
-    bar->setIndent(10);
-    bar->setStyleSheet(VendrelConstants::DarkBackgroundStyle + QStringLiteral("; ") +
-                       VendrelConstants::WhiteTextStyle);
-    return bar;
-}
 
 QPushButton* VendrelEditWidget::createArrowButton(const QString& objectName, QWidget* parent) const
 {
@@ -174,44 +106,36 @@ QPushButton* VendrelEditWidget::createArrowButton(const QString& objectName, QWi
     button->setFixedSize(ArrowButtonWidth + 4, ArrowButtonHeight + 4);
     button->setIconSize(QSize(ArrowButtonWidth, ArrowButtonHeight));
     button->setIcon(m_symbolsMenu->getAddArrowIcon());
-    button->setStyleSheet(QString::fromLatin1(ToggleButtonStyle));
+    button->setStyleSheet(PanelStyle::ToggleButtonStyle);
     return button;
 }
 
-MvLineEdit* VendrelEditWidget::createNumberField(double top, const QString& objectName,
-                                                 QWidget* parent) const
+NumberField* VendrelEditWidget::createNumberField(double top, const QString& objectName,
+                                                  QWidget* parent) const
 {
-    auto* edit = new MvLineEdit(parent);
+    auto* edit = new NumberField(top, 3, parent);
     edit->setObjectName(objectName);
-    edit->setFont(panelFont(CaptionPixelSize));
+    edit->setFont(PanelStyle::font(PanelStyle::CaptionPixelSize));
     edit->setFixedWidth(NumberFieldWidth);
-    // The controller reads the text with QString::toDouble, which only knows the
-    // dot; the locale's decimal comma is turned into one as it is typed.
-    edit->setValidator(new DecimalPointValidator(0.0, top, 3, edit));
+    connect(edit, &NumberField::typingFinishedSignal, this,
+            &VendrelEditWidget::sizeEditingFinishedSignal);
     return edit;
 }
 
 QFrame* VendrelEditWidget::createContentFrame()
 {
-    auto* frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("PipeFrame"));
+    auto* frame = new TitledFrame(QStringLiteral("PipeFrame"),
+                                  tr("PIPE LEGEND", "Title of the legend frame."), this);
     frame->setFixedWidth(ContentFrameWidth);
     // At least as tall as the arrow picker laid over it, so opening the picker
     // does not change the panel's size.
     frame->setMinimumHeight(ArrowFrameHeight);
-    frame->setStyleSheet(QString::fromLatin1(FrameStyle).arg(frame->objectName()));
-
-    auto* outer = new QVBoxLayout(frame);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addWidget(createTitleBar(tr("PIPE LEGEND", "Title of the legend frame."), frame));
 
     auto* body = new QGridLayout();
     body->setContentsMargins(8, 6, 8, 6);
     body->setHorizontalSpacing(6);
     body->setVerticalSpacing(5);
-    outer->addLayout(body);
-    outer->addStretch(1);
+    frame->setBody(body);
 
     // Preview row: the two arrow buttons around the legend.
     auto* previewRow = new QHBoxLayout();
@@ -223,11 +147,11 @@ QFrame* VendrelEditWidget::createContentFrame()
     m_previewLabel = new QLabel(tr("TEXT", "Legend preview between the arrow buttons."), frame);
     m_previewLabel->setObjectName(QStringLiteral("LabelPreviewFrame"));
     m_previewLabel->setAlignment(Qt::AlignCenter);
-    m_previewLabel->setFont(panelFont(CaptionPixelSize + 2, true));
+    m_previewLabel->setFont(PanelStyle::font(PanelStyle::CaptionPixelSize + 2, true));
     m_previewLabel->setFixedHeight(ArrowButtonHeight + 4);
     m_applyBothCheckBox = new QCheckBox(tr("Apply to both", "Use one arrow on both sides."), frame);
     m_applyBothCheckBox->setObjectName(QStringLiteral("ApplyBothCheckBox"));
-    m_applyBothCheckBox->setStyleSheet(QString::fromLatin1(CheckBoxStyle));
+    m_applyBothCheckBox->setStyleSheet(PanelStyle::CheckBoxStyle);
     previewRow->addWidget(m_leftArrowButton);
     previewRow->addWidget(m_previewLabel, 1);
     previewRow->addWidget(m_rightArrowButton);
@@ -245,7 +169,7 @@ QFrame* VendrelEditWidget::createContentFrame()
     body->addWidget(new QLabel(tr("Text", "Caption of the legend text field."), frame), 1, 0);
     m_textEdit = new MvLineEdit(frame);
     m_textEdit->setObjectName(QStringLiteral("TextEdit"));
-    m_textEdit->setFont(panelFont(CaptionPixelSize));
+    m_textEdit->setFont(PanelStyle::font(PanelStyle::CaptionPixelSize));
     body->addWidget(m_textEdit, 1, 1, 1, 3);
     connect(m_textEdit, &QLineEdit::textChanged, this,
             &VendrelEditWidget::textContentChangedSignal);
@@ -260,8 +184,8 @@ QFrame* VendrelEditWidget::createContentFrame()
     m_fontIncreaseButton->setObjectName(QStringLiteral("FontHeightIncreaseButton"));
     for (QPushButton* button : {m_fontDecreaseButton, m_fontIncreaseButton}) {
         button->setFixedSize(32, 35);
-        button->setFont(panelFont(CaptionPixelSize + 2, true));
-        button->setStyleSheet(QString::fromLatin1(StepButtonStyle));
+        button->setFont(PanelStyle::font(PanelStyle::CaptionPixelSize + 2, true));
+        button->setStyleSheet(PanelStyle::StepButtonStyle);
         button->setAutoRepeat(true);
     }
     m_fontHeightEdit = createNumberField(999.0, QStringLiteral("FontHeightEdit"), frame);
@@ -269,10 +193,8 @@ QFrame* VendrelEditWidget::createContentFrame()
     heightRow->addWidget(m_fontHeightEdit);
     heightRow->addWidget(m_fontIncreaseButton);
     body->addLayout(heightRow, 2, 1);
-    connect(m_fontHeightEdit, &QLineEdit::textEdited, this,
+    connect(m_fontHeightEdit, &NumberField::typedSignal, this,
             &VendrelEditWidget::fontHeightChangedSlot);
-    connect(m_fontHeightEdit, &QLineEdit::editingFinished, this,
-            [this] { finishTyping(m_fontHeightEdit); });
     connect(m_fontDecreaseButton, &QPushButton::clicked, this,
             &VendrelEditWidget::fontHeightDecreaseSlot);
     connect(m_fontIncreaseButton, &QPushButton::clicked, this,
@@ -283,7 +205,7 @@ QFrame* VendrelEditWidget::createContentFrame()
     body->addWidget(fontCaption, 2, 2);
     m_fontCombo = VendrelWidgetsUtils::createFontFamilyCombo(120);
     m_fontCombo->setParent(frame);
-    fitComboToColumn(m_fontCombo, 10);
+    PanelStyle::fitComboToColumn(m_fontCombo, 10);
     m_fontCombo->setObjectName(QStringLiteral("FontFamilyCombo"));
     body->addWidget(m_fontCombo, 2, 3);
     connect(m_fontCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -304,7 +226,7 @@ QFrame* VendrelEditWidget::createContentFrame()
                                   tr("Auto Resize", "Caption of the resize option combo.")};
     for (int column = 0; column < captions.size(); ++column) {
         auto* caption = new QLabel(captions.at(column), frame);
-        caption->setFont(panelFont(SmallPixelSize, true));
+        caption->setFont(PanelStyle::font(PanelStyle::SmallPixelSize, true));
         caption->setAlignment(Qt::AlignLeft | Qt::AlignBottom);
         caption->setWordWrap(true);
         caption->setFixedHeight(titleHeight);
@@ -327,9 +249,9 @@ QFrame* VendrelEditWidget::createContentFrame()
         button->setCheckable(true);
         button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setIconSize(QSize(26, 26));
-        button->setFont(panelFont(SmallPixelSize));
+        button->setFont(PanelStyle::font(PanelStyle::SmallPixelSize));
         button->setFixedSize(78, 50);
-        button->setStyleSheet(QString::fromLatin1(ToggleButtonStyle));
+        button->setStyleSheet(PanelStyle::ToggleButtonStyle);
         orientationRow->addWidget(button);
     }
     m_orientationGroup->addButton(m_landscapeButton, 0);
@@ -346,7 +268,7 @@ QFrame* VendrelEditWidget::createContentFrame()
     m_topCheckBox = new QCheckBox(tr("Top", "Turned legend line on top of the wrap."), frame);
     m_topCheckBox->setObjectName(QStringLiteral("TopCheckBox"));
     for (QCheckBox* box : {m_wrapCheckBox, m_topCheckBox}) {
-        box->setStyleSheet(QString::fromLatin1(CheckBoxStyle));
+        box->setStyleSheet(PanelStyle::CheckBoxStyle);
         wrapColumn->addWidget(box);
     }
     options->addLayout(wrapColumn, 1, 1, Qt::AlignLeft | Qt::AlignTop);
@@ -358,8 +280,8 @@ QFrame* VendrelEditWidget::createContentFrame()
     m_resizeCombo->addItems({tr("Fit label to text", "Resize option."),
                              tr("Fit text to label", "Resize option."),
                              tr("None", "Resize option.")});
-    m_resizeCombo->setFont(panelFont(SmallPixelSize));
-    fitComboToColumn(m_resizeCombo, 12);
+    m_resizeCombo->setFont(PanelStyle::font(PanelStyle::SmallPixelSize));
+    PanelStyle::fitComboToColumn(m_resizeCombo, 12);
     m_resizeCombo->setToolTip(m_resizeCombo->currentText());
     options->addWidget(m_resizeCombo, 1, 2, Qt::AlignTop);
     options->setColumnStretch(2, 1);
@@ -374,22 +296,15 @@ QFrame* VendrelEditWidget::createContentFrame()
 
 QFrame* VendrelEditWidget::createSizeFrame()
 {
-    auto* frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("SizeFrame"));
+    auto* frame = new TitledFrame(QStringLiteral("SizeFrame"),
+                                  tr("LABEL SIZE", "Title of the label size frame."), this);
     frame->setMinimumWidth(SizeFrameMinimumWidth);
-    frame->setStyleSheet(QString::fromLatin1(FrameStyle).arg(frame->objectName()));
-
-    auto* outer = new QVBoxLayout(frame);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addWidget(createTitleBar(tr("LABEL SIZE", "Title of the label size frame."), frame));
 
     auto* body = new QGridLayout();
     body->setContentsMargins(10, 6, 10, 6);
     body->setHorizontalSpacing(8);
     body->setVerticalSpacing(6);
-    outer->addLayout(body);
-    outer->addStretch(1);
+    frame->setBody(body);
 
     int row = 0;
     body->addWidget(new QLabel(tr("Units of Measurement", "Caption of the units combo."), frame),
@@ -399,7 +314,7 @@ QFrame* VendrelEditWidget::createSizeFrame()
     m_unitsCombo->addItems(
         {tr("Inches", "Unit of measurement."), tr("Millimeters", "Unit of measurement.")});
     m_unitsCombo->setCurrentIndex(m_shownUnits);
-    fitComboToColumn(m_unitsCombo, 12);
+    PanelStyle::fitComboToColumn(m_unitsCombo, 12);
     body->addWidget(m_unitsCombo, row, 1, 1, 4);
     connect(m_unitsCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &VendrelEditWidget::unitsChangedSlot);
@@ -425,11 +340,8 @@ QFrame* VendrelEditWidget::createSizeFrame()
     body->addWidget(m_widthEdit, row, 2);
     body->addWidget(lengthCaption, row, 3);
     body->addWidget(m_lengthEdit, row, 4);
-    connect(m_widthEdit, &QLineEdit::textEdited, this, &VendrelEditWidget::widthChangedSlot);
-    connect(m_lengthEdit, &QLineEdit::textEdited, this, &VendrelEditWidget::lengthChangedSlot);
-    connect(m_widthEdit, &QLineEdit::editingFinished, this, [this] { finishTyping(m_widthEdit); });
-    connect(m_lengthEdit, &QLineEdit::editingFinished, this,
-            [this] { finishTyping(m_lengthEdit); });
+    connect(m_widthEdit, &NumberField::typedSignal, this, &VendrelEditWidget::widthChangedSlot);
+    connect(m_lengthEdit, &NumberField::typedSignal, this, &VendrelEditWidget::lengthChangedSlot);
     ++row;
 
     auto* diameterCaption = new QVBoxLayout();
@@ -438,7 +350,7 @@ QFrame* VendrelEditWidget::createSizeFrame()
         new QLabel(tr("Pipe Diameter ", "Caption of the pipe diameter combo."), frame));
     auto* covering =
         new QLabel(tr("including covering", "Second line of the pipe diameter."), frame);
-    QFont coveringFont = panelFont(SmallPixelSize);
+    QFont coveringFont = PanelStyle::font(PanelStyle::SmallPixelSize);
     coveringFont.setItalic(true);
     covering->setFont(coveringFont);
     covering->setStyleSheet(QStringLiteral("color: #808080;"));
@@ -448,7 +360,7 @@ QFrame* VendrelEditWidget::createSizeFrame()
     m_pipeDiaCombo->setObjectName(QStringLiteral("PipeDiameterCombo"));
     m_pipeDiaCombo->setModel(m_pipeDiaModels.at(m_shownUnits));
     m_pipeDiaCombo->setCurrentIndex(1);
-    fitComboToColumn(m_pipeDiaCombo, 16);
+    PanelStyle::fitComboToColumn(m_pipeDiaCombo, 16);
     body->addWidget(m_pipeDiaCombo, row, 1, 1, 4);
     connect(m_pipeDiaCombo, QOverload<int>::of(&QComboBox::activated), this,
             &VendrelEditWidget::pipeDiameterChangedSignal);
@@ -460,27 +372,20 @@ QFrame* VendrelEditWidget::createSizeFrame()
 
 QFrame* VendrelEditWidget::createFormattingFrame()
 {
-    auto* frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("OrientationFrame"));
-    frame->setStyleSheet(QString::fromLatin1(FrameStyle).arg(frame->objectName()));
-
-    auto* outer = new QVBoxLayout(frame);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addWidget(createTitleBar(tr("FORMATTING", "Title of the formatting frame."), frame));
+    auto* frame = new TitledFrame(QStringLiteral("OrientationFrame"),
+                                  tr("FORMATTING", "Title of the formatting frame."), this);
 
     auto* body = new QHBoxLayout();
     body->setContentsMargins(10, 6, 10, 6);
     body->setSpacing(8);
-    outer->addLayout(body);
-    outer->addStretch(1);
+    frame->setBody(body);
 
     body->addWidget(new QLabel(tr("Color", "Caption of the label colour combo."), frame));
     VendrelWidgetsUtils::createColorList(m_colorNames, m_backgroundColorNames, m_textColorNames);
     m_colorCombo =
         new ColorListCombo(m_colorNames, m_backgroundColorNames, m_textColorNames, frame);
     m_colorCombo->setObjectName(QStringLiteral("ColorCombo"));
-    fitComboToColumn(m_colorCombo, 12);
+    PanelStyle::fitComboToColumn(m_colorCombo, 12);
     body->addWidget(m_colorCombo, 1);
     // A new label is black on white until the controller says otherwise.
     updateColorCombo(VendrelConstants::BlackColor, VendrelConstants::WhiteColor);
@@ -491,20 +396,14 @@ QFrame* VendrelEditWidget::createFormattingFrame()
 
 QFrame* VendrelEditWidget::createArrowFrame()
 {
-    auto* frame = new QFrame(this);
-    frame->setObjectName(QStringLiteral("ArrowFrame"));
+    auto* frame = new TitledFrame(QStringLiteral("ArrowFrame"),
+                                  tr("ARROWS", "Title of the arrow selection frame."), this);
     frame->setFixedSize(ContentFrameWidth, ArrowFrameHeight);
-    frame->setStyleSheet(QString::fromLatin1(FrameStyle).arg(frame->objectName()));
-
-    auto* outer = new QVBoxLayout(frame);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
-    outer->addWidget(createTitleBar(tr("ARROWS", "Title of the arrow selection frame."), frame));
 
     auto* body = new QVBoxLayout();
     body->setContentsMargins(10, 6, 10, 6);
     body->setSpacing(6);
-    outer->addLayout(body, 1);
+    frame->setBody(body, TitledFrame::BodyHeight::Fill);
 
     m_symbolsMenu = new ArrowsMenu(
         VendrelWidgetsUtils::getDataPath() + VendrelConstants::PipeMarkerSymbolDatabase, frame);
@@ -516,11 +415,11 @@ QFrame* VendrelEditWidget::createArrowFrame()
     m_arrowFrameApplyBothCheckBox =
         new QCheckBox(tr("Apply to both ", "Use one arrow on both sides."), frame);
     m_arrowFrameApplyBothCheckBox->setObjectName(QStringLiteral("ArrowFrameApplyBothCheckBox"));
-    m_arrowFrameApplyBothCheckBox->setStyleSheet(QString::fromLatin1(CheckBoxStyle));
+    m_arrowFrameApplyBothCheckBox->setStyleSheet(PanelStyle::CheckBoxStyle);
     m_arrowCloseButton = new QPushButton(tr("Done", "Closes the arrow selection."), frame);
     m_arrowCloseButton->setObjectName(QStringLiteral("ArrowCloseButton"));
     m_arrowCloseButton->setFixedSize(90, 35);
-    m_arrowCloseButton->setStyleSheet(QString::fromLatin1(StepButtonStyle));
+    m_arrowCloseButton->setStyleSheet(PanelStyle::StepButtonStyle);
     bottomRow->addWidget(m_arrowFrameApplyBothCheckBox);
     bottomRow->addStretch(1);
     bottomRow->addWidget(m_arrowCloseButton);
@@ -544,9 +443,9 @@ void VendrelEditWidget::createPipeDiameterModels()
     auto* millimeters = new QStandardItemModel(this);
     inches->appendRow(new QStandardItem(custom));
     millimeters->appendRow(new QStandardItem(custom));
-    for (const DiameterRange& bounds : DiameterRanges) {
-        const bool last = bounds.highMillimeters == 0;
-        if (last) {
+    for (int row = AnsiSizeTable::CustomSizeRow + 1; row < AnsiSizeTable::RowCount; ++row) {
+        const AnsiSizeTable::Diameters& bounds = AnsiSizeTable::row(row).diameters;
+        if (bounds.isOpenAbove()) {
             inches->appendRow(new QStandardItem(over.arg(inch).arg(bounds.lowInches, 0, 'f', 2)));
             millimeters->appendRow(
                 new QStandardItem(over.arg(millimeter).arg(bounds.lowMillimeters)));
@@ -559,27 +458,6 @@ void VendrelEditWidget::createPipeDiameterModels()
         }
     }
     m_pipeDiaModels = {inches, millimeters};
-}
-
-void VendrelEditWidget::createWarningMessages()
-{
-    using namespace Vendrel;
-    m_warningMessages = {
-        {TextHeightTooSmall, tr("Text Height Too Small To Print", "Editor warning message.")},
-        {TextHeightBelowRecommendation,
-         tr("Text Height Smaller Than ANSI Recommendations", "Editor warning message.")},
-        {TextExceedsLength, tr("Text Exceeds Canvas Length", "Editor warning message.")},
-        {TextArrowsOverlap, tr("Text And Arrows Overlap", "Editor warning message.")},
-        {TextSpaceTooSmall, tr("Text Space Too Small To Print", "Editor warning message.")},
-        {LengthTooSmall, tr("Label Length Too Small To Print", "Editor warning message.")},
-        {LengthBelowRecommendation,
-         tr("Label Length Smaller Than ANSI Recommendations", "Editor warning message.")},
-        {WidthBelowSupply,
-         tr("Label Width Smaller Than Available Supply", "Editor warning message.")},
-        {WidthBelowRecommendation,
-         tr("Label Width Smaller Than ANSI Recommendations", "Editor warning message.")},
-        {OtherIssues, tr("Other Issues Possibly Printer Related", "Editor warning message.")},
-    };
 }
 
 // ---- Getters -----------------------------------------------------------------
@@ -608,46 +486,17 @@ bool VendrelEditWidget::applyBothArrowsIsChecked() const
 
 void VendrelEditWidget::setLabelLength(const QString& length)
 {
-    writeField(m_lengthEdit, length);
+    m_lengthEdit->writeValue(length);
 }
 
 void VendrelEditWidget::setLabelHeight(const QString& height)
 {
-    writeField(m_widthEdit, height);
+    m_widthEdit->writeValue(height);
 }
 
 void VendrelEditWidget::setFontHeight(const QString& fontHeight)
 {
-    writeField(m_fontHeightEdit, fontHeight);
-}
-
-void VendrelEditWidget::writeField(MvLineEdit* field, const QString& text)
-{
-    // Rewriting the text under the user's fingers would splice the next keystroke
-    // into the controller's value ("1.00" then "5" gives "1.005").
-    if (field == m_typingField) {
-        m_deferredText.insert(field, text);
-        return;
-    }
-    m_deferredText.remove(field);
-    field->setText(text);
-}
-
-void VendrelEditWidget::relayTyped(MvLineEdit* field, const QString& text,
-                                   void (VendrelEditWidget::*signal)(QString))
-{
-    // Only the reply to the latest keystroke counts.
-    m_deferredText.remove(field);
-    m_typingField = field;
-    emit(this->*signal)(text);
-    m_typingField = nullptr;
-}
-
-void VendrelEditWidget::finishTyping(MvLineEdit* field)
-{
-    if (m_deferredText.contains(field))
-        field->setText(m_deferredText.take(field));
-    emit sizeEditingFinishedSignal();
+    m_fontHeightEdit->writeValue(fontHeight);
 }
 
 void VendrelEditWidget::setPipeDiameter(int index)
@@ -788,29 +637,12 @@ void VendrelEditWidget::setErrorToStatus(const Vendrel::StatusErrorType& firstEr
                                          const Vendrel::StatusErrorType& thirdError,
                                          bool thirdState)
 {
-    if (!firstState && !secondState && !thirdState && m_warningString.isEmpty())
-        return;
-
-    m_errorStatus.insert(firstError, firstState);
-    m_errorStatus.insert(secondError, secondState);
-    m_errorStatus.insert(thirdError, thirdState);
-
-    m_warningString.clear();
-    for (auto it = m_errorStatus.cbegin(); it != m_errorStatus.cend(); ++it) {
-        if (!it.value())
-            continue;
-        if (!m_warningString.isEmpty())
-            m_warningString += QStringLiteral("; ");
-        m_warningString += m_warningMessages.value(it.key());
-    }
-    emit warningStringChanged(m_warningString);
+    m_warnings->report(firstError, firstState, secondError, secondState, thirdError, thirdState);
 }
 
 void VendrelEditWidget::resetErrorStatus()
 {
-    m_errorStatus.clear();
-    m_warningString.clear();
-    emit warningStringChanged(m_warningString);
+    m_warnings->reset();
 }
 
 // ---- Reactions to the user ---------------------------------------------------
@@ -870,10 +702,11 @@ void VendrelEditWidget::applyUnits(int units)
     const double factor = UnitConversions::convertOtherUnitsToUserUnits(
         static_cast<UnitConversions::Units>(m_shownUnits));
     if (m_shownUnits != units) {
-        // A value waiting for the end of typing is in the old unit.
-        m_deferredText.clear();
-        for (MvLineEdit* edit : {m_lengthEdit, m_widthEdit, m_fontHeightEdit})
+        for (NumberField* edit : {m_lengthEdit, m_widthEdit, m_fontHeightEdit}) {
+            // A value waiting for the end of typing is in the old unit.
+            edit->dropWaitingValue();
             VendrelWidgetsUtils::convertUnitsOnLineEdit(edit, factor);
+        }
     }
     m_shownUnits = units;
     m_fontStep = units == UnitConversions::Inches ? 0.1 : 1.0;
@@ -882,17 +715,17 @@ void VendrelEditWidget::applyUnits(int units)
 
 void VendrelEditWidget::widthChangedSlot(const QString& text)
 {
-    relayTyped(m_widthEdit, text, &VendrelEditWidget::widthChangedSignal);
+    emit widthChangedSignal(text);
 }
 
 void VendrelEditWidget::lengthChangedSlot(const QString& text)
 {
-    relayTyped(m_lengthEdit, text, &VendrelEditWidget::lengthChangedSignal);
+    emit lengthChangedSignal(text);
 }
 
 void VendrelEditWidget::fontHeightChangedSlot(const QString& text)
 {
-    relayTyped(m_fontHeightEdit, text, &VendrelEditWidget::fontHeightChangedSignal);
+    emit fontHeightChangedSignal(text);
 }
 
 void VendrelEditWidget::fontHeightIncreaseSlot()

@@ -7,7 +7,6 @@
 #include <QColor>
 #include <QIcon>
 #include <QList>
-#include <QMap>
 #include <QPoint>
 #include <QString>
 #include <QWidget>
@@ -16,6 +15,7 @@ class ArrowsMenu;
 class ColorListCombo;
 class MvComboBox;
 class MvLineEdit;
+class NumberField;
 class PipeSignalEmitter;
 class QButtonGroup;
 class QCheckBox;
@@ -25,11 +25,12 @@ class QLabel;
 class QPushButton;
 class QStandardItemModel;
 class QToolButton;
+class WarningBoard;
 
 // The pipe marker's touch panel. It keeps no label data beyond what its controls
 // show: every user action becomes a signal for the controller, which writes the
 // values it accepts back through the setters. The panel also keeps the on/off
-// state of each warning and composes the warning text from them.
+// state of each warning on its warning board, which composes the warning text.
 class VendrelEditWidget : public QWidget
 {
     Q_OBJECT
@@ -125,11 +126,9 @@ private:
     QFrame* createSizeFrame();
     QFrame* createFormattingFrame();
     QFrame* createArrowFrame();
-    QLabel* createTitleBar(const QString& title, QWidget* parent) const;
     QPushButton* createArrowButton(const QString& objectName, QWidget* parent) const;
-    MvLineEdit* createNumberField(double top, const QString& objectName, QWidget* parent) const;
+    NumberField* createNumberField(double top, const QString& objectName, QWidget* parent) const;
     void createPipeDiameterModels();
-    void createWarningMessages();
 
     // Which controls may be used follows from orientation, wrap and resize option.
     void applyEnablingRules();
@@ -142,12 +141,6 @@ private:
     QPoint arrowFrameHiddenPosition() const;
     void setArrowButton(QPushButton* button, unsigned int& storedId, unsigned int id,
                         const QIcon& icon);
-    // A keystroke in a number field is relayed with `signal`; what the controller
-    // writes into that same field in reply waits until the typing is finished.
-    void relayTyped(MvLineEdit* field, const QString& text,
-                    void (VendrelEditWidget::*signal)(QString));
-    void writeField(MvLineEdit* field, const QString& text);
-    void finishTyping(MvLineEdit* field);
 
     QGridLayout* m_layout = nullptr;
     QFrame* m_contentFrame = nullptr;
@@ -161,7 +154,7 @@ private:
     QLabel* m_previewLabel = nullptr;
     QCheckBox* m_applyBothCheckBox = nullptr;
     MvLineEdit* m_textEdit = nullptr;
-    MvLineEdit* m_fontHeightEdit = nullptr;
+    NumberField* m_fontHeightEdit = nullptr;
     QPushButton* m_fontDecreaseButton = nullptr;
     QPushButton* m_fontIncreaseButton = nullptr;
     MvComboBox* m_fontCombo = nullptr;
@@ -174,18 +167,14 @@ private:
 
     // Size
     MvComboBox* m_unitsCombo = nullptr;
-    MvLineEdit* m_widthEdit = nullptr;
-    MvLineEdit* m_lengthEdit = nullptr;
+    NumberField* m_widthEdit = nullptr;
+    NumberField* m_lengthEdit = nullptr;
     MvComboBox* m_pipeDiaCombo = nullptr;
     QList<QStandardItemModel*> m_pipeDiaModels;
     double m_fontStep = 0.1;
     // The unit the three fields are written in; the process-wide unit may have
     // been switched by another module since.
     int m_shownUnits = 0;
-    // The field whose keystroke is being relayed, and the texts the controller
-    // asked for in fields the user is still typing in.
-    MvLineEdit* m_typingField = nullptr;
-    QMap<MvLineEdit*, QString> m_deferredText;
 
     // Formatting
     ColorListCombo* m_colorCombo = nullptr;
@@ -203,9 +192,7 @@ private:
     PipeSignalEmitter* m_signalEmitter = nullptr;
 
     // Warnings
-    QString m_warningString;
-    QMap<Vendrel::StatusErrorType, QString> m_warningMessages;
-    QMap<Vendrel::StatusErrorType, bool> m_errorStatus;
+    WarningBoard* m_warnings = nullptr;
 };
 
 #endif

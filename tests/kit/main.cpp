@@ -2,6 +2,7 @@
 
 int runWidgetsUtilsTests(int argc, char** argv);
 int runArrowsMenuTests(int argc, char** argv);
+int runPanelPiecesTests(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
@@ -11,5 +12,6 @@ int main(int argc, char** argv)
     int failures = 0;
     failures += runWidgetsUtilsTests(argc, argv);
     failures += runArrowsMenuTests(argc, argv);
+    failures += runPanelPiecesTests(argc, argv);
     return failures;
 }

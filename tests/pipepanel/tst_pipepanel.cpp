@@ -1,9 +1,11 @@
 #include "kit/arrowsmenu.h"
 #include "pipe/vendreleditwidget.h"
 #include "pipe/vendrelstatuserrortype.h"
+#include "pipe/vendrelwarnings.h"
 #include "pipe/wizardvendrel.h"
 #include "units/unitconversions.h"
 #include "widgets/colorlistcombo.h"
+#include "widgets/dataroot.h"
 #include "widgets/moduleresourceicons.h"
 #include "widgets/mvcombobox.h"
 #include "widgets/mvlineedit.h"
@@ -16,6 +18,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <memory>
 
@@ -69,6 +72,8 @@ private slots:
     void fieldsAcceptTheDotWhateverTheLocale();
     void warningTextJoinsActiveWarningsInOrder_data();
     void warningTextJoinsActiveWarningsInOrder();
+    void warningTextsKeepTheirCatalogueKeys_data();
+    void warningTextsKeepTheirCatalogueKeys();
     void pipeDiameterListsFollowUnitsAndLocale_data();
     void pipeDiameterListsFollowUnitsAndLocale();
     void colorComboShowsMatchingPair_data();
@@ -416,6 +421,61 @@ void PipePanelTest::warningTextJoinsActiveWarningsInOrder()
     panel->setErrorToStatus(Vendrel::TextExceedsLength, false, Vendrel::TextArrowsOverlap, false,
                             Vendrel::TextSpaceTooSmall, false);
     QCOMPARE(spy.count(), emissions + 1);
+}
+
+void PipePanelTest::warningTextsKeepTheirCatalogueKeys_data()
+{
+    QTest::addColumn<int>("warning");
+    QTest::addColumn<QString>("english");
+    QTest::addColumn<QString>("german");
+
+    QTest::newRow("1") << 1 << "Text Height Too Small To Print"
+                       << "Texth\u00f6he zu klein zum Drucken";
+    QTest::newRow("2") << 2 << "Text Height Smaller Than ANSI Recommendations"
+                       << "Texth\u00f6he kleiner als ANSI-Empfehlung";
+    QTest::newRow("3") << 3 << "Text Exceeds Canvas Length"
+                       << "Text l\u00e4nger als das Etikett";
+    QTest::newRow("4") << 4 << "Text And Arrows Overlap"
+                       << "Text und Pfeile \u00fcberlappen";
+    QTest::newRow("5") << 5 << "Text Space Too Small To Print"
+                       << "Platz f\u00fcr den Text zu klein zum Drucken";
+    QTest::newRow("6") << 6 << "Label Length Too Small To Print"
+                       << "Etikettl\u00e4nge zu klein zum Drucken";
+    QTest::newRow("7") << 7 << "Label Length Smaller Than ANSI Recommendations"
+                       << "Etikettl\u00e4nge kleiner als ANSI-Empfehlung";
+    QTest::newRow("8") << 8 << "Label Width Smaller Than Available Supply"
+                       << "Etikettbreite kleiner als das eingelegte Material";
+    QTest::newRow("9") << 9 << "Label Width Smaller Than ANSI Recommendations"
+                       << "Etikettbreite kleiner als ANSI-Empfehlung";
+    QTest::newRow("10") << 10 << "Other Issues Possibly Printer Related"
+                        << "Andere Probleme, m\u00f6glicherweise druckerbedingt";
+}
+
+void PipePanelTest::warningTextsKeepTheirCatalogueKeys()
+{
+    QFETCH(int, warning);
+    QFETCH(QString, english);
+    QFETCH(QString, german);
+
+    const auto type = static_cast<Vendrel::StatusErrorType>(warning);
+    QCOMPARE(VendrelWarnings::text(type), english);
+
+    // The catalogue finds a text only under the context and source it was written with.
+    QTranslator translator;
+    QVERIFY(translator.load(QLocale(QStringLiteral("de_DE")), QStringLiteral("quillory"),
+                            QStringLiteral("_"), DataRoot::path() + QStringLiteral("translations"),
+                            QString()));
+    QCoreApplication::installTranslator(&translator);
+    const QString translated = VendrelWarnings::text(type);
+    VendrelEditWidget* panel = createPanel(UnitConversions::Inches);
+    QCoreApplication::removeTranslator(&translator);
+    QCOMPARE(translated, german);
+
+    // The panel shows the texts in the language it was built in.
+    QSignalSpy spy(panel, &VendrelEditWidget::warningStringChanged);
+    panel->setErrorToStatus(type, true, Vendrel::NoError, false, Vendrel::NoError, false);
+    QCOMPARE(spy.last().at(0).toString(), translated);
+    QCOMPARE(VendrelWarnings::text(Vendrel::NoError), QString());
 }
 
 // ---- Pipe diameter lists -------------------------------------------------------

@@ -1,4 +1,4 @@
-#include "pipe/decimalpointvalidator.h"
+#include "kit/decimalpointvalidator.h"
 
 #include <QLocale>
 
