@@ -120,8 +120,16 @@ void LabelFileHeaderTest::headerAndPreviewAreJudged_data()
     QTest::newRow("preview not a PNG")
         << "a.qypm" << header + QByteArray::fromHex("00000001") + QByteArray("GIF89a..", 8)
         << LabelFileResult::DamagedPreview << damaged;
-    QTest::newRow("unknown image marker") << "a.qypm" << header + QByteArray::fromHex("00000002")
-                                          << LabelFileResult::DamagedPreview << damaged;
+    // Any marker but 0 announces an image, as Qt's own image reader takes it.
+    QTest::newRow("image marker without an image")
+        << "a.qypm" << header + QByteArray::fromHex("00000002") << LabelFileResult::DamagedPreview
+        << damaged;
+    QTest::newRow("image marker 2")
+        << "a.qypm" << header + QByteArray::fromHex("00000002") + preview.mid(4)
+        << LabelFileResult::Ok << QString();
+    QTest::newRow("negative image marker")
+        << "a.qypm" << header + QByteArray::fromHex("ffffffff") + preview.mid(4)
+        << LabelFileResult::Ok << QString();
     QTest::newRow("oversized preview") << "a.qypm" << header + pngStart + hugeHeader
                                        << LabelFileResult::OversizedPreview << damaged;
     QTest::newRow("chunk longer than the file")
