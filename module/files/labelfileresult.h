@@ -23,7 +23,8 @@ public:
     LabelFileResult() = default;
 
     static LabelFileResult badMagic(quint8 firstByte);
-    // format: as read from the file, already lower-cased.
+    // format: as read from the file, already lower-cased. The reason shows it on one
+    // line, with every byte but printable ASCII escaped ("\n", "\x1b").
     static LabelFileResult unknownFormat(const QString& format);
     static LabelFileResult oversizedPreview();
     static LabelFileResult damagedPreview();

@@ -104,6 +104,13 @@ void LabelFileHeaderTest::headerAndPreviewAreJudged_data()
     QTest::newRow("format of another kind than the name")
         << "a.qypm" << QByteArray("\x89qyam\0\0\0\0", 9) + preview << LabelFileResult::Ok
         << QString();
+    // Bytes of a hostile file reach the log and the terminal only escaped, on one line.
+    QTest::newRow("format with a line break and an escape")
+        << "a.qypm" << QByteArray("\x89q\n\x1b[\0\0\0\0", 9) << LabelFileResult::UnknownFormat
+        << "Error loading file: Invalid encoded format: q\\n\\x1b[";
+    QTest::newRow("format beyond ASCII, backslash")
+        << "a.qypm" << QByteArray("\x89\\\xe9\x9b\x7f", 5) << LabelFileResult::UnknownFormat
+        << "Error loading file: Invalid encoded format: \\\\\\xe9\\x9b\\x7f";
     QTest::newRow("suffix of another length")
         << "a.qypmx" << header << LabelFileResult::UnknownFormat
         << "Error loading file: Invalid encoded format: qypm";

@@ -98,6 +98,9 @@ void RenderTest::refusedFilesGiveOneLineReason_data()
         << "a.qyam" << QByteArray("\x89qyam\0\0\0\0", 9) << "cannot be drawn" << false;
     QTest::newRow("generic label that is not one")
         << "g.qyld" << QByteArray("not a label") << "" << false;
+    QTest::newRow("format with line breaks and terminal escapes")
+        << "escapes.qypm" << QByteArray("\x89\n\x1b[2\0\0\0\0", 9)
+        << "invalid encoded format: \\n\\x1b[2" << false;
     QTest::newRow("empty file") << "empty.qypm" << QByteArray("") << "invalid magic number: 0"
                                 << false;
     QTest::newRow("format cut short")
@@ -137,6 +140,7 @@ void RenderTest::refusedFilesGiveOneLineReason()
              lines.first().constData());
     QVERIFY2(QString::fromUtf8(lines.first()).contains(reason), lines.first().constData());
     QVERIFY(!run.err.contains('\0'));
+    QVERIFY(!run.err.contains('\x1b'));
     QVERIFY(!QFile::exists(out));
 }
 
