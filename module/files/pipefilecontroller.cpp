@@ -15,6 +15,8 @@
 #include <QSaveFile>
 #include <QSettings>
 
+#include <sys/stat.h>
+
 #include "analytics/analyticslibrary.h"
 #include "canvas/mvcanvasmodel.h"
 #include "files/filecontroller.h"
@@ -72,33 +74,56 @@ QString PipeFileController::currentFile() const
 
 bool PipeFileController::saveTemplateToFile(const QString& path)
 {
+    m_failedSavePath.clear();
+    m_saveError.clear();
     if (!m_contentModule)
         return false;
 
-    // Written beside the target and renamed over it only once complete, so a failed
-    // save never costs the user the label that was there before.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-
+    const QString absolutePath = QFileInfo(path).absoluteFilePath();
     MvCanvasModel* canvas = m_contentModule->getCanvas();
     const bool wasChanged = canvas && canvas->canvasHasChanged();
-
-    QDataStream stream(&file);
-    stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
-    LabelFileHeader::write(stream, path);
-    m_contentModule->savePipeInfo(stream);
-
-    const bool written =
-        stream.status() == QDataStream::Ok &&
-        FileControllerTools::closeSavedFile(QFileInfo(path).absoluteFilePath(), &file);
-    if (!written) {
-        file.cancelWriting();
+    const auto fail = [&](const QString& reason) {
         // The record writer marks the label saved; it was not.
         if (canvas)
             canvas->setCanvasHasChanged(wasChanged);
-        return false;
+        return saveFailed(absolutePath, reason);
+    };
+
+    // The label is laid out in memory before the file is touched, and then written
+    // in one go: a file that has to be written in place is incomplete for as short a
+    // time as can be, and never for a record that could not be laid out.
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QDataStream stream(&buffer);
+        stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
+        LabelFileHeader::write(stream, path);
+        m_contentModule->savePipeInfo(stream);
+        if (stream.status() != QDataStream::Ok)
+            //: Why a label was not saved.
+            return fail(tr("The label could not be written."));
     }
+
+    // Written beside the target and renamed over it only once complete, so a failed
+    // save never costs the user the label that was there before. A folder the user
+    // may not write to still lets them replace a file they may write, in place.
+    // Unbuffered, a write cut short by a full disk or a size limit is followed by one
+    // that fails with the system's reason; a buffered flush would lose it.
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(file.errorString());
+    if (writesInPlace(file, absolutePath))
+        qWarning("Saving %s in place, as its folder is not writable: the save is not atomic",
+                 qUtf8Printable(absolutePath));
+    if (!writeAll(file, bytes)) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fail(reason);
+    }
+    if (!FileControllerTools::closeSavedFile(absolutePath, &file))
+        return fail(file.errorString());
 
     m_currentFiles.insert(m_fileExtension, path);
     emit currentFileChanged(QFileInfo(path).fileName());
@@ -110,6 +135,50 @@ bool PipeFileController::saveTemplateToFile(const QString& path)
         2, AnalyticsLibrary::sessionRecord(qApp->property("uid").toString(),
                                            QString::fromLatin1(VendrelConstants::SoftwareVersion)));
     return true;
+}
+
+bool PipeFileController::writeAll(QSaveFile& file, const QByteArray& bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+bool PipeFileController::writesInPlace(const QSaveFile& file, const QString& path)
+{
+    // QSaveFile does not say which way it went: writing in place, its handle is the
+    // target itself rather than a temporary file beside it.
+    struct stat opened = {};
+    struct stat target = {};
+    return fstat(file.handle(), &opened) == 0 &&
+           stat(QFile::encodeName(path).constData(), &target) == 0 &&
+           opened.st_dev == target.st_dev && opened.st_ino == target.st_ino;
+}
+
+bool PipeFileController::saveFailed(const QString& path, const QString& reason)
+{
+    qWarning("Saving %s failed: %s", qUtf8Printable(path), qUtf8Printable(reason));
+    m_failedSavePath = path;
+    m_saveError = reason;
+    return false;
+}
+
+void PipeFileController::showSaveErrorMessage() const
+{
+    if (m_saveError.isEmpty())
+        return;
+    MvMessageBox::information(nullptr,
+                              //: Error message: writing file failed.
+                              tr("Save Error"),
+                              //: %1 is the file path, %2 the reason given by the system.
+                              tr("The label could not be saved as %1.\n%2")
+                                  .arg(QDir::toNativeSeparators(m_failedSavePath), m_saveError),
+                              QMessageBox::Ok);
 }
 
 void PipeFileController::logLoadError(const QString& message)
@@ -240,6 +309,7 @@ bool PipeFileController::checkResetTemplate()
 
 bool PipeFileController::saveTemplate()
 {
+    m_saveError.clear();
     if (!m_contentModule)
         return false;
     const QString path = m_currentFiles.value(m_fileExtension);
@@ -279,6 +349,7 @@ bool PipeFileController::acceptFileName(QString& path) const
 
 bool PipeFileController::saveTemplateAs()
 {
+    m_saveError.clear();
     if (!m_contentModule)
         return false;
 

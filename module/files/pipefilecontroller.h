@@ -9,6 +9,7 @@
 
 class IVendrelInterface;
 class QDataStream;
+class QSaveFile;
 class QWidget;
 
 // Owns the label file container: a short header naming the label kind, then the
@@ -45,6 +46,13 @@ public:
     bool lastLoadWasDamaged() const { return m_lastLoadResult.isDamaged(); }
     void showDamagedFileMessage(const QString& path) const;
 
+    // Why the last save wrote nothing, as the system gave it; empty when it was
+    // written or the user gave up (cancelled a dialog, refused a name).
+    QString lastSaveError() const { return m_saveError; }
+    // Tells the user that the label was not saved and why; nothing when there is no
+    // reason to tell (see lastSaveError).
+    void showSaveErrorMessage() const;
+
 signals:
     void currentFileChanged(const QString& fileName);
 
@@ -54,6 +62,9 @@ private:
     QByteArray moduleSnapshot() const;
     void restoreModule(QByteArray record) const;
     static void logLoadError(const QString& message);
+    static bool writesInPlace(const QSaveFile& file, const QString& path);
+    static bool writeAll(QSaveFile& file, const QByteArray& bytes);
+    bool saveFailed(const QString& path, const QString& reason);
 
     IVendrelInterface* m_contentModule = nullptr;
     QMap<QString, QString> m_currentFiles;
@@ -61,6 +72,8 @@ private:
     QString m_fileExtension;
     QWidget* m_widgetParent = nullptr;
     LabelFileResult m_lastLoadResult;
+    QString m_failedSavePath;
+    QString m_saveError;
 
     static const QMap<QString, QString> m_pipeFileTypes;
 };

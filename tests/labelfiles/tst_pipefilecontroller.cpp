@@ -15,13 +15,53 @@
 #include "widgets/mvfiledialog.h"
 #include "widgets/mvmessagebox.h"
 
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 namespace {
 QStringList loggedMessages;
+QStringList loggedWarnings;
 void captureMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type == QtCriticalMsg)
         loggedMessages << message;
+    if (type == QtWarningMsg)
+        loggedWarnings << message;
 }
+
+// Tests run as root, which writes wherever it likes; without these capabilities it
+// meets file permissions as every user does. They are given back at the end.
+class PermissionsApply
+{
+public:
+    PermissionsApply()
+    {
+        if (geteuid() != 0) {
+            m_applied = true;
+            return;
+        }
+        if (syscall(SYS_capget, &m_header, m_saved) != 0)
+            return;
+        __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
+        reduced[0].effective &=
+            ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
+        m_dropped = syscall(SYS_capset, &m_header, reduced) == 0;
+        m_applied = m_dropped;
+    }
+    ~PermissionsApply()
+    {
+        if (m_dropped)
+            syscall(SYS_capset, &m_header, m_saved);
+    }
+    bool applied() const { return m_applied; }
+
+private:
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_saved[2] = {};
+    bool m_dropped = false;
+    bool m_applied = false;
+};
 
 QByteArray readAll(const QString& path)
 {
@@ -76,6 +116,8 @@ private slots:
     void refusedHeadersAreLogged();
     void savingTwiceKeepsOnlyTheSecondLabel();
     void failedSaveKeepsOldFileAndState();
+    void saveFollowsWhatMayBeWritten_data();
+    void saveFollowsWhatMayBeWritten();
     void damagedRecordIsNotOpened();
     void oversizedPreviewIsRefused();
     void damagedOpenKeepsTheOpenLabel();
@@ -116,6 +158,7 @@ void PipeFileControllerTest::init()
             return QMessageBox::Ok;
         });
     loggedMessages.clear();
+    loggedWarnings.clear();
 }
 
 void PipeFileControllerTest::cleanup()
@@ -243,6 +286,58 @@ void PipeFileControllerTest::failedSaveKeepsOldFileAndState()
     QCOMPARE(changed.count(), 0);
     QCOMPARE(readAll(analytics), hitsBefore);
     QCOMPARE(m_dir.entryList(QDir::Files), QStringList{"keep.qypm"});
+}
+
+void PipeFileControllerTest::saveFollowsWhatMayBeWritten_data()
+{
+    QTest::addColumn<bool>("folderWritable");
+    QTest::addColumn<bool>("fileWritable");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("folder and file writable") << true << true << true << QString();
+    // The file is replaced where it lies, so a failure part-way would damage it.
+    QTest::newRow("only the file writable") << false << true << true << "not atomic";
+    QTest::newRow("nothing writable") << false << false << false << "Permission denied";
+}
+
+void PipeFileControllerTest::saveFollowsWhatMayBeWritten()
+{
+    QFETCH(bool, folderWritable);
+    QFETCH(bool, fileWritable);
+    QFETCH(bool, saved);
+    QFETCH(QString, warning);
+    QVERIFY(m_dir.mkdir(QStringLiteral("labels")));
+    const QString folder = m_dir.filePath(QStringLiteral("labels"));
+    const QString path = folder + QStringLiteral("/pump.qypm");
+    QVERIFY(m_files->saveTemplateToFile(path));
+    const QByteArray before = readAll(path);
+    m_pipe->getCanvas()->setCanvasSize(300, 100, true);
+    m_pipe->getCanvas()->setCanvasHasChanged(true);
+    QFile::setPermissions(path, fileWritable ? QFile::ReadOwner | QFile::WriteOwner
+                                             : QFile::ReadOwner);
+    QFile::setPermissions(folder, folderWritable
+                                      ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                      : QFile::ReadOwner | QFile::ExeOwner);
+
+    bool written = false;
+    {
+        const PermissionsApply permissions;
+        if (!permissions.applied())
+            QSKIP("file permissions cannot be made to apply to this process");
+        const QtMessageHandler handler = qInstallMessageHandler(captureMessages);
+        written = m_files->saveTemplateToFile(path);
+        qInstallMessageHandler(handler);
+    }
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QCOMPARE(written, saved);
+    QCOMPARE(readAll(path) != before, saved);
+    QCOMPARE(m_pipe->getCanvas()->canvasHasChanged(), !saved);
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("pump.qypm")});
+    if (warning.isEmpty())
+        QCOMPARE(loggedWarnings, QStringList());
+    else
+        QVERIFY2(!loggedWarnings.filter(warning).isEmpty(), qPrintable(loggedWarnings.join('|')));
 }
 
 void PipeFileControllerTest::damagedRecordIsNotOpened()
