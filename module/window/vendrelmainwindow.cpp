@@ -602,13 +602,16 @@ void VendrelMainWindow::loadSlot()
 void VendrelMainWindow::saveSlot()
 {
     m_fileMenuWidget->clearFocus();
-    m_pipeFileController->saveTemplate();
+    // A full disk or a folder that refuses the file must not pass for a save.
+    if (!m_pipeFileController->saveTemplate())
+        m_pipeFileController->showSaveErrorMessage();
 }
 
 void VendrelMainWindow::saveAsSlot()
 {
     m_fileMenuWidget->clearFocus();
-    m_pipeFileController->saveTemplateAs();
+    if (!m_pipeFileController->saveTemplateAs())
+        m_pipeFileController->showSaveErrorMessage();
 }
 
 void VendrelMainWindow::exportSlot()

@@ -29,6 +29,35 @@
 #include "widgets/mvmessagebox.h"
 #include "widgets/navigationbar.h"
 
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+// Writing past the limit fails with "File too large" instead of stopping the
+// process; root is bound by it too. The limit is lifted at the end.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_saved = {};
+    void (*m_handler)(int) = nullptr;
+};
+} // namespace
+
 class VendrelMainWindowTest : public QObject
 {
     Q_OBJECT
@@ -62,6 +91,8 @@ private slots:
     void germanCatalogueTranslatesTheWindow();
     void labelNamedOnTheCommandLineIsOpened_data();
     void labelNamedOnTheCommandLineIsOpened();
+    void failedSaveTellsWhy_data();
+    void failedSaveTellsWhy();
 
 private:
     static QRadioButton* radio(VendrelMainWindow& window, const char* name)
@@ -538,6 +569,70 @@ void VendrelMainWindowTest::labelNamedOnTheCommandLineIsOpened()
     QCOMPARE(window.findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text(),
              damaged ? QStringLiteral("Untitled Label") : QStringLiteral("steam.qypm"));
     QCOMPARE(informed.size(), damaged ? 1 : 0);
+}
+
+void VendrelMainWindowTest::failedSaveTellsWhy_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("save over the file-size limit")
+        << "saveButton" << QString() << 512 << "File too large";
+    QTest::newRow("save as into a folder that is a file")
+        << "saveAsButton"
+        << "steam.qypm/new.qypm" << 0 << "Not a directory";
+    QTest::newRow("save as under a folder nobody may write") << "saveAsButton"
+                                                             << "/proc/new.qypm" << 0 << "new.qypm";
+    QTest::newRow("save as cancelled") << "saveAsButton"
+                                       << "" << 0 << "";
+}
+
+void VendrelMainWindowTest::failedSaveTellsWhy()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, answer);
+    QFETCH(int, limit);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("steam.qypm"));
+    {
+        VendrelController controller;
+        controller.pipeTextChangedSlot(QStringLiteral("STEAM"));
+        PipeFileController files;
+        files.setContentModule(&controller);
+        QVERIFY(files.saveTemplateToFile(path));
+    }
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray before = saved.readAll();
+    saved.close();
+
+    VendrelMainWindow window(QString(), true, VendrelMainWindow::VendrelWidget, path);
+    window.activeModule()->getCanvas()->setCanvasHasChanged(true);
+    QStringList informed;
+    MvMessageBox::setAnswerProvider(
+        [&informed](const QString& title, const QString& text, QMessageBox::StandardButtons) {
+            informed << title + QLatin1Char('|') + text;
+            return QMessageBox::Ok;
+        });
+    const QString chosen =
+        answer.isEmpty() || answer.startsWith(QLatin1Char('/')) ? answer : dir.filePath(answer);
+    MvFileDialog::setAnswerProvider([&chosen](const MvFileDialog::Request&) { return chosen; });
+    {
+        std::unique_ptr<FileSizeLimit> bound(limit > 0 ? new FileSizeLimit(limit) : nullptr);
+        window.findChild<QPushButton*>(button)->click();
+    }
+
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), before);
+    QVERIFY(window.activeModule()->getCanvas()->canvasHasChanged());
+    QCOMPARE(informed.size(), reason.isEmpty() ? 0 : 1);
+    if (!reason.isEmpty()) {
+        QVERIFY2(informed.first().startsWith(QStringLiteral("Save Error|")),
+                 qPrintable(informed.first()));
+        QVERIFY2(informed.first().contains(reason), qPrintable(informed.first()));
+    }
 }
 
 QTEST_MAIN(VendrelMainWindowTest)
