@@ -67,6 +67,12 @@ LabelFileResult LabelFileResult::ioError()
     return LabelFileResult(IoError, QStringLiteral("Cannot be read"));
 }
 
+LabelFileResult LabelFileResult::kindNotSupported()
+{
+    return LabelFileResult(KindNotSupported,
+                           QStringLiteral("Labels of this kind cannot be opened by this version"));
+}
+
 bool LabelFileResult::isDamaged() const
 {
     return m_status == OversizedPreview || m_status == DamagedPreview || m_status == DamagedRecord;
@@ -74,7 +80,7 @@ bool LabelFileResult::isDamaged() const
 
 QString LabelFileResult::logText() const
 {
-    if (m_status == Ok || m_status == IoError)
+    if (m_status == Ok || m_status == IoError || m_status == KindNotSupported)
         return QString();
     return QStringLiteral("Error loading file: ") + m_reason;
 }

@@ -16,7 +16,9 @@ public:
         OversizedPreview,
         DamagedPreview,
         DamagedRecord,
-        IoError
+        IoError,
+        // The editor has no module for the file's kind yet, only a stand-in.
+        KindNotSupported
     };
 
     // Ok.
@@ -31,6 +33,8 @@ public:
     static LabelFileResult damagedRecord();
     // The file is missing or cannot be opened; nothing is logged for it.
     static LabelFileResult ioError();
+    // Nothing is logged at error level for it: the file may well be sound.
+    static LabelFileResult kindNotSupported();
 
     Status status() const { return m_status; }
     bool isOk() const { return m_status == Ok; }

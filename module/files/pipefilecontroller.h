@@ -10,6 +10,7 @@
 class IVendrelInterface;
 class QDataStream;
 class QSaveFile;
+struct LabelKind;
 class QWidget;
 
 // Owns the label file container: a short header naming the label kind, then the
@@ -45,6 +46,10 @@ public:
     // foreign one), which the user is told about.
     bool lastLoadWasDamaged() const { return m_lastLoadResult.isDamaged(); }
     void showDamagedFileMessage(const QString& path) const;
+    // Tells the user why the last open of path was refused, when it is something
+    // to tell: a damaged file, or a kind that this version cannot open yet. A
+    // missing or foreign file is only logged.
+    void showLoadFailureMessage(const QString& path) const;
 
     // Why the last save wrote nothing, as the system gave it; empty when it was
     // written or the user gave up (cancelled a dialog, refused a name).
@@ -62,6 +67,11 @@ private:
     QByteArray moduleSnapshot() const;
     void restoreModule(QByteArray record) const;
     static void logLoadError(const QString& message);
+    // The kind of the active module while it is only a stand-in, else nullptr.
+    const LabelKind* standInKind() const;
+    static QString standInOpenText(const LabelKind& kind, const QString& path);
+    static QString standInSaveText(const LabelKind& kind);
+    static void showStandInMessage(const QString& text);
     static bool writesInPlace(const QSaveFile& file, const QString& path);
     static bool writeAll(QSaveFile& file, const QByteArray& bytes);
     bool saveFailed(const QString& path, const QString& reason);

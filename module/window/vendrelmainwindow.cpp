@@ -106,9 +106,8 @@ VendrelMainWindow::VendrelMainWindow(QString printerSelection, bool testMode,
             &VendrelMainWindow::updateFileNameSlot);
 
     raise();
-    if (!filePath.isEmpty() && !m_pipeFileController->loadTemplateFromFile(filePath, true) &&
-        m_pipeFileController->lastLoadWasDamaged())
-        m_pipeFileController->showDamagedFileMessage(filePath);
+    if (!filePath.isEmpty() && !m_pipeFileController->loadTemplateFromFile(filePath, true))
+        m_pipeFileController->showLoadFailureMessage(filePath);
 }
 
 VendrelMainWindow::~VendrelMainWindow()

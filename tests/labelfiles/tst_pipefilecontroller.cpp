@@ -1,3 +1,4 @@
+#include "files/labelfileheader.h"
 #include "files/pipefilecontroller.h"
 #include "kinds/barelabelmodule.h"
 #include "kinds/labelkinds.h"
@@ -129,6 +130,8 @@ private slots:
     void saveQuestionFlow_data();
     void saveQuestionFlow();
     void eachModuleKeepsItsOwnFile();
+    void standInRefusesToOpenAndSave_data();
+    void standInRefusesToOpenAndSave();
     void saveRecordsHistoryAndAnalytics();
 
 private:
@@ -313,8 +316,8 @@ void PipeFileControllerTest::saveFollowsWhatMayBeWritten()
     const QByteArray before = readAll(path);
     m_pipe->getCanvas()->setCanvasSize(300, 100, true);
     m_pipe->getCanvas()->setCanvasHasChanged(true);
-    QFile::setPermissions(path, fileWritable ? QFile::ReadOwner | QFile::WriteOwner
-                                             : QFile::ReadOwner);
+    QFile::setPermissions(path,
+                          fileWritable ? QFile::ReadOwner | QFile::WriteOwner : QFile::ReadOwner);
     QFile::setPermissions(folder, folderWritable
                                       ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
                                       : QFile::ReadOwner | QFile::ExeOwner);
@@ -569,6 +572,78 @@ void PipeFileControllerTest::eachModuleKeepsItsOwnFile()
     QCOMPARE(m_files->currentFile(), pipePath);
     QVERIFY(m_files->saveTemplate());
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("pipe.qyam"))));
+}
+
+void PipeFileControllerTest::standInRefusesToOpenAndSave_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("told");
+    for (const int kind : {1, 2}) {
+        const QString name = QString::fromLatin1(LabelKinds::byKind(kind)->extension);
+        // The window tells the user about a file named on the command line.
+        QTest::newRow(qPrintable(name + ": open the file")) << kind << "open file" << false;
+        QTest::newRow(qPrintable(name + ": open command")) << kind << "open" << true;
+        QTest::newRow(qPrintable(name + ": save")) << kind << "save" << true;
+        QTest::newRow(qPrintable(name + ": save as")) << kind << "save as" << true;
+        QTest::newRow(qPrintable(name + ": write the file")) << kind << "save file" << false;
+    }
+}
+
+void PipeFileControllerTest::standInRefusesToOpenAndSave()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, command);
+    QFETCH(bool, told);
+    const LabelKind& row = *LabelKinds::byKind(kind);
+    // A label made by a program that has the kind's module: a preview, then its record.
+    const QString path = m_dir.filePath(QStringLiteral("label.") + QLatin1String(row.extension));
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QDataStream stream(&buffer);
+        LabelFileHeader::write(stream, path);
+        stream << QImage(256, 256, QImage::Format_ARGB32) << QStringLiteral("AMMONIA") << 42.0;
+    }
+    writeAll(path, bytes);
+
+    BareLabelModule standIn(row);
+    m_files->setContentModule(&standIn);
+    QList<MvFileDialog::Request> requests;
+    MvFileDialog::setAnswerProvider([&](const MvFileDialog::Request& request) {
+        requests << request;
+        return path;
+    });
+    QSignalSpy changed(m_files.data(), &PipeFileController::currentFileChanged);
+    const QVariant folder = QSettings().value(QStringLiteral("dir/labels"));
+
+    bool done = true;
+    if (command == QLatin1String("open file"))
+        done = m_files->loadTemplateFromFile(path, true);
+    else if (command == QLatin1String("open"))
+        done = m_files->loadTemplate();
+    else if (command == QLatin1String("save"))
+        done = m_files->saveTemplate();
+    else if (command == QLatin1String("save as"))
+        done = m_files->saveTemplateAs();
+    else
+        done = m_files->saveTemplateToFile(path);
+
+    QVERIFY(!done);
+    QCOMPARE(readAll(path), bytes);
+    QCOMPARE(m_dir.entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
+    QVERIFY(m_files->currentFile().isEmpty());
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(QSettings().value(QStringLiteral("dir/labels")), folder);
+    // Nothing to choose a file for.
+    QCOMPARE(requests.size(), 0);
+    QCOMPARE(m_informationTitles,
+             told ? QStringList{QStringLiteral("Not Available Yet")} : QStringList());
+
+    // New still gives the kind's empty label.
+    m_files->newTemplate();
+    QCOMPARE(standIn.getCanvas()->getCanvasSize(), row.defaultSize);
 }
 
 void PipeFileControllerTest::saveRecordsHistoryAndAnalytics()

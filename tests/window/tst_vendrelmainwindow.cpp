@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "files/pipefilecontroller.h"
+#include "kinds/labelkinds.h"
 #include "pipe/vendrelcontroller.h"
 #include "window/vendrelhelp.h"
 
@@ -528,16 +529,23 @@ void VendrelMainWindowTest::germanCatalogueTranslatesTheWindow()
 
 void VendrelMainWindowTest::labelNamedOnTheCommandLineIsOpened_data()
 {
+    QTest::addColumn<int>("kind");
     QTest::addColumn<bool>("damaged");
-    QTest::newRow("sound file") << false;
-    QTest::newRow("damaged file") << true;
+    QTest::addColumn<QString>("told");
+    QTest::newRow("sound file") << 0 << false << QString();
+    QTest::newRow("damaged file") << 0 << true << "Open Error";
+    QTest::newRow("ammonia file, its module not built yet") << 1 << false << "Not Available Yet";
+    QTest::newRow("arrow wrap file, its module not built yet") << 2 << false << "Not Available Yet";
 }
 
 void VendrelMainWindowTest::labelNamedOnTheCommandLineIsOpened()
 {
+    QFETCH(int, kind);
     QFETCH(bool, damaged);
+    QFETCH(QString, told);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("steam.qypm"));
+    const QString path =
+        dir.filePath(QStringLiteral("steam.") + QLatin1String(LabelKinds::byKind(kind)->extension));
     {
         VendrelController controller;
         controller.pipeTextChangedSlot(QStringLiteral("STEAM"));
@@ -550,6 +558,10 @@ void VendrelMainWindowTest::labelNamedOnTheCommandLineIsOpened()
         QVERIFY(file.open(QIODevice::ReadWrite));
         file.resize(file.size() - 6);
     }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    file.close();
     QStringList informed;
     MvMessageBox::setAnswerProvider(
         [&informed](const QString& title, const QString&, QMessageBox::StandardButtons) {
@@ -557,18 +569,28 @@ void VendrelMainWindowTest::labelNamedOnTheCommandLineIsOpened()
             return QMessageBox::Ok;
         });
 
-    VendrelMainWindow window(QString(), true, VendrelMainWindow::VendrelWidget, path);
+    VendrelMainWindow window(QString(), true,
+                             static_cast<VendrelMainWindow::VendrelWidgetTypes>(kind), path);
 
+    const bool opened = told.isEmpty();
     QStringList texts;
     for (QGraphicsItem* item : window.activeModule()->getCanvas()->items())
         if (auto* text = dynamic_cast<SimpleTextItem*>(item))
             if (text->isVisible())
                 texts << text->toPlainText();
-    // A damaged file leaves the new label the editor started with.
-    QCOMPARE(texts, damaged ? QStringList() : QStringList{QStringLiteral("STEAM")});
+    // A refused file leaves the new label the editor started with.
+    QCOMPARE(texts, opened ? QStringList{QStringLiteral("STEAM")} : QStringList());
     QCOMPARE(window.findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text(),
-             damaged ? QStringLiteral("Untitled Label") : QStringLiteral("steam.qypm"));
-    QCOMPARE(informed.size(), damaged ? 1 : 0);
+             opened ? QFileInfo(path).fileName() : QStringLiteral("Untitled Label"));
+    QCOMPARE(informed, opened ? QStringList() : QStringList{told});
+
+    if (kind != 0) {
+        // Saving the label of a kind without its module must not write over the file.
+        MvFileDialog::setAnswerProvider([&path](const MvFileDialog::Request&) { return path; });
+        window.findChild<QPushButton*>(QStringLiteral("saveButton"))->click();
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
+    }
 }
 
 void VendrelMainWindowTest::failedSaveTellsWhy_data()
