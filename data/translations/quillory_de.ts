@@ -7,6 +7,18 @@
         <extracomment>Caption painted on an arrow button before an arrow is chosen</extracomment>
         <translation>Pfeil hinzufügen</translation>
     </message>
+    <message>
+        <source>Arrows Unavailable</source>
+        <extracomment>Title of the message shown when the arrow symbols cannot be loaded.</extracomment>
+        <translation>Pfeile nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>The arrow symbols could not be loaded from %1.
+Labels are shown without their arrows, and no arrow can be chosen.</source>
+        <extracomment>%1 is the path of the symbol database file.</extracomment>
+        <translation>Die Pfeilsymbole konnten nicht aus %1 geladen werden.
+Etiketten werden ohne ihre Pfeile angezeigt, und es kann kein Pfeil gewählt werden.</translation>
+    </message>
 </context>
 <context>
     <name>FileController</name>
@@ -152,6 +164,33 @@ Please Try Again.
         <translation>Dateinamen mit Sonderzeichen können nicht gespeichert werden.
 Bitte erneut versuchen.
 </translation>
+    </message>
+    <message>
+        <source>The label could not be written.</source>
+        <extracomment>Why a label was not saved.</extracomment>
+        <translation>Das Etikett konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The label could not be saved as %1.
+%2</source>
+        <extracomment>%1 is the file path, %2 the reason given by the system.</extracomment>
+        <translation>Das Etikett konnte nicht als %1 gespeichert werden.
+%2</translation>
+    </message>
+    <message>
+        <source>%1 labels cannot be saved in this version yet. Nothing was written.</source>
+        <extracomment>%1 is the kind of label, such as "Arrow Wrap".</extracomment>
+        <translation>Etiketten der Art „%1“ können in dieser Version noch nicht gespeichert werden. Es wurde nichts geschrieben.</translation>
+    </message>
+    <message>
+        <source>Not Available Yet</source>
+        <extracomment>Title of the message shown when labels of a kind cannot be opened or saved in this version.</extracomment>
+        <translation>Noch nicht verfügbar</translation>
+    </message>
+    <message>
+        <source>%1 labels cannot be opened in this version yet.</source>
+        <extracomment>%1 is the kind of label, such as "Arrow Wrap".</extracomment>
+        <translation>Etiketten der Art „%1“ können in dieser Version noch nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>

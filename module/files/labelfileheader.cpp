@@ -49,8 +49,8 @@ LabelFileResult LabelFileHeader::skipPreview(QDataStream& stream)
                                                   : LabelFileResult::damagedPreview();
     static const QByteArray signature("\x89PNG\r\n\x1a\n", 8);
     QByteArray head(signature.size(), '\0');
-    if (marker != 1 || stream.readRawData(head.data(), head.size()) != head.size() ||
-        head != signature)
+    // Qt's own image reader takes any marker but 0 as "an image follows", so do we.
+    if (stream.readRawData(head.data(), head.size()) != head.size() || head != signature)
         return LabelFileResult::damagedPreview();
     for (;;) {
         quint32 length = 0;

@@ -31,8 +31,8 @@ public:
                                 const QStringList& knownFormats);
 
     // Drops the preview. It is stored as Qt writes images: a qint32 marker (0 for
-    // none), then a PNG, whose chunks are walked rather than decoded: nothing is
-    // allocated for it, and a broken one is found without the decoder's noise.
+    // none, anything else for an image), then a PNG, whose chunks are walked rather than decoded:
+    // nothing is allocated for it, and a broken one is found without the decoder's noise.
     static LabelFileResult skipPreview(QDataStream& stream);
 };
 

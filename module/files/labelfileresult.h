@@ -16,20 +16,25 @@ public:
         OversizedPreview,
         DamagedPreview,
         DamagedRecord,
-        IoError
+        IoError,
+        // The editor has no module for the file's kind yet, only a stand-in.
+        KindNotSupported
     };
 
     // Ok.
     LabelFileResult() = default;
 
     static LabelFileResult badMagic(quint8 firstByte);
-    // format: as read from the file, already lower-cased.
+    // format: as read from the file, already lower-cased. The reason shows it on one
+    // line, with every byte but printable ASCII escaped ("\n", "\x1b").
     static LabelFileResult unknownFormat(const QString& format);
     static LabelFileResult oversizedPreview();
     static LabelFileResult damagedPreview();
     static LabelFileResult damagedRecord();
     // The file is missing or cannot be opened; nothing is logged for it.
     static LabelFileResult ioError();
+    // Nothing is logged at error level for it: the file may well be sound.
+    static LabelFileResult kindNotSupported();
 
     Status status() const { return m_status; }
     bool isOk() const { return m_status == Ok; }

@@ -1,6 +1,7 @@
 #include "files/pipefilecontroller.h"
 
 #include "files/labelfileheader.h"
+#include "kinds/barelabelmodule.h"
 #include "kinds/labelkinds.h"
 #include "kit/ivendrelinterface.h"
 #include "kit/vendrelconstants.h"
@@ -14,6 +15,8 @@
 #include <QRegularExpression>
 #include <QSaveFile>
 #include <QSettings>
+
+#include <sys/stat.h>
 
 #include "analytics/analyticslibrary.h"
 #include "canvas/mvcanvasmodel.h"
@@ -72,33 +75,58 @@ QString PipeFileController::currentFile() const
 
 bool PipeFileController::saveTemplateToFile(const QString& path)
 {
+    m_failedSavePath.clear();
+    m_saveError.clear();
     if (!m_contentModule)
         return false;
 
-    // Written beside the target and renamed over it only once complete, so a failed
-    // save never costs the user the label that was there before.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-
+    const QString absolutePath = QFileInfo(path).absoluteFilePath();
+    if (const LabelKind* kind = standInKind())
+        return saveFailed(absolutePath, standInSaveText(*kind));
     MvCanvasModel* canvas = m_contentModule->getCanvas();
     const bool wasChanged = canvas && canvas->canvasHasChanged();
-
-    QDataStream stream(&file);
-    stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
-    LabelFileHeader::write(stream, path);
-    m_contentModule->savePipeInfo(stream);
-
-    const bool written =
-        stream.status() == QDataStream::Ok &&
-        FileControllerTools::closeSavedFile(QFileInfo(path).absoluteFilePath(), &file);
-    if (!written) {
-        file.cancelWriting();
+    const auto fail = [&](const QString& reason) {
         // The record writer marks the label saved; it was not.
         if (canvas)
             canvas->setCanvasHasChanged(wasChanged);
-        return false;
+        return saveFailed(absolutePath, reason);
+    };
+
+    // The label is laid out in memory before the file is touched, and then written
+    // in one go: a file that has to be written in place is incomplete for as short a
+    // time as can be, and never for a record that could not be laid out.
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QDataStream stream(&buffer);
+        stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
+        LabelFileHeader::write(stream, path);
+        m_contentModule->savePipeInfo(stream);
+        if (stream.status() != QDataStream::Ok)
+            //: Why a label was not saved.
+            return fail(tr("The label could not be written."));
     }
+
+    // Written beside the target and renamed over it only once complete, so a failed
+    // save never costs the user the label that was there before. A folder the user
+    // may not write to still lets them replace a file they may write, in place.
+    // Unbuffered, a write cut short by a full disk or a size limit is followed by one
+    // that fails with the system's reason; a buffered flush would lose it.
+    QSaveFile file(path);
+    file.setDirectWriteFallback(true);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return fail(file.errorString());
+    if (writesInPlace(file, absolutePath))
+        qWarning("Saving %s in place, as its folder is not writable: the save is not atomic",
+                 qUtf8Printable(absolutePath));
+    if (!writeAll(file, bytes)) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return fail(reason);
+    }
+    if (!FileControllerTools::closeSavedFile(absolutePath, &file))
+        return fail(file.errorString());
 
     m_currentFiles.insert(m_fileExtension, path);
     emit currentFileChanged(QFileInfo(path).fileName());
@@ -110,6 +138,71 @@ bool PipeFileController::saveTemplateToFile(const QString& path)
         2, AnalyticsLibrary::sessionRecord(qApp->property("uid").toString(),
                                            QString::fromLatin1(VendrelConstants::SoftwareVersion)));
     return true;
+}
+
+bool PipeFileController::writeAll(QSaveFile& file, const QByteArray& bytes)
+{
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+        if (written <= 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+bool PipeFileController::writesInPlace(const QSaveFile& file, const QString& path)
+{
+    // QSaveFile does not say which way it went: writing in place, its handle is the
+    // target itself rather than a temporary file beside it.
+    struct stat opened = {};
+    struct stat target = {};
+    return fstat(file.handle(), &opened) == 0 &&
+           stat(QFile::encodeName(path).constData(), &target) == 0 &&
+           opened.st_dev == target.st_dev && opened.st_ino == target.st_ino;
+}
+
+bool PipeFileController::saveFailed(const QString& path, const QString& reason)
+{
+    qWarning("Saving %s failed: %s", qUtf8Printable(path), qUtf8Printable(reason));
+    m_failedSavePath = path;
+    m_saveError = reason;
+    return false;
+}
+
+void PipeFileController::showSaveErrorMessage() const
+{
+    if (m_saveError.isEmpty())
+        return;
+    MvMessageBox::information(nullptr,
+                              //: Error message: writing file failed.
+                              tr("Save Error"),
+                              //: %1 is the file path, %2 the reason given by the system.
+                              tr("The label could not be saved as %1.\n%2")
+                                  .arg(QDir::toNativeSeparators(m_failedSavePath), m_saveError),
+                              QMessageBox::Ok);
+}
+
+const LabelKind* PipeFileController::standInKind() const
+{
+    const auto* standIn = qobject_cast<const BareLabelModule*>(m_contentModule);
+    return standIn && standIn->standsIn() ? &standIn->kind() : nullptr;
+}
+
+QString PipeFileController::standInSaveText(const LabelKind& kind)
+{
+    //: %1 is the kind of label, such as "Arrow Wrap".
+    return tr("%1 labels cannot be saved in this version yet. Nothing was written.")
+        .arg(kind.title());
+}
+
+void PipeFileController::showStandInMessage(const QString& text)
+{
+    MvMessageBox::information(nullptr,
+                              //: Title of the message shown when labels of a kind cannot be opened
+                              //: or saved in this version.
+                              tr("Not Available Yet"), text, QMessageBox::Ok);
 }
 
 void PipeFileController::logLoadError(const QString& message)
@@ -146,6 +239,12 @@ bool PipeFileController::loadTemplateFromFile(const QString& path, bool updateHi
     m_lastLoadResult = LabelFileResult::ioError();
     if (!m_contentModule)
         return false;
+    if (const LabelKind* kind = standInKind()) {
+        m_lastLoadResult = LabelFileResult::kindNotSupported();
+        qWarning("Not opening %s: labels of kind %s have no module in this version",
+                 qUtf8Printable(path), kind->extension);
+        return false;
+    }
 
     QFile file(path);
     if (!file.exists() || !file.open(QIODevice::ReadOnly))
@@ -206,6 +305,25 @@ void PipeFileController::showDamagedFileMessage(const QString& path) const
                               QMessageBox::Ok);
 }
 
+void PipeFileController::showLoadFailureMessage(const QString& path) const
+{
+    if (m_lastLoadResult.isDamaged()) {
+        showDamagedFileMessage(path);
+    } else if (m_lastLoadResult.status() == LabelFileResult::KindNotSupported) {
+        if (const LabelKind* kind = standInKind())
+            showStandInMessage(standInOpenText(*kind, path));
+    }
+}
+
+QString PipeFileController::standInOpenText(const LabelKind& kind, const QString& path)
+{
+    //: %1 is the kind of label, such as "Arrow Wrap".
+    QString text = tr("%1 labels cannot be opened in this version yet.").arg(kind.title());
+    if (!path.isEmpty())
+        text += QLatin1Char('\n') + path;
+    return text;
+}
+
 bool PipeFileController::checkResetTemplate()
 {
     if (!m_contentModule)
@@ -240,8 +358,13 @@ bool PipeFileController::checkResetTemplate()
 
 bool PipeFileController::saveTemplate()
 {
+    m_saveError.clear();
     if (!m_contentModule)
         return false;
+    if (const LabelKind* kind = standInKind()) {
+        showStandInMessage(standInSaveText(*kind));
+        return false;
+    }
     const QString path = m_currentFiles.value(m_fileExtension);
     if (path.isEmpty())
         return saveTemplateAs();
@@ -279,8 +402,13 @@ bool PipeFileController::acceptFileName(QString& path) const
 
 bool PipeFileController::saveTemplateAs()
 {
+    m_saveError.clear();
     if (!m_contentModule)
         return false;
+    if (const LabelKind* kind = standInKind()) {
+        showStandInMessage(standInSaveText(*kind));
+        return false;
+    }
 
     //: Title of file save dialog window
     const QString title = QObject::tr("Save ") + m_fileDescription;
@@ -331,6 +459,10 @@ void PipeFileController::newTemplate()
 
 bool PipeFileController::loadTemplate()
 {
+    if (const LabelKind* kind = standInKind()) {
+        showStandInMessage(standInOpenText(*kind, QString()));
+        return false;
+    }
     if (!checkResetTemplate())
         return false;
     //: Title of file open dialog window
@@ -344,7 +476,6 @@ bool PipeFileController::loadTemplate()
         return false;
     if (loadTemplateFromFile(path, true))
         return true;
-    if (m_lastLoadResult.isDamaged())
-        showDamagedFileMessage(path);
+    showLoadFailureMessage(path);
     return false;
 }

@@ -9,6 +9,8 @@
 
 class IVendrelInterface;
 class QDataStream;
+class QSaveFile;
+struct LabelKind;
 class QWidget;
 
 // Owns the label file container: a short header naming the label kind, then the
@@ -44,6 +46,17 @@ public:
     // foreign one), which the user is told about.
     bool lastLoadWasDamaged() const { return m_lastLoadResult.isDamaged(); }
     void showDamagedFileMessage(const QString& path) const;
+    // Tells the user why the last open of path was refused, when it is something
+    // to tell: a damaged file, or a kind that this version cannot open yet. A
+    // missing or foreign file is only logged.
+    void showLoadFailureMessage(const QString& path) const;
+
+    // Why the last save wrote nothing, as the system gave it; empty when it was
+    // written or the user gave up (cancelled a dialog, refused a name).
+    QString lastSaveError() const { return m_saveError; }
+    // Tells the user that the label was not saved and why; nothing when there is no
+    // reason to tell (see lastSaveError).
+    void showSaveErrorMessage() const;
 
 signals:
     void currentFileChanged(const QString& fileName);
@@ -54,6 +67,14 @@ private:
     QByteArray moduleSnapshot() const;
     void restoreModule(QByteArray record) const;
     static void logLoadError(const QString& message);
+    // The kind of the active module while it is only a stand-in, else nullptr.
+    const LabelKind* standInKind() const;
+    static QString standInOpenText(const LabelKind& kind, const QString& path);
+    static QString standInSaveText(const LabelKind& kind);
+    static void showStandInMessage(const QString& text);
+    static bool writesInPlace(const QSaveFile& file, const QString& path);
+    static bool writeAll(QSaveFile& file, const QByteArray& bytes);
+    bool saveFailed(const QString& path, const QString& reason);
 
     IVendrelInterface* m_contentModule = nullptr;
     QMap<QString, QString> m_currentFiles;
@@ -61,6 +82,8 @@ private:
     QString m_fileExtension;
     QWidget* m_widgetParent = nullptr;
     LabelFileResult m_lastLoadResult;
+    QString m_failedSavePath;
+    QString m_saveError;
 
     static const QMap<QString, QString> m_pipeFileTypes;
 };

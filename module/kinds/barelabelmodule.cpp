@@ -51,3 +51,8 @@ QPair<QString, QString> BareLabelModule::getFileType()
 {
     return m_kind.fileType();
 }
+
+bool BareLabelModule::standsIn() const
+{
+    return m_kind.makeModule == &BareLabelModule::make;
+}

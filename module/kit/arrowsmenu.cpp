@@ -3,6 +3,7 @@
 #include "canvas/symboldatabasemodel.h"
 #include "kit/vendrelconstants.h"
 #include "widgets/dragscrolllistview.h"
+#include "widgets/mvmessagebox.h"
 
 #include <QFont>
 #include <QImage>
@@ -14,6 +15,7 @@
 #include <QVBoxLayout>
 
 QIcon ArrowsMenu::m_addArrowIcon;
+bool ArrowsMenu::m_userToldOfUnavailableSymbols = false;
 
 namespace {
 
@@ -62,6 +64,29 @@ ArrowsMenu::ArrowsMenu(const QString& databasePath, QWidget* parent)
     connect(m_listView, &QAbstractItemView::clicked, this, &ArrowsMenu::symbolSelectionSlot);
 
     m_addArrowIcon = createAddArrowIcon();
+    if (!m_symbols.isOpen())
+        reportUnavailableSymbols();
+}
+
+void ArrowsMenu::reportUnavailableSymbols() const
+{
+    qCritical("Arrow symbols unavailable: the symbol database %s cannot be opened; labels are "
+              "drawn without their arrows",
+              qUtf8Printable(m_symbols.databasePath()));
+    // Every module has its menu, and one missing data folder takes them all: once is
+    // enough to tell.
+    if (m_userToldOfUnavailableSymbols)
+        return;
+    m_userToldOfUnavailableSymbols = true;
+    MvMessageBox::information(
+        nullptr,
+        //: Title of the message shown when the arrow symbols cannot be loaded.
+        tr("Arrows Unavailable"),
+        //: %1 is the path of the symbol database file.
+        tr("The arrow symbols could not be loaded from %1.\nLabels are shown without their "
+           "arrows, and no arrow can be chosen.")
+            .arg(m_symbols.databasePath()),
+        QMessageBox::Ok);
 }
 
 void ArrowsMenu::createListView()

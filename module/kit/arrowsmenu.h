@@ -28,6 +28,8 @@ public:
     // The entry that stands for "no arrow".
     static constexpr int NoArrowSymbolId = ArrowSymbols::NoArrowSymbolId;
 
+    // A database that cannot be opened gives an empty menu; it is logged, and the
+    // user is told once in the life of the program.
     ArrowsMenu(const QString& databasePath, QWidget* parent);
 
     // Selects the row of id in the list; 0 (or an id without a row) only
@@ -67,11 +69,13 @@ public slots:
 private:
     void createListView();
     void fillModel();
+    void reportUnavailableSymbols() const;
 
     DragScrollListView* m_listView = nullptr;
     QStandardItemModel* m_model = nullptr;
     ArrowSymbols m_symbols;
     static QIcon m_addArrowIcon;
+    static bool m_userToldOfUnavailableSymbols;
 };
 
 #endif

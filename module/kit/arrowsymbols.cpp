@@ -7,13 +7,32 @@
 #include <QStandardItem>
 #include <QVariant>
 
-ArrowSymbols::ArrowSymbols(const QString& databasePath)
-    : m_database(std::make_unique<SymbolDatabaseModel>())
+namespace {
+QStringList& unavailable()
 {
-    m_database->setDatabasePath(databasePath);
+    static QStringList paths;
+    return paths;
+}
+} // namespace
+
+ArrowSymbols::ArrowSymbols(const QString& databasePath)
+    : m_database(std::make_unique<SymbolDatabaseModel>()), m_path(databasePath)
+{
+    m_open = m_database->setDatabasePath(databasePath);
 }
 
 ArrowSymbols::~ArrowSymbols() = default;
+
+QStringList ArrowSymbols::unavailableDatabases()
+{
+    return unavailable();
+}
+
+void ArrowSymbols::noteAsked(int id) const
+{
+    if (!m_open && id > NoArrowSymbolId && !unavailable().contains(m_path))
+        unavailable().append(m_path);
+}
 
 bool ArrowSymbols::selectable(int id, Symbol* symbol) const
 {
@@ -31,6 +50,7 @@ bool ArrowSymbols::selectable(int id, Symbol* symbol) const
 
 QByteArray ArrowSymbols::data(int id) const
 {
+    noteAsked(id);
     return m_database->getDataFromSymbolId(id);
 }
 
@@ -46,6 +66,7 @@ QIcon ArrowSymbols::noArrowIcon() const
 
 QStandardItem* ArrowSymbols::item(int id) const
 {
+    noteAsked(id);
     return m_database->getItemFromSymbolId(id);
 }
 

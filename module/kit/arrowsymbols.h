@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -33,6 +34,16 @@ public:
     ArrowSymbols(const ArrowSymbols&) = delete;
     ArrowSymbols& operator=(const ArrowSymbols&) = delete;
 
+    // False when the database could not be opened (missing, damaged, foreign).
+    bool isOpen() const { return m_open; }
+    QString databasePath() const { return m_path; }
+
+    // The databases that could not be opened although they were asked for an arrow
+    // (an id above the no-arrow entry), since the process started, each once. A
+    // label drawn then lacks arrows it should have: a program that draws labels
+    // asks after loading.
+    static QStringList unavailableDatabases();
+
     // True when the database holds id as a selectable symbol; symbol (may be null)
     // then receives it and is left untouched otherwise.
     bool selectable(int id, Symbol* symbol = nullptr) const;
@@ -51,7 +62,11 @@ public:
     QList<QStandardItem*> items() const;
 
 private:
+    void noteAsked(int id) const;
+
     std::unique_ptr<SymbolDatabaseModel> m_database;
+    QString m_path;
+    bool m_open = false;
 };
 
 #endif

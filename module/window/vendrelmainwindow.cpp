@@ -106,9 +106,8 @@ VendrelMainWindow::VendrelMainWindow(QString printerSelection, bool testMode,
             &VendrelMainWindow::updateFileNameSlot);
 
     raise();
-    if (!filePath.isEmpty() && !m_pipeFileController->loadTemplateFromFile(filePath, true) &&
-        m_pipeFileController->lastLoadWasDamaged())
-        m_pipeFileController->showDamagedFileMessage(filePath);
+    if (!filePath.isEmpty() && !m_pipeFileController->loadTemplateFromFile(filePath, true))
+        m_pipeFileController->showLoadFailureMessage(filePath);
 }
 
 VendrelMainWindow::~VendrelMainWindow()
@@ -602,13 +601,16 @@ void VendrelMainWindow::loadSlot()
 void VendrelMainWindow::saveSlot()
 {
     m_fileMenuWidget->clearFocus();
-    m_pipeFileController->saveTemplate();
+    // A full disk or a folder that refuses the file must not pass for a save.
+    if (!m_pipeFileController->saveTemplate())
+        m_pipeFileController->showSaveErrorMessage();
 }
 
 void VendrelMainWindow::saveAsSlot()
 {
     m_fileMenuWidget->clearFocus();
-    m_pipeFileController->saveTemplateAs();
+    if (!m_pipeFileController->saveTemplateAs())
+        m_pipeFileController->showSaveErrorMessage();
 }
 
 void VendrelMainWindow::exportSlot()

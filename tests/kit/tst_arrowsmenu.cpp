@@ -2,6 +2,7 @@
 #include "kit/pipesignalemitter.h"
 #include "kit/vendrelwidgetsutils.h"
 #include "widgets/dragscrolllistview.h"
+#include "widgets/mvmessagebox.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -277,8 +278,37 @@ private slots:
 
     void missingDatabaseGivesAnEmptyMenuWithAddArrowPicture()
     {
+        QStringList told;
+        MvMessageBox::setAnswerProvider(
+            [&told](const QString& title, const QString& text, QMessageBox::StandardButtons) {
+                told << title + QLatin1Char('|') + text;
+                return QMessageBox::Ok;
+            });
+        static QStringList errors;
+        errors.clear();
+        const QtMessageHandler handler = qInstallMessageHandler(
+            [](QtMsgType type, const QMessageLogContext&, const QString& text) {
+                if (type == QtCriticalMsg)
+                    errors << text;
+            });
+        const QString absent = m_dir.filePath(QStringLiteral("absent.db"));
         QWidget parent;
-        ArrowsMenu menu(m_dir.filePath(QStringLiteral("absent.db")), &parent);
+        ArrowsMenu menu(absent, &parent);
+        // Every module's menu misses its symbols alike; the user hears of it once.
+        ArrowsMenu second(absent, &parent);
+        qInstallMessageHandler(handler);
+        MvMessageBox::setAnswerProvider({});
+        QCOMPARE(told.size(), 1);
+        QVERIFY2(told.first().contains(absent), qPrintable(told.first()));
+        QCOMPARE(errors.filter(absent).size(), 2);
+
+        // Asking for the no-arrow entry needs no symbol; asking for an arrow does.
+        QVERIFY(!menu.symbols().isOpen());
+        QVERIFY(!menu.symbols().selectable(ArrowSymbols::NoArrowSymbolId));
+        QVERIFY(!ArrowSymbols::unavailableDatabases().contains(absent));
+        QVERIFY(!menu.symbols().selectable(2));
+        QCOMPARE(ArrowSymbols::unavailableDatabases().filter(absent).size(), 1);
+
         QCOMPARE(menu.findChild<DragScrollListView*>()->model()->rowCount(), 0);
         QVERIFY(!menu.getItem(2));
         QVERIFY(menu.getSymbol(2).isEmpty());

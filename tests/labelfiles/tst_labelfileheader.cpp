@@ -104,6 +104,13 @@ void LabelFileHeaderTest::headerAndPreviewAreJudged_data()
     QTest::newRow("format of another kind than the name")
         << "a.qypm" << QByteArray("\x89qyam\0\0\0\0", 9) + preview << LabelFileResult::Ok
         << QString();
+    // Bytes of a hostile file reach the log and the terminal only escaped, on one line.
+    QTest::newRow("format with a line break and an escape")
+        << "a.qypm" << QByteArray("\x89q\n\x1b[\0\0\0\0", 9) << LabelFileResult::UnknownFormat
+        << "Error loading file: Invalid encoded format: q\\n\\x1b[";
+    QTest::newRow("format beyond ASCII, backslash")
+        << "a.qypm" << QByteArray("\x89\\\xe9\x9b\x7f", 5) << LabelFileResult::UnknownFormat
+        << "Error loading file: Invalid encoded format: \\\\\\xe9\\x9b\\x7f";
     QTest::newRow("suffix of another length")
         << "a.qypmx" << header << LabelFileResult::UnknownFormat
         << "Error loading file: Invalid encoded format: qypm";
@@ -120,8 +127,16 @@ void LabelFileHeaderTest::headerAndPreviewAreJudged_data()
     QTest::newRow("preview not a PNG")
         << "a.qypm" << header + QByteArray::fromHex("00000001") + QByteArray("GIF89a..", 8)
         << LabelFileResult::DamagedPreview << damaged;
-    QTest::newRow("unknown image marker") << "a.qypm" << header + QByteArray::fromHex("00000002")
-                                          << LabelFileResult::DamagedPreview << damaged;
+    // Any marker but 0 announces an image, as Qt's own image reader takes it.
+    QTest::newRow("image marker without an image")
+        << "a.qypm" << header + QByteArray::fromHex("00000002") << LabelFileResult::DamagedPreview
+        << damaged;
+    QTest::newRow("image marker 2")
+        << "a.qypm" << header + QByteArray::fromHex("00000002") + preview.mid(4)
+        << LabelFileResult::Ok << QString();
+    QTest::newRow("negative image marker")
+        << "a.qypm" << header + QByteArray::fromHex("ffffffff") + preview.mid(4)
+        << LabelFileResult::Ok << QString();
     QTest::newRow("oversized preview") << "a.qypm" << header + pngStart + hugeHeader
                                        << LabelFileResult::OversizedPreview << damaged;
     QTest::newRow("chunk longer than the file")

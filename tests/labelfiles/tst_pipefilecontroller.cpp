@@ -1,3 +1,4 @@
+#include "files/labelfileheader.h"
 #include "files/pipefilecontroller.h"
 #include "kinds/barelabelmodule.h"
 #include "kinds/labelkinds.h"
@@ -15,13 +16,53 @@
 #include "widgets/mvfiledialog.h"
 #include "widgets/mvmessagebox.h"
 
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 namespace {
 QStringList loggedMessages;
+QStringList loggedWarnings;
 void captureMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     if (type == QtCriticalMsg)
         loggedMessages << message;
+    if (type == QtWarningMsg)
+        loggedWarnings << message;
 }
+
+// Tests run as root, which writes wherever it likes; without these capabilities it
+// meets file permissions as every user does. They are given back at the end.
+class PermissionsApply
+{
+public:
+    PermissionsApply()
+    {
+        if (geteuid() != 0) {
+            m_applied = true;
+            return;
+        }
+        if (syscall(SYS_capget, &m_header, m_saved) != 0)
+            return;
+        __user_cap_data_struct reduced[2] = {m_saved[0], m_saved[1]};
+        reduced[0].effective &=
+            ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER));
+        m_dropped = syscall(SYS_capset, &m_header, reduced) == 0;
+        m_applied = m_dropped;
+    }
+    ~PermissionsApply()
+    {
+        if (m_dropped)
+            syscall(SYS_capset, &m_header, m_saved);
+    }
+    bool applied() const { return m_applied; }
+
+private:
+    __user_cap_header_struct m_header{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct m_saved[2] = {};
+    bool m_dropped = false;
+    bool m_applied = false;
+};
 
 QByteArray readAll(const QString& path)
 {
@@ -76,6 +117,8 @@ private slots:
     void refusedHeadersAreLogged();
     void savingTwiceKeepsOnlyTheSecondLabel();
     void failedSaveKeepsOldFileAndState();
+    void saveFollowsWhatMayBeWritten_data();
+    void saveFollowsWhatMayBeWritten();
     void damagedRecordIsNotOpened();
     void oversizedPreviewIsRefused();
     void damagedOpenKeepsTheOpenLabel();
@@ -87,6 +130,8 @@ private slots:
     void saveQuestionFlow_data();
     void saveQuestionFlow();
     void eachModuleKeepsItsOwnFile();
+    void standInRefusesToOpenAndSave_data();
+    void standInRefusesToOpenAndSave();
     void saveRecordsHistoryAndAnalytics();
 
 private:
@@ -116,6 +161,7 @@ void PipeFileControllerTest::init()
             return QMessageBox::Ok;
         });
     loggedMessages.clear();
+    loggedWarnings.clear();
 }
 
 void PipeFileControllerTest::cleanup()
@@ -243,6 +289,58 @@ void PipeFileControllerTest::failedSaveKeepsOldFileAndState()
     QCOMPARE(changed.count(), 0);
     QCOMPARE(readAll(analytics), hitsBefore);
     QCOMPARE(m_dir.entryList(QDir::Files), QStringList{"keep.qypm"});
+}
+
+void PipeFileControllerTest::saveFollowsWhatMayBeWritten_data()
+{
+    QTest::addColumn<bool>("folderWritable");
+    QTest::addColumn<bool>("fileWritable");
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("folder and file writable") << true << true << true << QString();
+    // The file is replaced where it lies, so a failure part-way would damage it.
+    QTest::newRow("only the file writable") << false << true << true << "not atomic";
+    QTest::newRow("nothing writable") << false << false << false << "Permission denied";
+}
+
+void PipeFileControllerTest::saveFollowsWhatMayBeWritten()
+{
+    QFETCH(bool, folderWritable);
+    QFETCH(bool, fileWritable);
+    QFETCH(bool, saved);
+    QFETCH(QString, warning);
+    QVERIFY(m_dir.mkdir(QStringLiteral("labels")));
+    const QString folder = m_dir.filePath(QStringLiteral("labels"));
+    const QString path = folder + QStringLiteral("/pump.qypm");
+    QVERIFY(m_files->saveTemplateToFile(path));
+    const QByteArray before = readAll(path);
+    m_pipe->getCanvas()->setCanvasSize(300, 100, true);
+    m_pipe->getCanvas()->setCanvasHasChanged(true);
+    QFile::setPermissions(path,
+                          fileWritable ? QFile::ReadOwner | QFile::WriteOwner : QFile::ReadOwner);
+    QFile::setPermissions(folder, folderWritable
+                                      ? QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                      : QFile::ReadOwner | QFile::ExeOwner);
+
+    bool written = false;
+    {
+        const PermissionsApply permissions;
+        if (!permissions.applied())
+            QSKIP("file permissions cannot be made to apply to this process");
+        const QtMessageHandler handler = qInstallMessageHandler(captureMessages);
+        written = m_files->saveTemplateToFile(path);
+        qInstallMessageHandler(handler);
+    }
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+    QCOMPARE(written, saved);
+    QCOMPARE(readAll(path) != before, saved);
+    QCOMPARE(m_pipe->getCanvas()->canvasHasChanged(), !saved);
+    QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("pump.qypm")});
+    if (warning.isEmpty())
+        QCOMPARE(loggedWarnings, QStringList());
+    else
+        QVERIFY2(!loggedWarnings.filter(warning).isEmpty(), qPrintable(loggedWarnings.join('|')));
 }
 
 void PipeFileControllerTest::damagedRecordIsNotOpened()
@@ -474,6 +572,78 @@ void PipeFileControllerTest::eachModuleKeepsItsOwnFile()
     QCOMPARE(m_files->currentFile(), pipePath);
     QVERIFY(m_files->saveTemplate());
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("pipe.qyam"))));
+}
+
+void PipeFileControllerTest::standInRefusesToOpenAndSave_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<bool>("told");
+    for (const int kind : {1, 2}) {
+        const QString name = QString::fromLatin1(LabelKinds::byKind(kind)->extension);
+        // The window tells the user about a file named on the command line.
+        QTest::newRow(qPrintable(name + ": open the file")) << kind << "open file" << false;
+        QTest::newRow(qPrintable(name + ": open command")) << kind << "open" << true;
+        QTest::newRow(qPrintable(name + ": save")) << kind << "save" << true;
+        QTest::newRow(qPrintable(name + ": save as")) << kind << "save as" << true;
+        QTest::newRow(qPrintable(name + ": write the file")) << kind << "save file" << false;
+    }
+}
+
+void PipeFileControllerTest::standInRefusesToOpenAndSave()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, command);
+    QFETCH(bool, told);
+    const LabelKind& row = *LabelKinds::byKind(kind);
+    // A label made by a program that has the kind's module: a preview, then its record.
+    const QString path = m_dir.filePath(QStringLiteral("label.") + QLatin1String(row.extension));
+    QByteArray bytes;
+    {
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QDataStream stream(&buffer);
+        LabelFileHeader::write(stream, path);
+        stream << QImage(256, 256, QImage::Format_ARGB32) << QStringLiteral("AMMONIA") << 42.0;
+    }
+    writeAll(path, bytes);
+
+    BareLabelModule standIn(row);
+    m_files->setContentModule(&standIn);
+    QList<MvFileDialog::Request> requests;
+    MvFileDialog::setAnswerProvider([&](const MvFileDialog::Request& request) {
+        requests << request;
+        return path;
+    });
+    QSignalSpy changed(m_files.data(), &PipeFileController::currentFileChanged);
+    const QVariant folder = QSettings().value(QStringLiteral("dir/labels"));
+
+    bool done = true;
+    if (command == QLatin1String("open file"))
+        done = m_files->loadTemplateFromFile(path, true);
+    else if (command == QLatin1String("open"))
+        done = m_files->loadTemplate();
+    else if (command == QLatin1String("save"))
+        done = m_files->saveTemplate();
+    else if (command == QLatin1String("save as"))
+        done = m_files->saveTemplateAs();
+    else
+        done = m_files->saveTemplateToFile(path);
+
+    QVERIFY(!done);
+    QCOMPARE(readAll(path), bytes);
+    QCOMPARE(m_dir.entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
+    QVERIFY(m_files->currentFile().isEmpty());
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(QSettings().value(QStringLiteral("dir/labels")), folder);
+    // Nothing to choose a file for.
+    QCOMPARE(requests.size(), 0);
+    QCOMPARE(m_informationTitles,
+             told ? QStringList{QStringLiteral("Not Available Yet")} : QStringList());
+
+    // New still gives the kind's empty label.
+    m_files->newTemplate();
+    QCOMPARE(standIn.getCanvas()->getCanvasSize(), row.defaultSize);
 }
 
 void PipeFileControllerTest::saveRecordsHistoryAndAnalytics()

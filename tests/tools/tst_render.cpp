@@ -14,6 +14,7 @@
 
 #include "canvas/mvcanvasmodel.h"
 #include "canvas/simpletextitem.h"
+#include "canvas/symbolitem.h"
 #include "files/genericlabelwriter.h"
 #include "widgets/moduleresourceicons.h"
 
@@ -35,6 +36,8 @@ private slots:
     void pdfAndSvgHaveTheLabelSize();
     void genericLabelIsDrawn();
     void damagedRecordIsRefusedAtEveryLength();
+    void arrowsNeedTheirSymbolDatabase_data();
+    void arrowsNeedTheirSymbolDatabase();
 
 private:
     struct Run
@@ -43,8 +46,10 @@ private:
         QByteArray out;
         QByteArray err;
     };
-    static Run render(const QStringList& arguments);
-    QString savedPipeMarker(const QString& name);
+    static Run
+    render(const QStringList& arguments,
+           const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
+    QString savedPipeMarker(const QString& name, bool withArrow = true);
     QTemporaryDir m_dir;
 };
 
@@ -55,9 +60,11 @@ void RenderTest::initTestCase()
     QVERIFY(m_dir.isValid());
 }
 
-RenderTest::Run RenderTest::render(const QStringList& arguments)
+RenderTest::Run RenderTest::render(const QStringList& arguments,
+                                   const QProcessEnvironment& environment)
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VENDREL_RENDER), arguments);
     Run run;
     if (!process.waitForFinished(60000))
@@ -68,13 +75,14 @@ RenderTest::Run RenderTest::render(const QStringList& arguments)
     return run;
 }
 
-QString RenderTest::savedPipeMarker(const QString& name)
+QString RenderTest::savedPipeMarker(const QString& name, bool withArrow)
 {
     VendrelController controller;
     controller.colorChangedSlot(QColor(QStringLiteral("#dc0b0b")), Qt::white);
     controller.pipeTextChangedSlot(QStringLiteral("STEAM"));
-    controller.leftArrowChangedSlot(2, controller.editWidget()->getSymbolsMenu()->getSymbol(2),
-                                    false);
+    if (withArrow)
+        controller.leftArrowChangedSlot(2, controller.editWidget()->getSymbolsMenu()->getSymbol(2),
+                                        false);
     PipeFileController files;
     files.setContentModule(&controller);
     const QString path = m_dir.filePath(name);
@@ -98,6 +106,9 @@ void RenderTest::refusedFilesGiveOneLineReason_data()
         << "a.qyam" << QByteArray("\x89qyam\0\0\0\0", 9) << "cannot be drawn" << false;
     QTest::newRow("generic label that is not one")
         << "g.qyld" << QByteArray("not a label") << "" << false;
+    QTest::newRow("format with line breaks and terminal escapes")
+        << "escapes.qypm" << QByteArray("\x89\n\x1b[2\0\0\0\0", 9)
+        << "invalid encoded format: \\n\\x1b[2" << false;
     QTest::newRow("empty file") << "empty.qypm" << QByteArray("") << "invalid magic number: 0"
                                 << false;
     QTest::newRow("format cut short")
@@ -137,6 +148,7 @@ void RenderTest::refusedFilesGiveOneLineReason()
              lines.first().constData());
     QVERIFY2(QString::fromUtf8(lines.first()).contains(reason), lines.first().constData());
     QVERIFY(!run.err.contains('\0'));
+    QVERIFY(!run.err.contains('\x1b'));
     QVERIFY(!QFile::exists(out));
 }
 
@@ -295,6 +307,53 @@ void RenderTest::damagedRecordIsRefusedAtEveryLength()
                                                    .arg(QString::fromUtf8(run.err))));
         QVERIFY2(run.err.trimmed().split('\n').size() == 1, run.err.constData());
     }
+}
+
+void RenderTest::arrowsNeedTheirSymbolDatabase_data()
+{
+    QTest::addColumn<QString>("dataRoot");
+    QTest::addColumn<bool>("arrow");
+    QTest::addColumn<int>("exitCode");
+    QTest::newRow("data root named by the variable") << "variable" << true << 0;
+    QTest::newRow("no variable: the build's data root beside the program") << "none" << true << 0;
+    QTest::newRow("data root without symbol databases") << "empty" << true << 4;
+    QTest::newRow("same, for a label without arrows") << "empty" << false << 0;
+}
+
+void RenderTest::arrowsNeedTheirSymbolDatabase()
+{
+    QFETCH(QString, dataRoot);
+    QFETCH(bool, arrow);
+    QFETCH(int, exitCode);
+    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), '-');
+    const QString label = savedPipeMarker(tag + QStringLiteral(".qypm"), arrow);
+    const QString png = m_dir.filePath(tag + QStringLiteral(".png"));
+    QTemporaryDir empty;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (dataRoot == QLatin1String("none"))
+        environment.remove(QStringLiteral("MORVANTIC_DATA_ROOT"));
+    else if (dataRoot == QLatin1String("empty"))
+        environment.insert(QStringLiteral("MORVANTIC_DATA_ROOT"), empty.path());
+
+    const Run run =
+        render({label, QStringLiteral("--png"), png, QStringLiteral("--info")}, environment);
+
+    QCOMPARE(run.exitCode, exitCode);
+    if (exitCode != 0) {
+        const QList<QByteArray> lines = run.err.trimmed().split('\n');
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines.first().contains("symbol database"), lines.first().constData());
+        QVERIFY(!QFile::exists(png));
+        return;
+    }
+    QVERIFY(QFile::exists(png));
+    int shownArrows = 0;
+    const QJsonObject info = QJsonDocument::fromJson(run.out).object();
+    for (const QJsonValue& value : info.value(QStringLiteral("items")).toArray())
+        if (value.toObject().value(QStringLiteral("type")).toInt() == SymbolItem::Type &&
+            value.toObject().value(QStringLiteral("visible")).toBool())
+            ++shownArrows;
+    QCOMPARE(shownArrows, arrow ? 1 : 0);
 }
 
 QTEST_MAIN(RenderTest)

@@ -2,6 +2,7 @@
 #include "widgets/clickablelabel.h"
 #include "widgets/colorlistcombo.h"
 #include "widgets/commonlists.h"
+#include "widgets/dataroot.h"
 #include "widgets/dragscrollbutton.h"
 #include "widgets/dragscrolllistview.h"
 #include "widgets/filemenuwidget.h"
@@ -147,6 +148,10 @@ private slots:
 
     void svgToPngRendersCentredOrFails_data();
     void svgToPngRendersCentredOrFails();
+
+    void dataRootIsFoundAsAUserExpects_data();
+    void dataRootIsFoundAsAUserExpects();
+    void dataRootOfTheBuildServesWithoutTheVariable();
 };
 
 void TestWidgets::init()
@@ -825,6 +830,63 @@ void TestWidgets::svgToPngRendersCentredOrFails()
     QCOMPARE(qAlpha(image.pixel(20, 34)), 0);
     QCOMPARE(QColor(image.pixel(2, 20)), QColor("#fd7800"));
     QCOMPARE(QColor(image.pixel(37, 20)), QColor("#fd7800"));
+}
+
+// ---- data root ---------------------------------------------------------------
+
+void TestWidgets::dataRootIsFoundAsAUserExpects_data()
+{
+    QTest::addColumn<QString>("variable");
+    QTest::addColumn<bool>("installed");
+    QTest::addColumn<QString>("program");
+    QTest::addColumn<QString>("root");
+    QTest::newRow("the variable first, also over an installed folder")
+        << "mine" << true << "build/launcher"
+        << "mine/";
+    QTest::newRow("the variable, though it names no folder")
+        << "missing/" << false << "build/launcher"
+        << "missing/";
+    QTest::newRow("then the installed folder") << "" << true << "build/launcher"
+                                               << "installed/";
+    QTest::newRow("then the build's, beside the launcher") << "" << false << "build/launcher"
+                                                           << "build/data/Morvantic/";
+    QTest::newRow("then the build's, beside a program deeper in the build")
+        << "" << false << "build/tools/render"
+        << "build/data/Morvantic/";
+    QTest::newRow("none beside the program: the installed folder") << "" << false << "/"
+                                                                   << "installed/";
+}
+
+void TestWidgets::dataRootIsFoundAsAUserExpects()
+{
+    QFETCH(QString, variable);
+    QFETCH(bool, installed);
+    QFETCH(QString, program);
+    QFETCH(QString, root);
+    QTemporaryDir dir;
+    const QString base = dir.path() + QLatin1Char('/');
+    for (const char* folder : {"build/launcher", "build/tools/render", "build/data/Morvantic"})
+        QVERIFY(QDir(base).mkpath(QString::fromLatin1(folder)));
+    if (installed)
+        QVERIFY(QDir(base).mkpath(QStringLiteral("installed")));
+    const QString programFolder = program.startsWith(QLatin1Char('/')) ? program : base + program;
+    QCOMPARE(DataRoot::find(variable.isEmpty() ? QString() : base + variable,
+                            base + QStringLiteral("installed/"), programFolder),
+             base + root);
+}
+
+void TestWidgets::dataRootOfTheBuildServesWithoutTheVariable()
+{
+    // This test program sits in the build folder, as the editor and the renderer do.
+    const QByteArray variable = qgetenv("MORVANTIC_DATA_ROOT");
+    qunsetenv("MORVANTIC_DATA_ROOT");
+    const QString root = DataRoot::path();
+    qputenv("MORVANTIC_DATA_ROOT", variable);
+    const QString expected = QFileInfo(QString::fromLatin1(DataRoot::InstalledPath)).isDir()
+                                 ? QString::fromLatin1(DataRoot::InstalledPath)
+                                 : QStringLiteral(BUILD_DATA_ROOT);
+    QVERIFY(root.endsWith(QLatin1Char('/')));
+    QCOMPARE(QFileInfo(root).canonicalFilePath(), QFileInfo(expected).canonicalFilePath());
 }
 
 QTEST_MAIN(TestWidgets)

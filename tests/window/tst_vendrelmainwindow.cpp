@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "files/pipefilecontroller.h"
+#include "kinds/labelkinds.h"
 #include "pipe/vendrelcontroller.h"
 #include "window/vendrelhelp.h"
 
@@ -28,6 +29,35 @@
 #include "widgets/mvhelpwindow.h"
 #include "widgets/mvmessagebox.h"
 #include "widgets/navigationbar.h"
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+// Writing past the limit fails with "File too large" instead of stopping the
+// process; root is bound by it too. The limit is lifted at the end.
+class FileSizeLimit
+{
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        m_handler = std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &m_saved);
+        rlimit limit = m_saved;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        setrlimit(RLIMIT_FSIZE, &m_saved);
+        std::signal(SIGXFSZ, m_handler);
+    }
+
+private:
+    rlimit m_saved = {};
+    void (*m_handler)(int) = nullptr;
+};
+} // namespace
 
 class VendrelMainWindowTest : public QObject
 {
@@ -62,6 +92,8 @@ private slots:
     void germanCatalogueTranslatesTheWindow();
     void labelNamedOnTheCommandLineIsOpened_data();
     void labelNamedOnTheCommandLineIsOpened();
+    void failedSaveTellsWhy_data();
+    void failedSaveTellsWhy();
 
 private:
     static QRadioButton* radio(VendrelMainWindow& window, const char* name)
@@ -497,16 +529,22 @@ void VendrelMainWindowTest::germanCatalogueTranslatesTheWindow()
 
 void VendrelMainWindowTest::labelNamedOnTheCommandLineIsOpened_data()
 {
+    QTest::addColumn<int>("kind");
     QTest::addColumn<bool>("damaged");
-    QTest::newRow("sound file") << false;
-    QTest::newRow("damaged file") << true;
+    QTest::addColumn<QString>("told");
+    QTest::newRow("sound file") << 0 << false << QString();
+    QTest::newRow("damaged file") << 0 << true << "Open Error";
+    QTest::newRow("ammonia file, its module not built yet") << 1 << false << "Not Available Yet";
 }
 
 void VendrelMainWindowTest::labelNamedOnTheCommandLineIsOpened()
 {
+    QFETCH(int, kind);
     QFETCH(bool, damaged);
+    QFETCH(QString, told);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("steam.qypm"));
+    const QString path =
+        dir.filePath(QStringLiteral("steam.") + QLatin1String(LabelKinds::byKind(kind)->extension));
     {
         VendrelController controller;
         controller.pipeTextChangedSlot(QStringLiteral("STEAM"));
@@ -526,18 +564,81 @@ void VendrelMainWindowTest::labelNamedOnTheCommandLineIsOpened()
             return QMessageBox::Ok;
         });
 
-    VendrelMainWindow window(QString(), true, VendrelMainWindow::VendrelWidget, path);
+    VendrelMainWindow window(QString(), true,
+                             static_cast<VendrelMainWindow::VendrelWidgetTypes>(kind), path);
 
+    const bool opened = told.isEmpty();
     QStringList texts;
     for (QGraphicsItem* item : window.activeModule()->getCanvas()->items())
         if (auto* text = dynamic_cast<SimpleTextItem*>(item))
             if (text->isVisible())
                 texts << text->toPlainText();
-    // A damaged file leaves the new label the editor started with.
-    QCOMPARE(texts, damaged ? QStringList() : QStringList{QStringLiteral("STEAM")});
+    // A refused file leaves the new label the editor started with.
+    QCOMPARE(texts, opened ? QStringList{QStringLiteral("STEAM")} : QStringList());
     QCOMPARE(window.findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text(),
-             damaged ? QStringLiteral("Untitled Label") : QStringLiteral("steam.qypm"));
-    QCOMPARE(informed.size(), damaged ? 1 : 0);
+             opened ? QFileInfo(path).fileName() : QStringLiteral("Untitled Label"));
+    QCOMPARE(informed, opened ? QStringList() : QStringList{told});
+}
+
+void VendrelMainWindowTest::failedSaveTellsWhy_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("save over the file-size limit")
+        << "saveButton" << QString() << 512 << "File too large";
+    QTest::newRow("save as into a folder that is a file")
+        << "saveAsButton"
+        << "steam.qypm/new.qypm" << 0 << "Not a directory";
+    QTest::newRow("save as cancelled") << "saveAsButton"
+                                       << "" << 0 << "";
+}
+
+void VendrelMainWindowTest::failedSaveTellsWhy()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, answer);
+    QFETCH(int, limit);
+    QFETCH(QString, reason);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("steam.qypm"));
+    {
+        VendrelController controller;
+        controller.pipeTextChangedSlot(QStringLiteral("STEAM"));
+        PipeFileController files;
+        files.setContentModule(&controller);
+        QVERIFY(files.saveTemplateToFile(path));
+    }
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QByteArray before = saved.readAll();
+    saved.close();
+
+    VendrelMainWindow window(QString(), true, VendrelMainWindow::VendrelWidget, path);
+    window.activeModule()->getCanvas()->setCanvasHasChanged(true);
+    QStringList informed;
+    MvMessageBox::setAnswerProvider(
+        [&informed](const QString& title, const QString& text, QMessageBox::StandardButtons) {
+            informed << title + QLatin1Char('|') + text;
+            return QMessageBox::Ok;
+        });
+    const QString chosen = answer.isEmpty() ? QString() : dir.filePath(answer);
+    MvFileDialog::setAnswerProvider([&chosen](const MvFileDialog::Request&) { return chosen; });
+    {
+        std::unique_ptr<FileSizeLimit> bound(limit > 0 ? new FileSizeLimit(limit) : nullptr);
+        window.findChild<QPushButton*>(button)->click();
+    }
+
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QCOMPARE(saved.readAll(), before);
+    QVERIFY(window.activeModule()->getCanvas()->canvasHasChanged());
+    QCOMPARE(informed.size(), reason.isEmpty() ? 0 : 1);
+    if (!reason.isEmpty()) {
+        QVERIFY2(informed.first().startsWith(QStringLiteral("Save Error|")),
+                 qPrintable(informed.first()));
+        QVERIFY2(informed.first().contains(reason), qPrintable(informed.first()));
+    }
 }
 
 QTEST_MAIN(VendrelMainWindowTest)

@@ -3,6 +3,7 @@
 
 #include "files/pipefilecontroller.h"
 #include "kinds/labelkinds.h"
+#include "kit/arrowsymbols.h"
 #include "kit/ivendrelinterface.h"
 #include "kit/labelkind.h"
 #include "kit/labellimits.h"
@@ -88,6 +89,16 @@ bool LabelRenderer::openContainer(const QString& path, const LabelKind& kind)
     }
     if (!opened) {
         m_error = lowerFirst(container.lastLoadResult().reason());
+        return false;
+    }
+    // Drawn without its arrows, the label would point nowhere: a missing data folder
+    // must not pass for a label without arrows.
+    const QStringList unavailable = ArrowSymbols::unavailableDatabases();
+    if (!unavailable.isEmpty()) {
+        m_symbolsMissing = true;
+        m_error = QStringLiteral("its arrows cannot be drawn: the symbol database %1 cannot be "
+                                 "opened (MORVANTIC_DATA_ROOT names the data folder)")
+                      .arg(unavailable.join(QStringLiteral(", ")));
         return false;
     }
     return true;

@@ -21,8 +21,11 @@ public:
     // With verbose on, messages of the loaders reach stderr beside the result.
     void setVerbose(bool verbose) { m_verbose = verbose; }
 
-    // False with a one-line reason in error() when the file is refused.
+    // False with a one-line reason in error() when the file is refused, or when its
+    // arrows cannot be drawn because their symbol database cannot be opened (then
+    // symbolsMissing() is true).
     bool open(const QString& path);
+    bool symbolsMissing() const { return m_symbolsMissing; }
 
     bool writePng(const QString& path, int dotsPerInch);
     bool writePdf(const QString& path);
@@ -38,6 +41,7 @@ private:
     bool openGeneric(const QString& path);
 
     bool m_verbose = false;
+    bool m_symbolsMissing = false;
     QString m_kind;
     QString m_error;
     MvCanvasModel* m_canvas = nullptr;

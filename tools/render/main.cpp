@@ -17,7 +17,8 @@ enum ExitCode
     Done = 0,
     UsageError = 1,
     Refused = 2,
-    OutputFailed = 3
+    OutputFailed = 3,
+    SymbolsMissing = 4
 };
 
 int fail(const QString& message, int code)
@@ -46,8 +47,12 @@ int main(int argc, char* argv[])
         if (kind->makeLoader)
             drawable << QString::fromLatin1(kind->extension);
     drawable << QStringLiteral("qyld");
-    parser.setApplicationDescription(QStringLiteral("Draws a label file (%1) at its real size.")
-                                         .arg(drawable.join(QStringLiteral(", "))));
+    parser.setApplicationDescription(
+        QStringLiteral("Draws a label file (%1) at its real size.\n\n"
+                       "Exit status: 0 drawn, 1 bad arguments, 2 file refused, 3 output not "
+                       "written, 4 arrow symbols missing (no symbol database in the data folder, "
+                       "which MORVANTIC_DATA_ROOT names).")
+            .arg(drawable.join(QStringLiteral(", "))));
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The label file."));
@@ -87,7 +92,8 @@ int main(int argc, char* argv[])
     LabelRenderer renderer;
     renderer.setVerbose(parser.isSet(verbose));
     if (!renderer.open(files.first()))
-        return fail(files.first() + QStringLiteral(": ") + renderer.error(), Refused);
+        return fail(files.first() + QStringLiteral(": ") + renderer.error(),
+                    renderer.symbolsMissing() ? SymbolsMissing : Refused);
 
     if (parser.isSet(png) && !renderer.writePng(parser.value(png), dotsPerInch))
         return fail(renderer.error(), OutputFailed);
