@@ -22,7 +22,7 @@ constexpr double TinyScale = 1e-6;
 // rasteriser fails on glyphs a few hundred times wider than high (from a ratio
 // of about 500 on), and the raster engine then reads a glyph that was never
 // made and crashes. Ordinary labels stay far below the bound and keep the
-// cached, hinted glyphs they have always been drawn with.
+// cached glyphs they have always been drawn with.
 constexpr double MaxCachedStretch = 64.0;
 
 double sanitizedLength(double value)
