@@ -10,7 +10,8 @@ int TerminationWatcher::m_socketPair[2] = {-1, -1};
 
 TerminationWatcher::TerminationWatcher(QObject* parent) : QObject(parent)
 {
-    if (::socketpair(AF_UNIX, SOCK_STREAM, 0, m_socketPair) != 0)
+    // Close-on-exec: programs the editor starts must not hold the pair open.
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, m_socketPair) != 0)
         return;
     m_notifier = new QSocketNotifier(m_socketPair[1], QSocketNotifier::Read, this);
     connect(m_notifier, &QSocketNotifier::activated, this, &TerminationWatcher::readSignalSlot);

@@ -2,10 +2,14 @@
 
 #include "canvas/mvcanvasmodel.h"
 
+#include <QGlyphRun>
 #include <QPainter>
 #include <QPainterPath>
+#include <QRawFont>
 #include <QStyleOptionGraphicsItem>
+#include <QTextBlock>
 #include <QTextDocument>
+#include <QTextLayout>
 #include <QtMath>
 
 namespace {
@@ -13,9 +17,26 @@ namespace {
 // scene maps mouse positions through its inverse); nothing visible is drawn.
 constexpr double TinyScale = 1e-6;
 
+// Beyond this ratio of horizontal to vertical scale the text is filled as an
+// outline instead of through the paint engine's glyph cache: the font
+// rasteriser fails on glyphs a few hundred times wider than high (from a ratio
+// of about 500 on), and the raster engine then reads a glyph that was never
+// made and crashes. Ordinary labels stay far below the bound and keep the
+// cached glyphs they have always been drawn with.
+constexpr double MaxCachedStretch = 64.0;
+
 double sanitizedLength(double value)
 {
     return (qIsFinite(value) && value > 0.0) ? value : 0.0;
+}
+
+// How much the painter widens the item's x axis compared with its y axis, in
+// the painter's own device: the stretch the glyph cache would have to render.
+double horizontalStretch(const QTransform& device)
+{
+    const double scaleX = qSqrt(device.m11() * device.m11() + device.m12() * device.m12());
+    const double scaleY = qSqrt(device.m21() * device.m21() + device.m22() * device.m22());
+    return scaleY > 0.0 ? scaleX / scaleY : qInf();
 }
 } // namespace
 
@@ -101,7 +122,19 @@ void SimpleTextItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* op
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing, true);
     painter->setRenderHint(QPainter::TextAntialiasing, true);
-    QGraphicsTextItem::paint(painter, option, widget);
+    const double stretch = horizontalStretch(painter->deviceTransform());
+    if (stretch <= MaxCachedStretch) {
+        QGraphicsTextItem::paint(painter, option, widget);
+    } else if (qIsFinite(stretch)) { // a painter that flattens the text away draws nothing
+        painter->fillPath(textOutline(), textColor());
+        if (option && (option->state & (QStyle::State_Selected | QStyle::State_HasFocus))) {
+            QPen pen(textColor(), 0, Qt::DashLine);
+            pen.setCosmetic(true);
+            painter->setPen(pen);
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(boundingRect());
+        }
+    }
     painter->restore();
 
     if (!isWhiteSpace(toPlainText()))
@@ -118,6 +151,32 @@ void SimpleTextItem::paint(QPainter* painter, const QStyleOptionGraphicsItem* op
     painter->setBrush(Qt::NoBrush);
     painter->drawRect(boundingRect());
     painter->restore();
+}
+
+QPainterPath SimpleTextItem::textOutline() const
+{
+    QPainterPath outline;
+    outline.setFillRule(Qt::WindingFill);
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        if (!layout)
+            continue;
+        const QPointF origin = layout->position();
+        // A block's layout holds no text of its own (it reads the document's),
+        // so the runs are taken line by line.
+        for (int line = 0; line < layout->lineCount(); ++line) {
+            const QList<QGlyphRun> runs = layout->lineAt(line).glyphRuns();
+            for (const QGlyphRun& run : runs) {
+                const QRawFont font = run.rawFont();
+                const QVector<quint32> glyphs = run.glyphIndexes();
+                const QVector<QPointF> positions = run.positions();
+                for (int i = 0; i < glyphs.size() && i < positions.size(); ++i)
+                    outline.addPath(
+                        font.pathForGlyph(glyphs.at(i)).translated(origin + positions.at(i)));
+            }
+        }
+    }
+    return outline;
 }
 
 void SimpleTextItem::textLayoutChanged()

@@ -37,7 +37,9 @@
 //
 // boundingRect() is the box in item coordinates, so sceneBoundingRect() is the
 // box on the canvas and paint() through a painter carrying transform() draws
-// the text exactly into a (box width x box height) image.
+// the text exactly into a (box width x box height) image. Text stretched far
+// wider than high is filled as glyph outlines, which the glyph cache of the
+// raster engine cannot render; it looks the same, and never crashes.
 class SimpleTextItem : public TextItem
 {
     Q_OBJECT
@@ -95,6 +97,8 @@ private:
     };
 
     void applyGeometry();
+    // The laid-out text as glyph outlines, in item coordinates.
+    QPainterPath textOutline() const;
 
     BoxMode m_mode = BoxMode::Natural;
     QSizeF m_box;

@@ -6,9 +6,10 @@
 #include <QtMath>
 
 namespace {
-// Bounds the recoloured image of one symbol; a print at a high resolution gets
-// a slightly softer edge instead of a huge allocation.
+// Bounds the side of the recoloured image of one symbol.
 constexpr int MaxDrawingPixels = 4096;
+// The largest drawing kept between repaints (1 MiB of pixels).
+constexpr qint64 MaxCachedPixels = 512 * 512;
 
 double sanitizedLength(double value)
 {
@@ -101,40 +102,74 @@ void SymbolItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
     if (m_background.alpha() > 0)
         painter->fillRect(rect, m_background);
 
-    // Render at the resolution the painter will show, so that the symbol stays
-    // sharp when the view zooms in or the canvas is printed.
+    // The drawing is rendered in the painter's own device pixels, so that it
+    // stays sharp when the view zooms in or the canvas is printed, and only
+    // where it can be seen: a symbol far larger than the label costs no more
+    // than the part of the output it covers.
     const QTransform device = painter->deviceTransform();
-    const double scaleX = qSqrt(device.m11() * device.m11() + device.m12() * device.m12());
-    const double scaleY = qSqrt(device.m21() * device.m21() + device.m22() * device.m22());
-    QSize pixels(qCeil(rect.width() * scaleX), qCeil(rect.height() * scaleY));
-    if (pixels.width() > MaxDrawingPixels || pixels.height() > MaxDrawingPixels)
-        pixels.scale(MaxDrawingPixels, MaxDrawingPixels, Qt::KeepAspectRatio);
-    pixels = pixels.expandedTo(QSize(1, 1));
+    if (!device.isInvertible())
+        return;
+    QRectF visible = device.mapRect(rect);
+    if (const QPaintDevice* target = painter->device()) {
+        const double ratio = qMax(1.0, target->devicePixelRatioF());
+        if (target->width() > 0 && target->height() > 0)
+            visible &= QRectF(0.0, 0.0, target->width() * ratio, target->height() * ratio);
+    }
+    if (painter->hasClipping())
+        visible &= device.mapRect(painter->clipBoundingRect());
+    const QRect pixels = visible.toAlignedRect();
+    if (pixels.isEmpty())
+        return;
 
+    // A print at a very high resolution gets a slightly softer edge instead of
+    // a huge allocation.
+    const double reduce =
+        qMin(1.0, double(MaxDrawingPixels) / qMax(pixels.width(), pixels.height()));
+    const QTransform toImage = device * QTransform::fromTranslate(-pixels.x(), -pixels.y()) *
+                               QTransform::fromScale(reduce, reduce);
+    const QSize imageSize(qMax(1, qCeil(pixels.width() * reduce)),
+                          qMax(1, qCeil(pixels.height() * reduce)));
+    const QImage drawing = tintedDrawing(toImage, imageSize);
+
+    // The image is placed through the item's own coordinates, which toImage
+    // maps onto its pixels.
     painter->save();
     painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter->drawImage(rect, tintedDrawing(pixels));
+    painter->setWorldTransform(toImage.inverted() * painter->worldTransform());
+    painter->drawImage(QPointF(0.0, 0.0), drawing);
     painter->restore();
 }
 
-QImage SymbolItem::tintedDrawing(const QSize& pixels) const
+QImage SymbolItem::tintedDrawing(const QTransform& toImage, const QSize& size) const
 {
-    if (m_cache.size() == pixels && m_cacheColor == m_foreground.rgba())
+    if (m_cache.size() == size && m_cacheTransform == toImage &&
+        m_cacheColor == m_foreground.rgba())
         return m_cache;
 
-    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    if (image.isNull())
+        return image;
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, true);
-    m_renderer->render(&p, QRectF(QPointF(0, 0), QSizeF(pixels)));
+    p.setTransform(toImage);
+    m_renderer->render(&p, boundingRect());
     // Keep only the drawing's coverage and give it the foreground colour.
+    p.resetTransform();
     p.setCompositionMode(QPainter::CompositionMode_SourceIn);
     p.fillRect(image.rect(), m_foreground);
     p.end();
 
-    m_cache = image;
-    m_cacheColor = m_foreground.rgba();
-    return m_cache;
+    // Only small drawings are kept for the next repaint (the editor's view);
+    // the large ones of an output are made once and dropped.
+    if (qint64(size.width()) * size.height() <= MaxCachedPixels) {
+        m_cache = image;
+        m_cacheTransform = toImage;
+        m_cacheColor = m_foreground.rgba();
+    } else {
+        m_cache = QImage();
+    }
+    return image;
 }
 
 QVariant SymbolItem::itemChange(GraphicsItemChange change, const QVariant& value)

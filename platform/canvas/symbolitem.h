@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QGraphicsObject>
 #include <QImage>
+#include <QTransform>
 
 class QSvgRenderer;
 
@@ -67,7 +68,9 @@ protected:
 
 private:
     void applyRotation();
-    QImage tintedDrawing(const QSize& pixels) const;
+    // The recoloured drawing of the item box as `toImage` maps it onto an image
+    // of `size` pixels.
+    QImage tintedDrawing(const QTransform& toImage, const QSize& size) const;
 
     QByteArray m_data;
     QSvgRenderer* m_renderer = nullptr;
@@ -77,8 +80,10 @@ private:
     QColor m_background = Qt::transparent;
     bool m_applyingTransform = false;
 
-    // The last recoloured drawing, reused while pixel size and colour hold.
+    // The last small recoloured drawing, reused while its mapping, size and
+    // colour hold.
     mutable QImage m_cache;
+    mutable QTransform m_cacheTransform;
     mutable QRgb m_cacheColor = 0;
 };
 

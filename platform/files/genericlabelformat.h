@@ -32,9 +32,14 @@ enum TextFlag : quint8
 constexpr int CommonBodySize = 2 + 6 * 8 + 2 * 4;
 
 // Sanity bounds for values read from a file; a label never comes near them.
+// They also bound what drawing a file may cost: no item box is larger than
+// the largest canvas, and a label holds at most MaxItemCount items (a
+// wrapped arrow strip, the busiest label, has about a hundred).
 constexpr double MaxCanvasLength = 13824.0;
+constexpr double MaxBoxLength = MaxCanvasLength;
 constexpr double MaxCoordinate = 1.0e6;
 constexpr qint32 MaxFontSize = 100000;
+constexpr quint32 MaxItemCount = 4096;
 constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
 
 } // namespace GenericLabelFormat

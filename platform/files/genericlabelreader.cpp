@@ -83,8 +83,8 @@ bool parseCommon(Parser& in, ItemRecord& item)
 {
     using namespace GenericLabelFormat;
     return in.get(item.id) && in.getDouble(item.x, MaxCoordinate) &&
-           in.getDouble(item.y, MaxCoordinate) && in.getDouble(item.width, MaxCoordinate) &&
-           item.width >= 0 && in.getDouble(item.height, MaxCoordinate) && item.height >= 0 &&
+           in.getDouble(item.y, MaxCoordinate) && in.getDouble(item.width, MaxBoxLength) &&
+           item.width >= 0 && in.getDouble(item.height, MaxBoxLength) && item.height >= 0 &&
            in.getDouble(item.rotation, MaxCoordinate) && in.getDouble(item.z, MaxCoordinate) &&
            in.get(item.foreground) && in.get(item.background);
 }
@@ -104,6 +104,28 @@ bool parseBody(const QByteArray& body, ItemRecord& item)
     item.family = QString::fromUtf8(family);
     // Anything after the known fields belongs to a later version of the format.
     return item.fontSize >= 1 && item.fontSize <= GenericLabelFormat::MaxFontSize;
+}
+
+// Reads the rest of the device into bytes; false when it holds more than limit.
+// Only what the device holds is reserved, never the limit: a label file is a
+// few kilobytes.
+bool readAtMost(QIODevice* device, qint64 limit, QByteArray& bytes)
+{
+    constexpr qint64 Chunk = 64 * 1024;
+    bytes.clear();
+    if (!device->isSequential()) {
+        const qint64 size = device->size() - device->pos();
+        if (size > limit)
+            return false;
+        bytes.reserve(int(qMax<qint64>(0, size)));
+    }
+    while (bytes.size() <= limit) {
+        const QByteArray chunk = device->read(qMin(Chunk, limit + 1 - bytes.size()));
+        if (chunk.isEmpty() && !device->waitForReadyRead(30000))
+            break;
+        bytes += chunk;
+    }
+    return bytes.size() <= limit;
 }
 
 QGraphicsItem* createItem(const ItemRecord& record)
@@ -150,8 +172,8 @@ bool GenericLabelReader::read(QIODevice* device, MvCanvasModel* canvas)
         m_errorString = QStringLiteral("The file is not open for reading");
         return false;
     }
-    const QByteArray bytes = device->read(MaxFileSize + 1);
-    if (bytes.size() > MaxFileSize) {
+    QByteArray bytes;
+    if (!readAtMost(device, MaxFileSize, bytes)) {
         m_errorString = QStringLiteral("The file is too large for a label");
         return false;
     }
@@ -182,6 +204,10 @@ bool GenericLabelReader::read(QIODevice* device, MvCanvasModel* canvas)
         !in.get(label.background) || !in.get(label.pen) || !in.get(count) ||
         qint64(count) > in.left() / 5) { // each record takes at least kind and length
         m_errorString = damaged;
+        return false;
+    }
+    if (count > MaxItemCount) {
+        m_errorString = QStringLiteral("The label holds more than %1 items").arg(MaxItemCount);
         return false;
     }
     for (quint32 i = 0; i < count; ++i) {

@@ -15,32 +15,97 @@ private:
         return sourceFile(QStringLiteral("data/symbols/vendrelsymbols/arrow-right.svg"));
     }
 
+    // The most memory the process has held since the peak was last reset.
+    static qint64 peakMemory()
+    {
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (!status.open(QIODevice::ReadOnly))
+            return 0;
+        for (const QByteArray& line : status.readAll().split('\n')) {
+            if (line.startsWith("VmHWM:"))
+                return line.mid(6).trimmed().split(' ').value(0).toLongLong() * 1024;
+        }
+        return 0;
+    }
+
 private slots:
     void arrowIsDrawnInItsColours_data()
     {
         QTest::addColumn<QColor>("foreground");
         QTest::addColumn<QColor>("background");
-        QTest::newRow("red on white") << QColor(Qt::red) << QColor(Qt::white);
-        QTest::newRow("white on blue") << QColor(Qt::white) << QColor(Qt::blue);
-        QTest::newRow("black on transparent") << QColor(Qt::black) << QColor(Qt::transparent);
+        QTest::addColumn<double>("scale"); // of the painter, as a zoomed view or a print has
+        QTest::addColumn<bool>("turned");  // half round, as a left arrow is
+        QTest::newRow("red on white") << QColor(Qt::red) << QColor(Qt::white) << 1.0 << false;
+        QTest::newRow("white on blue") << QColor(Qt::white) << QColor(Qt::blue) << 1.0 << false;
+        QTest::newRow("black on transparent")
+            << QColor(Qt::black) << QColor(Qt::transparent) << 1.0 << false;
+        QTest::newRow("red on white, zoomed in")
+            << QColor(Qt::red) << QColor(Qt::white) << 2.0 << false;
+        QTest::newRow("white on blue, zoomed out, turned")
+            << QColor(Qt::white) << QColor(Qt::blue) << 0.5 << true;
     }
     void arrowIsDrawnInItsColours()
     {
         QFETCH(QColor, foreground);
         QFETCH(QColor, background);
+        QFETCH(double, scale);
+        QFETCH(bool, turned);
         QVERIFY(!rightArrow().isEmpty());
         SymbolItem item(rightArrow());
         // Stretched to a wide box: the tip must reach the right edge.
         item.setItemSize(200.0, 100.0);
         item.setForegroundColor(foreground);
         item.setBackgroundColor(background);
-        const QImage image = renderItemAlone(&item, QSize(200, 100));
+        item.setItemRotation(turned ? 180.0 : 0.0);
+        const QPoint offset(10, 6);
+        QImage image(QSize(qCeil(200 * scale), qCeil(100 * scale)) + QSize(20, 12),
+                     QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.translate(offset);
+        painter.scale(scale, scale);
+        painter.setTransform(item.transform(), true);
+        QStyleOptionGraphicsItem option;
+        item.paint(&painter, &option, nullptr);
+        painter.end();
 
+        const auto at = [&](QPoint point) {
+            if (turned)
+                point = QPoint(200, 100) - point;
+            return image.pixelColor(point * scale + offset);
+        };
         for (const QPoint arrow :
              {QPoint(40, 50), QPoint(120, 50), QPoint(186, 50), QPoint(115, 20)})
-            QCOMPARE(image.pixelColor(arrow), foreground);
+            QCOMPARE(at(arrow), foreground);
         for (const QPoint free : {QPoint(3, 3), QPoint(40, 20), QPoint(196, 10), QPoint(100, 96)})
-            QCOMPARE(image.pixelColor(free).rgba(), background.rgba());
+            QCOMPARE(at(free).rgba(), background.rgba());
+        QCOMPARE(image.pixelColor(offset / 2).rgba(), QColor(Qt::transparent).rgba());
+    }
+
+    // Each symbol used to keep a drawing of its whole box, up to 4096 x 4096
+    // pixels, whatever part of it was shown.
+    void hugeSymbolsCostOnlyWhatIsShown()
+    {
+        QFile clear(QStringLiteral("/proc/self/clear_refs"));
+        if (!clear.open(QIODevice::WriteOnly) || clear.write("5") != 1)
+            QSKIP("the peak memory of the process cannot be measured here");
+        clear.close();
+        MvCanvasModel canvas({Qt::black, Qt::white}, 13824.0, 13824.0, 300.0, 100.0);
+        canvas.setCanvasBackgroundColor(Qt::white);
+        for (int i = 0; i < 20; ++i) {
+            canvas.addSymbolItem(rightArrow());
+            auto* symbol = static_cast<SymbolItem*>(canvas.items(Qt::AscendingOrder).last());
+            symbol->setItemSize(13824.0, 13824.0);
+            symbol->setForegroundColor(Qt::red);
+            // The upper edge of the arrow's shaft crosses the label at half its height.
+            symbol->setPos(-1000.0, 50.0 - 0.36 * 13824.0);
+        }
+        const qint64 before = peakMemory();
+        const QImage image = canvas.createIcon(300, 100);
+        const qint64 grown = peakMemory() - before;
+        QVERIFY2(grown < 32 * 1024 * 1024, qPrintable(QString::number(grown)));
+        QCOMPARE(image.pixelColor(150, 30), QColor(Qt::white));
+        QCOMPARE(image.pixelColor(150, 70), QColor(Qt::red));
     }
 
     void unusableDataDrawsNothing_data()

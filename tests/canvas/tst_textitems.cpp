@@ -80,25 +80,35 @@ private slots:
     {
         QTest::addColumn<bool>("stretch");
         QTest::addColumn<double>("boxWidth");
-        QTest::addColumn<QString>("expected"); // fill, centre
-        QTest::newRow("stretched wider") << true << 600.0 << "fill";
-        QTest::newRow("stretched narrower") << true << 60.0 << "fill";
-        QTest::newRow("too wide, not stretched") << false << 60.0 << "fill";
-        QTest::newRow("narrow, not stretched") << false << 600.0 << "centre";
+        QTest::addColumn<double>("boxHeight");
+        QTest::addColumn<QString>("expected"); // fill, centre, nothing
+        QTest::newRow("stretched wider") << true << 600.0 << 40.0 << "fill";
+        QTest::newRow("stretched narrower") << true << 60.0 << 40.0 << "fill";
+        QTest::newRow("too wide, not stretched") << false << 60.0 << 40.0 << "fill";
+        QTest::newRow("narrow, not stretched") << false << 600.0 << 40.0 << "centre";
+        // Far beyond what the glyph cache can render (it crashed the renderer).
+        QTest::newRow("stretched to a thin strip") << true << 5000.0 << 1.5 << "fill";
+        QTest::newRow("stretched, no height") << true << 600.0 << 0.0 << "nothing";
     }
     void itemBoxPlacesTheText()
     {
         QFETCH(bool, stretch);
         QFETCH(double, boxWidth);
+        QFETCH(double, boxHeight);
         QFETCH(QString, expected);
         QScopedPointer<SimpleTextItem> item(makeText(QStringLiteral("HIMH")));
         item->setStretchToFit(stretch);
-        item->setItemSize(boxWidth, 40.0);
-        QCOMPARE(item->getItemSize(), QSizeF(boxWidth, 40.0));
-        QCOMPARE(item->sceneBoundingRect(), QRectF(0.0, 0.0, boxWidth, 40.0));
+        item->setItemSize(boxWidth, boxHeight);
+        QCOMPARE(item->getItemSize(), QSizeF(boxWidth, boxHeight));
+        QVERIFY(sameRect(item->sceneBoundingRect(), QRectF(0.0, 0.0, boxWidth, boxHeight)));
 
         const QRect ink = inkRect(renderItemAlone(item.data(), QSize(int(boxWidth), 40)));
         const double slack = boxWidth * 0.04 + 1.0; // side bearings
+        if (expected == QLatin1String("nothing")) {
+            QVERIFY2(ink.isEmpty(), qPrintable(rectText(ink)));
+            return;
+        }
+        QVERIFY2(ink.bottom() <= qCeil(boxHeight), qPrintable(rectText(ink)));
         if (expected == QLatin1String("fill")) {
             QVERIFY2(ink.left() <= slack, qPrintable(QString::number(ink.left())));
             QVERIFY2(ink.right() >= boxWidth - 1.0 - slack,

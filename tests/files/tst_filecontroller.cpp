@@ -79,6 +79,38 @@ template <typename T> QByteArray be(T value)
     return bytes;
 }
 
+// A label file as a device that notes how much each read asks it for, which
+// is what a read reserves; it can pose as a stream or claim another size.
+class ProbeDevice : public QIODevice
+{
+public:
+    ProbeDevice(const QByteArray& bytes, bool sequential, qint64 claimedSize)
+        : m_bytes(bytes), m_sequential(sequential), m_claimedSize(claimedSize)
+    {
+    }
+    bool isSequential() const override { return m_sequential; }
+    qint64 size() const override { return m_claimedSize >= 0 ? m_claimedSize : m_bytes.size(); }
+    qint64 largestRequest() const { return m_largestRequest; }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override
+    {
+        m_largestRequest = qMax(m_largestRequest, maxSize);
+        const qint64 count = qMin(maxSize, qint64(m_bytes.size()) - m_offset);
+        std::memcpy(data, m_bytes.constData() + m_offset, size_t(count));
+        m_offset += count;
+        return count;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray m_bytes;
+    qint64 m_offset = 0;
+    bool m_sequential;
+    qint64 m_claimedSize;
+    qint64 m_largestRequest = 0;
+};
+
 QByteArray readFile(const QString& path)
 {
     QFile file(path);
@@ -103,6 +135,8 @@ private slots:
     void damagedFileIsRefusedAndCanvasKept();
     void everyTruncationIsRefused();
     void unknownItemKindIsSkipped();
+    void readingReservesOnlyWhatTheFileHolds_data();
+    void readingReservesOnlyWhatTheFileHolds();
 
     void saveAppendsSuffixAndWritesLabel_data();
     void saveAppendsSuffixAndWritesLabel();
@@ -227,6 +261,14 @@ void TestFileController::damagedFileIsRefusedAndCanvasKept_data()
     QTest::newRow("font size zero") << patched(good.size() - 5, be<quint32>(0));
     QTest::newRow("item width infinite")
         << patched(43 + 2 + 16, be<double>(std::numeric_limits<double>::infinity()));
+    // Bounds on what drawing the file may cost.
+    QTest::newRow("symbol wider than the largest canvas") << patched(43 + 2 + 16, be<double>(1e6));
+    QTest::newRow("symbol higher than the largest canvas")
+        << patched(43 + 2 + 24, be<double>(13824.5));
+    QByteArray crowded = patched(34, be<quint32>(GenericLabelFormat::MaxItemCount + 1));
+    for (quint32 i = 4; i <= GenericLabelFormat::MaxItemCount; ++i)
+        crowded += '\x09' + be<quint32>(0); // empty records of an unknown kind
+    QTest::newRow("more items than a label holds") << crowded;
 }
 
 void TestFileController::damagedFileIsRefusedAndCanvasKept()
@@ -271,6 +313,33 @@ void TestFileController::unknownItemKindIsSkipped()
     QVERIFY(copy);
     QCOMPARE(reader.skippedItemCount(), 1);
     QVERIFY(copy->items().isEmpty());
+}
+
+void TestFileController::readingReservesOnlyWhatTheFileHolds_data()
+{
+    QTest::addColumn<bool>("sequential");
+    QTest::addColumn<qint64>("claimedSize"); // -1: the real size
+    QTest::addColumn<bool>("readable");
+    QTest::newRow("file") << false << qint64(-1) << true;
+    QTest::newRow("stream") << true << qint64(-1) << true;
+    QTest::newRow("file larger than any label")
+        << false << qint64(GenericLabelFormat::MaxFileSize + 1) << false;
+}
+
+void TestFileController::readingReservesOnlyWhatTheFileHolds()
+{
+    QFETCH(bool, sequential);
+    QFETCH(qint64, claimedSize);
+    QFETCH(bool, readable);
+    QScopedPointer<MvCanvasModel> canvas(sampleCanvas(nullptr));
+    const QByteArray bytes = GenericLabelWriter(canvas.data()).toBytes();
+    ProbeDevice device(bytes, sequential, claimedSize);
+    QVERIFY(device.open(QIODevice::ReadOnly));
+    GenericLabelReader reader;
+    QScopedPointer<MvCanvasModel> copy(reader.readCanvas(&device));
+    QCOMPARE(bool(copy), readable);
+    QVERIFY2(device.largestRequest() <= qMax<qint64>(bytes.size() + 1, 64 * 1024),
+             qPrintable(QString::number(device.largestRequest())));
 }
 
 void TestFileController::saveAppendsSuffixAndWritesLabel_data()

@@ -1,7 +1,10 @@
 #include "logmessagefilter.h"
 #include "startarguments.h"
+#include "terminationwatcher.h"
 
 #include <QtTest>
+
+#include <fcntl.h>
 
 class StartArgumentsTest : public QObject
 {
@@ -12,6 +15,7 @@ private slots:
     void commandLineChoosesModuleAndFile();
     void filterDropsOnlyTheTwoImageMessages_data();
     void filterDropsOnlyTheTwoImageMessages();
+    void terminationWatcherSocketsStayWithTheEditor();
 };
 
 void StartArgumentsTest::commandLineChoosesModuleAndFile_data()
@@ -95,6 +99,32 @@ void StartArgumentsTest::filterDropsOnlyTheTwoImageMessages()
     QCOMPARE(passedOn.isEmpty(), dropped);
     if (!dropped)
         QCOMPARE(passedOn.value(0), message);
+}
+
+namespace {
+QSet<int> openDescriptors()
+{
+    QSet<int> descriptors;
+    const QStringList names =
+        QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System);
+    for (const QString& name : names)
+        descriptors.insert(name.toInt());
+    return descriptors;
+}
+} // namespace
+
+// Programs started from the editor (the print stack, a help viewer) must not
+// inherit the watcher's sockets: they would keep them open past the editor.
+void StartArgumentsTest::terminationWatcherSocketsStayWithTheEditor()
+{
+    const QSet<int> before = openDescriptors();
+    TerminationWatcher watcher;
+    const QSet<int> added = openDescriptors() - before;
+    QCOMPARE(added.size(), 2);
+    for (int descriptor : added) {
+        const int flags = ::fcntl(descriptor, F_GETFD);
+        QVERIFY2(flags != -1 && (flags & FD_CLOEXEC), qPrintable(QString::number(descriptor)));
+    }
 }
 
 QTEST_GUILESS_MAIN(StartArgumentsTest)

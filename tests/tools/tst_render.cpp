@@ -38,6 +38,8 @@ private slots:
     void damagedRecordIsRefusedAtEveryLength();
     void arrowsNeedTheirSymbolDatabase_data();
     void arrowsNeedTheirSymbolDatabase();
+    void extremeLabelsAreDrawnOrRefused_data();
+    void extremeLabelsAreDrawnOrRefused();
 
 private:
     struct Run
@@ -354,6 +356,136 @@ void RenderTest::arrowsNeedTheirSymbolDatabase()
             value.toObject().value(QStringLiteral("visible")).toBool())
             ++shownArrows;
     QCOMPARE(shownArrows, arrow ? 1 : 0);
+}
+
+namespace {
+
+// A pipe marker file written field by field, as docs/label-file-format.md has it.
+QByteArray pipeMarkerFile(double length, double height, double textHeight, qint8 resizeOption,
+                          const QString& legend)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setVersion(QDataStream::Qt_5_15);
+    out.setFloatingPointPrecision(QDataStream::SinglePrecision);
+    out << qint8(-0x77);
+    out.writeRawData("qypm", 4);
+    out << qint32(0) << qint32(0); // no preview
+    out << false << qint16(0) << length << height << textHeight << resizeOption << false << false
+        << false << false << QColor(Qt::yellow) << QColor(Qt::black) << QString() << legend
+        << QStringLiteral("DejaVu Sans") << qint32(1) << qint32(1) << false << QString();
+    return bytes;
+}
+
+// A generic label of width x height holding the given item records.
+QByteArray genericLabelFile(double width, double height, const QList<QByteArray>& records)
+{
+    QByteArray bytes("\x89QYLD\r\n\x1a", 8);
+    QDataStream out(&bytes, QIODevice::Append);
+    out.setFloatingPointPrecision(QDataStream::DoublePrecision);
+    out << quint16(1) << width << height << quint32(0xffffffff) << quint32(0xff000000)
+        << quint32(records.size());
+    for (const QByteArray& record : records)
+        out.writeRawData(record.constData(), record.size());
+    return bytes;
+}
+
+// An item record: kind, then its body of common fields and the kind's own.
+QByteArray genericItem(quint8 kind, const QRectF& box, const QByteArray& data,
+                       const QByteArray& text = QByteArray())
+{
+    QByteArray body;
+    QDataStream out(&body, QIODevice::WriteOnly);
+    out.setFloatingPointPrecision(QDataStream::DoublePrecision);
+    out << qint16(1) << box.x() << box.y() << box.width() << box.height() << 0.0 << 0.0
+        << quint32(0xff000000) << quint32(0);
+    out << quint32(data.size());
+    out.writeRawData(data.constData(), data.size());
+    if (kind == 2) {
+        out << quint32(text.size());
+        out.writeRawData(text.constData(), text.size());
+        out << qint32(12) << quint8(0x01); // stretched to fit
+    }
+    QByteArray record;
+    QDataStream head(&record, QIODevice::WriteOnly);
+    head << kind << quint32(body.size());
+    return record + body;
+}
+
+} // namespace
+
+void RenderTest::extremeLabelsAreDrawnOrRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QSize>("drawnSize"); // empty: refused
+    const QByteArray arrow = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 100 100\">"
+                             "<path d=\"M4 36H54V10L96 50 54 90V64H4z\"/></svg>";
+    // Text stretched some thousand times wider than high crashed the glyph cache.
+    QTest::newRow("fit text to a 5000 pt label, 1 pt text")
+        << "fit.qypm" << pipeMarkerFile(5000, 14.4, 1, 1, QStringLiteral("AIR")) << QSize(5000, 14);
+    QTest::newRow("generic label, stretched text box")
+        << "stretched.qyld"
+        << genericLabelFile(5000, 100,
+                            {genericItem(2, QRectF(0, 0, 5000, 1), "AIR", "DejaVu Sans")})
+        << QSize(5000, 100);
+    // Each symbol used to keep a drawing of its whole box, 64 MiB apiece.
+    // The upper edge of the arrow's shaft crosses the label at half its height.
+    QList<QByteArray> large;
+    QList<QByteArray> huge;
+    for (int i = 0; i < 20; ++i) {
+        large << genericItem(1, QRectF(-1000, 50 - 0.36 * 13824, 13824, 13824), arrow);
+        huge << genericItem(1, QRectF(-1000, 50 - 0.36 * 1e6, 1e6, 1e6), arrow);
+    }
+    QTest::newRow("symbols as large as the largest label")
+        << "large.qyld" << genericLabelFile(500, 100, large) << QSize(500, 100);
+    QTest::newRow("symbols of a million points")
+        << "huge.qyld" << genericLabelFile(500, 100, huge) << QSize();
+}
+
+void RenderTest::extremeLabelsAreDrawnOrRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QSize, drawnSize);
+    const QString path = m_dir.filePath(name);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    file.close();
+    const QString out = m_dir.filePath(name + QStringLiteral(".png"));
+
+    // Drawing a label must not need much more than its own picture; the
+    // address sanitizer's shadow memory does not fit under such a limit.
+    QProcess process;
+#if defined(__SANITIZE_ADDRESS__)
+    process.start(QStringLiteral(VENDREL_RENDER), {path, QStringLiteral("--png"), out,
+                                                   QStringLiteral("--dpi"), QStringLiteral("72")});
+#else
+    process.start(QStringLiteral("/bin/sh"),
+                  {QStringLiteral("-c"), QStringLiteral("ulimit -v 524288 && exec \"$0\" \"$@\""),
+                   QStringLiteral(VENDREL_RENDER), path, QStringLiteral("--png"), out,
+                   QStringLiteral("--dpi"), QStringLiteral("72")});
+#endif
+    QVERIFY(process.waitForFinished(60000));
+    const QByteArray err = process.readAllStandardError();
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    if (drawnSize.isEmpty()) {
+        QCOMPARE(process.exitCode(), 2);
+        QCOMPARE(err.trimmed().split('\n').size(), 1);
+        QVERIFY(!QFile::exists(out));
+        return;
+    }
+    QVERIFY2(process.exitCode() == 0, err.constData());
+    QVERIFY2(err.isEmpty(), err.constData()); // a drawing that did not fit says so here
+    const QImage image(out);
+    QCOMPARE(image.size(), drawnSize);
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+    }
+    QVERIFY2(ink > 20, "the text or the symbols are drawn");
 }
 
 QTEST_MAIN(RenderTest)
