@@ -246,8 +246,8 @@ void VendrelCommonController::recalculateSizesArrows(double& leftSpace, double& 
         }
     }
 
-    const bool left = isArrowId(m_leftArrowId);
-    const bool right = isArrowId(m_rightArrowId);
+    const bool left = sideHasArrow(LeftSide);
+    const bool right = sideHasArrow(RightSide);
     if (!m_wrap) {
         if (left)
             leftSpace = boxWidth;
@@ -690,12 +690,21 @@ bool VendrelCommonController::loadArrow(ArrowSide side, int id, const ArrowSymbo
     return known;
 }
 
+bool VendrelCommonController::sideHasArrow(ArrowSide side) const
+{
+    if (!itemsReady())
+        return false;
+    if (side == LeftSide)
+        return isArrowId(m_leftArrowId) && m_leftArrow->hasDrawing();
+    return isArrowId(m_rightArrowId) && m_rightArrow->hasDrawing();
+}
+
 void VendrelCommonController::updateArrowVisibility()
 {
     if (!itemsReady())
         return;
-    const bool left = isArrowId(m_leftArrowId) && m_leftArrow->hasDrawing();
-    const bool right = isArrowId(m_rightArrowId) && m_rightArrow->hasDrawing();
+    const bool left = sideHasArrow(LeftSide);
+    const bool right = sideHasArrow(RightSide);
     m_leftArrow->setVisible(left);
     m_leftArrowSecond->setVisible(left && m_wrap);
     m_rightArrow->setVisible(right);

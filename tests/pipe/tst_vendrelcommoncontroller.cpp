@@ -1,6 +1,9 @@
 #include "canvas/mvcanvasmodel.h"
 #include "canvas/simpletextitem.h"
 #include "canvas/symbolitem.h"
+#include "kit/arrowsymbols.h"
+#include "kit/vendrelconstants.h"
+#include "kit/vendrelwidgetsutils.h"
 #include "pipe/ansisizetable.h"
 #include "pipe/pipelabel.h"
 #include "pipe/vendrelcommoncontroller.h"
@@ -57,7 +60,8 @@ public:
     using VendrelCommonController::m_textItem;
     using VendrelCommonController::recalculateSizesArrows;
 
-    // The arrows get no drawing: the layout places them by their ids alone.
+    // Arrows take their drawings from the pipe marker symbols, as the readers do, so
+    // an id the symbols lack has none; whether the second row turns is the test's.
     explicit TestEngine(const PipeLabel& label, bool leftMirror = false)
         : m_ownCanvas(new MvCanvasModel({Qt::black, Qt::white}, 13824.0, 13824.0, 576.0, 72.0))
     {
@@ -71,8 +75,8 @@ public:
         applyLabelSizes(label);
         m_recommendedLength = AnsiSizeTable::row(label.pipeDiameterIndex).labelLength;
         applyLabelModes(label);
-        setArrow(LeftSide, label.leftArrowId, QByteArray(), leftMirror);
-        setArrow(RightSide, label.rightArrowId, QByteArray(), false);
+        setArrow(LeftSide, label.leftArrowId, drawing(label.leftArrowId), leftMirror);
+        setArrow(RightSide, label.rightArrowId, drawing(label.rightArrowId), false);
         setLegend(label.legend);
         if (!capHeight)
             m_capHeight = 0.0;
@@ -87,6 +91,14 @@ public:
     {
         return QList<SymbolItem*>{m_leftArrow, m_rightArrow, m_leftArrowSecond,
                                   m_rightArrowSecond}[i];
+    }
+    static QByteArray drawing(int id)
+    {
+        static const ArrowSymbols symbols(VendrelWidgetsUtils::getDataPath() +
+                                          VendrelConstants::PipeMarkerSymbolDatabase);
+        ArrowSymbols::Symbol symbol;
+        symbols.selectable(id, &symbol);
+        return symbol.data;
     }
 
     std::unique_ptr<MvCanvasModel> m_ownCanvas;
@@ -263,6 +275,12 @@ void TestVendrelCommonController::arrowSpacesFollowTheArrowsThatExist_data()
     QTest::newRow("ids 0 and 1") << Make().arrows(0, 1).label << 10.0 << 10.0 << -1.0;
     QTest::newRow("right arrow beside id 0") << Make().arrows(0, 2).label << 10.0 << 82.0 << 514.0;
     QTest::newRow("left arrow beside id 0") << Make().arrows(2, 0).label << 72.0 << 10.0 << -1.0;
+    // An id the symbols do not hold draws nothing and so takes no room.
+    QTest::newRow("unknown id") << Make().arrows(999, 1).label << 10.0 << 10.0 << -1.0;
+    QTest::newRow("negative id beside a right arrow")
+        << Make().arrows(-3, 2).label << 10.0 << 82.0 << 514.0;
+    QTest::newRow("wrap, unknown ids")
+        << Make().arrows(26, -1).modes(0, false, true).label << 10.0 << 10.0 << -1.0;
     QTest::newRow("wrap sizes arrows by the text")
         << Make().arrows(2, 2).modes(0, false, true).label << 46.0 << 46.0 << 530.0;
     QTest::newRow("wrap, fit text to label")
