@@ -248,18 +248,12 @@ void VendrelCommonController::recalculateSizesArrows(double& leftSpace, double& 
 
     const bool left = sideHasArrow(LeftSide);
     const bool right = sideHasArrow(RightSide);
-    if (!m_wrap) {
+    if (!m_wrap || !fitText) {
+        // Stored labels were laid out with these spaces, wrapped or not: changing
+        // them would move the legend of every wrapped label on file.
         if (left)
             leftSpace = boxWidth;
         // The right arrow sits margin further in, so its room is wider.
-        if (right)
-            rightSpace = boxWidth + margin;
-    } else if (!fitText) {
-        // Wrapped arrows keep their full box width and start margin in from the end,
-        // so the text must leave the box and the margin free on both sides or it
-        // runs over the left arrow.
-        if (left)
-            leftSpace = boxWidth + margin;
         if (right)
             rightSpace = boxWidth + margin;
     } else {

@@ -282,7 +282,10 @@ void TestVendrelCommonController::arrowSpacesFollowTheArrowsThatExist_data()
     QTest::newRow("wrap, unknown ids")
         << Make().arrows(26, -1).modes(0, false, true).label << 10.0 << 10.0 << -1.0;
     QTest::newRow("wrap sizes arrows by the text")
-        << Make().arrows(2, 2).modes(0, false, true).label << 46.0 << 46.0 << 530.0;
+        << Make().arrows(2, 2).modes(0, false, true).label << 36.0 << 46.0 << 530.0;
+    QTest::newRow("wrap, portrait")
+        << Make().size(576.0, 216.0).arrows(2, 2).modes(2, true, true).label << 72.0 << 82.0
+        << 494.0;
     QTest::newRow("wrap, fit text to label")
         << Make().arrows(2, 2).modes(FitText, false, true).label << 56.0 << 56.0 << 530.0;
 }
@@ -357,6 +360,10 @@ void TestVendrelCommonController::textIsHiddenWhenItCannotBeLaidOut_data()
     QTest::newRow("blank: arrow spaces beat a short recommendation")
         << Make(blank).size(2000.0, 72.0, 36.0, 0).arrows(2, 1).legend("\t").label << true << 82.0
         << false;
+    // Wrapped arrows leave the same room as single ones: s on the left, s + 10 on the right.
+    QTest::newRow("blank, wrapped: arrow spaces of the text height")
+        << Make(blank).size(2000.0, 108.0, 36.0, 0).modes(0, false, true).arrows(2, 3).label << true
+        << 82.0 << false;
     QTest::newRow("no cap height to divide by")
         << Make().legend("OIL").label << false << 576.0 << false;
 
