@@ -332,13 +332,15 @@ void VendrelController::pipeDiameterChangedSlot(int index)
 
 void VendrelController::lengthChangedSlot(const QString& text)
 {
-    m_labelLength = typedPoints(text);
-    if (m_labelLength < LeastPrintableLength) {
-        // Kept as typed, but not laid out: the field and the warning say why.
+    const double value = typedPoints(text);
+    if (value < LeastPrintableLength) {
+        // The label keeps its last length, so nothing lays out or saves a label
+        // that cannot be printed; the field and the warning say why.
         m_editWidget->setLengthInvalid(true);
         reportErrors(Vendrel::LengthTooSmall, true, Vendrel::LengthBelowRecommendation, false);
         return;
     }
+    m_labelLength = value;
     if (m_labelLength > LengthCapSlack) {
         m_labelLength = MaxLabelLength;
         m_editWidget->setLabelLength(shownValue(m_labelLength));
@@ -351,7 +353,8 @@ void VendrelController::lengthChangedSlot(const QString& text)
 void VendrelController::widthChangedSlot(const QString& text)
 {
     const double value = typedPoints(text);
-    if (value < LeastTypedWidth) {
+    if (value < LeastPrintableWidth) {
+        // As for the length: marked and reported, the label keeps its height.
         m_editWidget->setHeightInvalid(true);
         reportErrors(Vendrel::WidthBelowSupply, true, Vendrel::WidthBelowRecommendation, false);
         return;

@@ -23,11 +23,12 @@ class VendrelController : public VendrelCommonController
     Q_OBJECT
 
 public:
-    // Below these a label side is too small to print.
+    // Below these a label side or text is too small to print; a typed value below
+    // them is marked and reported but never becomes the label's.
     static constexpr double LeastPrintableLength =
         LabelLimits::LeastSide - LabelLimits::LeastSideTolerance;
+    static constexpr double LeastPrintableWidth = LeastPrintableLength;
     static constexpr double LeastPrintableTextHeight = LabelLimits::LeastTextHeight;
-    static constexpr double LeastTypedWidth = 1.0;
     // Typed values above these (plus a hair for rounding) are cut to the cap.
     static constexpr double LengthCapSlack = LabelLimits::MaxLength + LabelLimits::CapTolerance;
     static constexpr double HeightCapSlack = LabelLimits::MaxHeight + LabelLimits::CapTolerance;
