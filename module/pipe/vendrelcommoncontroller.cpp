@@ -728,6 +728,14 @@ void VendrelCommonController::applyTextStretch()
     m_secondTextItem->setStretchToFit(m_resizeOption == FitTextToLabel);
 }
 
+void VendrelCommonController::setResizeOption(int option)
+{
+    const bool known = option >= FitLabelToText && option <= NoResize;
+    m_resizeOption = known ? option : FitLabelToText;
+    // What the editor shows is what a reopened file and the headless loader draw.
+    applyTextStretch();
+}
+
 void VendrelCommonController::applyLabelLegend(const QString& legend)
 {
     setLegend(legend);

@@ -122,6 +122,9 @@ public:
     void applyLabelModes(const PipeLabel& label);
     // Both text items stretch to their box exactly under "Fit text to label".
     void applyTextStretch();
+    // The resize option, an unknown one as "Fit label to text", with the text
+    // items' stretch that goes with it.
+    void setResizeOption(int option);
     // The legend, read-only on both lines, the second line shown in wrap mode only.
     void applyLabelLegend(const QString& legend);
 

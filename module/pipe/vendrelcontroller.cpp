@@ -436,7 +436,7 @@ bool VendrelController::refitToMode(bool heightChanged, bool fontChanged)
 void VendrelController::resizeLabelSlot(int option)
 {
     forgetEditStart();
-    m_resizeOption = (option >= FitLabelToText && option <= NoResize) ? option : FitLabelToText;
+    setResizeOption(option);
     const bool fontChanged = keepOrRestoreFontHeight(m_resizeOption == FitTextToLabel);
     recalculateSizes(refitToMode(false, fontChanged));
     markChanged();

@@ -776,92 +776,126 @@ void PipeRecordTest::editorSavesBackWhatItRead()
 void PipeRecordTest::editorAndLoaderDrawAlike_data()
 {
     QTest::addColumn<PipeLabel>("stored");
+    // Resize options chosen through the editor's slot after opening, before saving.
+    QTest::addColumn<QList<int>>("switches");
 
     // Top on a portrait or unwrapped label is left out: the editor still drops a
     // loaded Top flag when the panel's Top box is disabled.
     const PipeLabel steam = made(3, 2, "", "#dc0b0b", "white", "STEAM", 2, 3, true);
-    QTest::newRow("landscape") << steam;
-    QTest::newRow("wrap") << with(steam, [](PipeLabel& l) { l.wrap = true; });
-    QTest::newRow("wrap top") << with(steam, [](PipeLabel& l) { l.wrap = l.top = true; });
-    QTest::newRow("portrait") << with(steam, [](PipeLabel& l) { l.portrait = true; });
+    QTest::newRow("landscape") << steam << QList<int>{};
+    QTest::newRow("wrap") << with(steam, [](PipeLabel& l) { l.wrap = true; }) << QList<int>{};
+    QTest::newRow("wrap top") << with(steam, [](PipeLabel& l) { l.wrap = l.top = true; })
+                              << QList<int>{};
+    QTest::newRow("portrait") << with(steam, [](PipeLabel& l) { l.portrait = true; })
+                              << QList<int>{};
     QTest::newRow("portrait wrap, vertical arrow")
-        << with(steam, [](PipeLabel& l) { l.portrait = l.wrap = true, l.leftArrowId = 11; });
+        << with(steam, [](PipeLabel& l) { l.portrait = l.wrap = true, l.leftArrowId = 11; })
+        << QList<int>{};
     QTest::newRow("wrap, vertical arrows on both sides")
-        << with(steam, [](PipeLabel& l) { l.wrap = true, l.leftArrowId = 4, l.rightArrowId = 5; });
+        << with(steam, [](PipeLabel& l) { l.wrap = true, l.leftArrowId = 4, l.rightArrowId = 5; })
+        << QList<int>{};
     QTest::newRow("fit label to text, long legend") << with(steam, [](PipeLabel& l) {
         l.resizeOption = 0;
         l.legend = QStringLiteral("CONDENSATE RETURN TO THE BOILER HOUSE");
-    });
+    }) << QList<int>{};
     QTest::newRow("fit label to text, portrait wrap")
-        << with(steam, [](PipeLabel& l) { l.resizeOption = 0, l.portrait = l.wrap = true; });
-    QTest::newRow("fit text to label") << with(steam, [](PipeLabel& l) { l.resizeOption = 1; });
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 0, l.portrait = l.wrap = true; })
+        << QList<int>{};
+    QTest::newRow("fit text to label")
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 1; }) << QList<int>{};
     QTest::newRow("fit text to label, wrap")
-        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.wrap = true; });
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.wrap = true; }) << QList<int>{};
     QTest::newRow("fit text to label, portrait")
-        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.portrait = true; });
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.portrait = true; }) << QList<int>{};
     QTest::newRow("fit text to label, portrait wrap")
-        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.portrait = l.wrap = true; });
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.portrait = l.wrap = true; })
+        << QList<int>{};
     QTest::newRow("none, text longer than the label") << with(steam, [](PipeLabel& l) {
         l.length = 200.0;
         l.legend = QStringLiteral("HOT WATER RETURN");
-    });
-    QTest::newRow("no legend") << with(steam, [](PipeLabel& l) { l.legend.clear(); });
-    QTest::newRow("unknown arrow ids, wrapped") << with(
-        steam, [](PipeLabel& l) { l.wrap = true, l.leftArrowId = 999, l.rightArrowId = -3; });
+    }) << QList<int>{};
+    QTest::newRow("no legend") << with(steam, [](PipeLabel& l) { l.legend.clear(); })
+                               << QList<int>{};
+    QTest::newRow("unknown arrow ids, wrapped") << with(steam, [](PipeLabel& l) {
+        l.wrap = true, l.leftArrowId = 999, l.rightArrowId = -3;
+    }) << QList<int>{};
     QTest::newRow("arrow id 0 beside a right arrow")
-        << with(steam, [](PipeLabel& l) { l.leftArrowId = 0; });
+        << with(steam, [](PipeLabel& l) { l.leftArrowId = 0; }) << QList<int>{};
+    // The text's stretch follows the option whenever it changes, not only on opening.
+    QTest::newRow("switched to fit text to label") << steam << QList<int>{1};
+    QTest::newRow("switched to fit text to label, wrap")
+        << with(steam, [](PipeLabel& l) { l.wrap = true; }) << QList<int>{0, 1};
+    QTest::newRow("switched to fit text to label, portrait")
+        << with(steam, [](PipeLabel& l) { l.portrait = true; }) << QList<int>{1};
+    QTest::newRow("switched away from fit text to label")
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 1; }) << QList<int>{2};
+    QTest::newRow("switched away from fit text to label, portrait wrap")
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.portrait = l.wrap = true; })
+        << QList<int>{0};
 }
 
 void PipeRecordTest::editorAndLoaderDrawAlike()
 {
     QFETCH(PipeLabel, stored);
+    QFETCH(QList<int>, switches);
 
     // Stored as the editor stores it, so that the length a fitted label was given is
     // the one on file.
     const QString written = pathOf(QStringLiteral("written.qypm"));
     const QString path = pathOf(QStringLiteral("stored.qypm"));
     writeAll(written, storedFile(stored));
-    {
-        Controller editor;
-        QVERIFY(openWith(&editor, written));
-        QVERIFY(saveWith(&editor, path));
-    }
+    Controller made;
+    QVERIFY(openWith(&made, written));
+    for (const int option : switches)
+        made.resizeLabelSlot(option);
+    QVERIFY(saveWith(&made, path));
 
-    Controller editor;
-    QVERIFY(openWith(&editor, path));
+    Controller reopened;
+    QVERIFY(openWith(&reopened, path));
     // The loader reads the symbols without a widget of its own.
     Loader loader;
     const int widgets = QApplication::allWidgets().size();
     QVERIFY(openWith(&loader, path));
     QCOMPARE(QApplication::allWidgets().size(), widgets);
 
-    QCOMPARE(loader.m_canvas.getCanvasSize(), editor.getCanvas()->getCanvasSize());
     auto same = [](const QRectF& a, const QRectF& b) {
         return qAbs(a.left() - b.left()) < 0.01 && qAbs(a.top() - b.top()) < 0.01 &&
                qAbs(a.width() - b.width()) < 0.01 && qAbs(a.height() - b.height()) < 0.01;
     };
-    for (int i = 0; i < 4; ++i) {
-        const SymbolItem* drawn = loader.arrow(i);
-        const SymbolItem* edited = editor.arrow(i);
-        QCOMPARE(drawn->isVisible(), edited->isVisible());
-        QCOMPARE(drawn->hasDrawing(), edited->hasDrawing());
-        QCOMPARE(drawn->itemRotation(), edited->itemRotation());
-        QVERIFY2(same(drawn->sceneBoundingRect(), edited->sceneBoundingRect()),
-                 qPrintable(QStringLiteral("arrow %1").arg(i)));
-    }
-    for (int i = 0; i < 2; ++i) {
-        const SimpleTextItem* drawn = loader.text(i);
-        const SimpleTextItem* edited = editor.text(i);
-        QCOMPARE(drawn->isVisible(), edited->isVisible());
-        QCOMPARE(drawn->stretchToFit(), edited->stretchToFit());
-        QCOMPARE(drawn->itemRotation(), edited->itemRotation());
-        QVERIFY2(same(drawn->sceneBoundingRect(), edited->sceneBoundingRect()),
-                 qPrintable(QStringLiteral("text %1").arg(i)));
+    // The editor that made the file and the one that reopened it draw what the loader
+    // draws.
+    for (const Controller* editor : {&made, &reopened}) {
+        const QString which = editor == &made ? QStringLiteral("made") : QStringLiteral("reopened");
+        // The file holds single floats: the editor that made it may be a hair off.
+        QVERIFY2(same(QRectF(QPointF(), loader.m_canvas.getCanvasSize()),
+                      QRectF(QPointF(), editor->getCanvas()->getCanvasSize())),
+                 qPrintable(which));
+        for (int i = 0; i < 4; ++i) {
+            const SymbolItem* drawn = loader.arrow(i);
+            const SymbolItem* edited = editor->arrow(i);
+            QCOMPARE(drawn->isVisible(), edited->isVisible());
+            QCOMPARE(drawn->hasDrawing(), edited->hasDrawing());
+            QCOMPARE(drawn->itemRotation(), edited->itemRotation());
+            QVERIFY2(same(drawn->sceneBoundingRect(), edited->sceneBoundingRect()),
+                     qPrintable(QStringLiteral("%1: arrow %2").arg(which).arg(i)));
+        }
+        for (int i = 0; i < 2; ++i) {
+            const SimpleTextItem* drawn = loader.text(i);
+            const SimpleTextItem* edited = editor->text(i);
+            QCOMPARE(drawn->isVisible(), edited->isVisible());
+            QVERIFY2(drawn->stretchToFit() == edited->stretchToFit(),
+                     qPrintable(QStringLiteral("%1: text %2 stretch").arg(which).arg(i)));
+            QCOMPARE(drawn->itemRotation(), edited->itemRotation());
+            QVERIFY2(same(drawn->sceneBoundingRect(), edited->sceneBoundingRect()),
+                     qPrintable(QStringLiteral("%1: text %2").arg(which).arg(i)));
+        }
     }
     // An arrow id without a symbol (the pipe marker symbols are 1 to 25) shows nothing.
     const auto shown = [](int id) { return id > 1 && id <= 25; };
     QCOMPARE(loader.arrow(0)->isVisible(), shown(stored.leftArrowId));
     QCOMPARE(loader.arrow(2)->isVisible(), shown(stored.rightArrowId));
+    QCOMPARE(loader.text(0)->stretchToFit(),
+             (switches.isEmpty() ? stored.resizeOption : switches.last()) == 1);
 }
 
 QTEST_MAIN(PipeRecordTest)
