@@ -33,6 +33,9 @@ constexpr double PortraitBandDivisor = 1.75;
 // Clear room between the two legend lines of a wrapped portrait label, which
 // stand against its top and bottom edges.
 constexpr double PortraitWrapLineGap = 10.0;
+// How many times taller than its own proportions a portrait text fitted to the
+// label may be drawn; beyond it the letters no longer read.
+constexpr double MostPortraitGlyphStretch = 2.0;
 // Two lines overlapping by less than this are taken to touch.
 constexpr double OverlapTolerance = 0.01;
 constexpr double WrapRowDivisor = 3.0;
@@ -381,10 +384,13 @@ bool VendrelCommonController::recalculateSizesPortrait(double leftSpace, double 
         if (band > 1.0)
             textBoxWidth *= band;
         size = m_textItem->getItemSize();
+        const auto fittedHeight = [&](double boxHeight) {
+            return boxHeight / size.height() * ascent / (fontLineHeight + PortraitLineExtra) *
+                   fontLineHeight;
+        };
         double textBoxHeight =
             (size.height() / lineHeight) * (lineHeight + PortraitLineExtra) / lineHeight * room;
-        const double fontHeight = textBoxHeight / size.height() * ascent /
-                                  (fontLineHeight + PortraitLineExtra) * fontLineHeight;
+        const double fontHeight = fittedHeight(textBoxHeight);
         bool clamped = false;
         if (fontHeight < 1.0) {
             // The text keeps the least printable height and no longer fits.
@@ -393,6 +399,18 @@ bool VendrelCommonController::recalculateSizesPortrait(double leftSpace, double 
             clamped = true;
         } else {
             m_fontHeight = fontHeight;
+            // Along an ordinary label the room is far longer than the band is wide:
+            // letters fitted to both would be drawn as stripes, and taller than any
+            // label. The text then stays that high and is centred in the room.
+            const double boxPerPoint = textBoxHeight / fontHeight;
+            const double legible =
+                MostPortraitGlyphStretch * textBoxWidth * size.height() / size.width();
+            const double most = qMin(legible, MaxLabelHeight * boxPerPoint);
+            if (textBoxHeight > most) {
+                textBoxHeight = most;
+                m_fontHeight = qMax(fittedHeight(textBoxHeight), LabelLimits::LeastTextHeight);
+                textBoxHeight = qMax(textBoxHeight, boxPerPoint);
+            }
         }
         m_textItem->setItemSize(textBoxWidth, textBoxHeight);
         setTextPosVert(leftSpace, rightSpace);

@@ -54,6 +54,7 @@ constexpr int NoResize = VendrelCommonController::NoResize;
 class TestEngine : public VendrelCommonController
 {
 public:
+    using VendrelCommonController::m_fontHeight;
     using VendrelCommonController::m_labelHeight;
     using VendrelCommonController::m_labelLength;
     using VendrelCommonController::m_secondTextItem;
@@ -78,6 +79,7 @@ public:
         setArrow(LeftSide, label.leftArrowId, drawing(label.leftArrowId), leftMirror);
         setArrow(RightSide, label.rightArrowId, drawing(label.rightArrowId), false);
         setLegend(label.legend);
+        applyTextStretch();
         if (!capHeight)
             m_capHeight = 0.0;
         orientationSettingAction();
@@ -169,6 +171,8 @@ private slots:
     void wrapArrowRowsAndTopExchange();
     void portraitHeightGrowsButNeverShrinks_data();
     void portraitHeightGrowsButNeverShrinks();
+    void portraitFittedTextStaysLegible_data();
+    void portraitFittedTextStaysLegible();
 };
 
 void TestVendrelCommonController::initTestCase()
@@ -497,6 +501,48 @@ void TestVendrelCommonController::portraitHeightGrowsButNeverShrinks()
     QVERIFY(engine.m_secondTextItem->isVisible());
     QVERIFY(qAbs(second.bottom() - engine.m_labelHeight) < 0.01);
     QCOMPARE(first.intersects(second), capped);
+}
+
+void TestVendrelCommonController::portraitFittedTextStaysLegible_data()
+{
+    QTest::addColumn<PipeLabel>("label");
+    QTest::addColumn<bool>("fillsRoom"); // the text reaches across the room between the arrows
+
+    const Make fit = Make().modes(FitText, true, false);
+    QTest::newRow("row 4, VENT") << Make(fit).size(1728.0, 216.0, 180.0, 4).legend("VENT").label
+                                 << false;
+    QTest::newRow("row 1, AIR") << Make(fit).legend("AIR").label << false;
+    QTest::newRow("wrapped, arrows")
+        << Make(fit).size(576.0, 216.0).modes(FitText, true, true).arrows(2, 3).legend("GAS").label
+        << false;
+    QTest::newRow("narrow letter on the largest label")
+        << Make(fit).size(13824.0, 864.0, 36.0, 0).legend("I").label << false;
+    QTest::newRow("short, wide label: the text fills it")
+        << Make(fit).size(120.0, 400.0, 36.0, 0).legend("AIR").label << true;
+}
+
+void TestVendrelCommonController::portraitFittedTextStaysLegible()
+{
+    QFETCH(PipeLabel, label);
+    QFETCH(bool, fillsRoom);
+    TestEngine engine(label);
+    engine.layout();
+    double left = 10.0;
+    double right = 10.0;
+    engine.recalculateSizesArrows(left, right);
+
+    QVERIFY2(engine.m_fontHeight <= 864.0, qPrintable(QString::number(engine.m_fontHeight)));
+    // Letters drawn far taller than their own proportions become stripes.
+    const QSizeF box = engine.m_textItem->getItemSize();
+    const QSizeF natural = engine.m_textItem->naturalSize();
+    const double stretch = (box.height() / natural.height()) / (box.width() / natural.width());
+    QVERIFY2(stretch <= 2.0 + 1e-9, qPrintable(QString::number(stretch)));
+
+    const QRectF text = engine.m_textItem->sceneBoundingRect();
+    const double room = engine.m_labelLength - left - right;
+    QCOMPARE(text.width() >= room - 0.01, fillsRoom);
+    QVERIFY(qAbs(text.center().x() - (left + room / 2.0)) < 0.01);
+    QVERIFY(text.top() >= -0.01 && text.bottom() <= engine.m_labelHeight + 0.01);
 }
 
 QTEST_MAIN(TestVendrelCommonController)
