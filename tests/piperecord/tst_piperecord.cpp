@@ -779,8 +779,6 @@ void PipeRecordTest::editorAndLoaderDrawAlike_data()
     // Resize options chosen through the editor's slot after opening, before saving.
     QTest::addColumn<QList<int>>("switches");
 
-    // Top on a portrait or unwrapped label is left out: the editor still drops a
-    // loaded Top flag when the panel's Top box is disabled.
     const PipeLabel steam = made(3, 2, "", "#dc0b0b", "white", "STEAM", 2, 3, true);
     QTest::newRow("landscape") << steam << QList<int>{};
     QTest::newRow("wrap") << with(steam, [](PipeLabel& l) { l.wrap = true; }) << QList<int>{};
@@ -821,6 +819,15 @@ void PipeRecordTest::editorAndLoaderDrawAlike_data()
     }) << QList<int>{};
     QTest::newRow("arrow id 0 beside a right arrow")
         << with(steam, [](PipeLabel& l) { l.leftArrowId = 0; }) << QList<int>{};
+    // Top turns the arrows also where the panel's Top box cannot show it.
+    QTest::newRow("top, portrait")
+        << with(steam, [](PipeLabel& l) { l.portrait = l.top = true; }) << QList<int>{};
+    QTest::newRow("top, unwrapped, vertical arrows")
+        << with(steam, [](PipeLabel& l) { l.top = true, l.leftArrowId = 4, l.rightArrowId = 5; })
+        << QList<int>{};
+    QTest::newRow("top, portrait wrap, vertical arrow")
+        << with(steam, [](PipeLabel& l) { l.portrait = l.wrap = l.top = true, l.leftArrowId = 11; })
+        << QList<int>{};
     // The text's stretch follows the option whenever it changes, not only on opening.
     QTest::newRow("switched to fit text to label") << steam << QList<int>{1};
     QTest::newRow("switched to fit text to label, wrap")
@@ -849,6 +856,11 @@ void PipeRecordTest::editorAndLoaderDrawAlike()
     for (const int option : switches)
         made.resizeLabelSlot(option);
     QVERIFY(saveWith(&made, path));
+    // The modes go on file as they came, also a Top flag the panel cannot show.
+    const QVector<Field> record = decodeRecord(readAll(path));
+    QCOMPARE(record.value(7).value.toBool(), stored.portrait);
+    QCOMPARE(record.value(8).value.toBool(), stored.wrap);
+    QCOMPARE(record.value(9).value.toBool(), stored.top);
 
     Controller reopened;
     QVERIFY(openWith(&reopened, path));
