@@ -39,13 +39,23 @@ struct PipeLabel
 
     static constexpr short NewLabelRow = 1;
 
-    // The label with every value a damaged or foreign file may hold made usable: a
-    // pipe size row the table lacks is "Custom size"; sizes that are not finite or
-    // not positive are the smallest printable ones, larger ones the caps; an
-    // unknown resize option is "Fit label to text"; an invalid colour is white
-    // (background) or black (text). Arrow ids stay as they are, so that the label
-    // saves back unchanged.
-    PipeLabel bounded() const;
+    // How far the values of a label read from a file are bounded before use.
+    enum class Bounds
+    {
+        // Only what cannot be drawn is replaced, the rest is drawn as the file says:
+        // a pipe size row the table lacks is "Custom size"; sizes that are not finite
+        // or not positive are the smallest printable ones, sizes beyond any canvas
+        // the canvas' limit; an unknown resize option is "Fit label to text"; an
+        // invalid colour is white (background) or black (text). Headless loaders.
+        Drawable,
+        // Also within the editor's caps: no label longer than the longest stock, no
+        // label height or text height above the widest label. The editor.
+        Editable
+    };
+
+    // The label with its values bounded as asked. Arrow ids stay as they are, so
+    // that the label saves back unchanged.
+    PipeLabel bounded(Bounds bounds) const;
 
     bool operator==(const PipeLabel& other) const;
     bool operator!=(const PipeLabel& other) const { return !(*this == other); }

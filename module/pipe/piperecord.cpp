@@ -20,7 +20,7 @@ void PipeRecord::write(QDataStream& stream, const PipeLabel& label)
     stream << label.lastWarning;
 }
 
-PipeLabel PipeRecord::read(QDataStream& stream)
+PipeLabel PipeRecord::read(QDataStream& stream, PipeLabel::Bounds bounds)
 {
     PipeLabel label;
     qint16 index = 0;
@@ -34,7 +34,7 @@ PipeLabel PipeRecord::read(QDataStream& stream)
     stream >> label.applyBothArrows >> label.lastWarning;
     label.pipeDiameterIndex = index;
     label.resizeOption = option;
-    return label.bounded();
+    return label.bounded(bounds);
 }
 
 void PipeRecord::readArrowIds(QDataStream& stream, int& leftId, int& rightId)

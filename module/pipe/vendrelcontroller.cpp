@@ -634,7 +634,7 @@ void VendrelController::loadPipeInfo(QDataStream& stream)
     // A record cut short leaves Qt's stream defaults in whatever was not read; the
     // record's bounds keep those (and any damaged value) drawable, and the file
     // controller refuses the file afterwards.
-    const PipeLabel label = PipeRecord::read(stream);
+    const PipeLabel label = PipeRecord::read(stream, PipeLabel::Bounds::Editable);
     m_editWidget->resetErrorStatus();
     // Sizes are stored in points; the unit they were typed in is the user's
     // preference on that system, not part of the label.

@@ -268,7 +268,7 @@ void TestVendrelController::typedSizeIsJudgedAndCapped()
     in.setFloatingPointPrecision(QDataStream::SinglePrecision);
     QImage preview;
     in >> preview;
-    const PipeLabel saved = PipeRecord::read(in);
+    const PipeLabel saved = PipeRecord::read(in, PipeLabel::Bounds::Drawable);
     QCOMPARE(saved.length, double(float(controller.labelLength())));
     QCOMPARE(saved.height, double(float(controller.labelHeight())));
     QCOMPARE(saved.textHeight, double(float(controller.fontHeight())));

@@ -86,6 +86,7 @@ public:
     SimpleTextItem* text(int i) const { return i ? this->m_secondTextItem : this->m_textItem; }
     int leftId() const { return this->m_leftArrowId; }
     int option() const { return this->m_resizeOption; }
+    double textHeight() const { return this->m_fontHeight; }
 };
 
 class Controller : public Opened<VendrelController>
@@ -234,6 +235,7 @@ QByteArray patched(QByteArray file, int number, const QByteArray& hex)
 } // namespace
 
 Q_DECLARE_METATYPE(PipeLabel)
+Q_DECLARE_METATYPE(PipeLabel::Bounds)
 
 class PipeRecordTest : public QObject
 {
@@ -255,6 +257,8 @@ private slots:
     void damagedValuesAreBounded();
     void loaderDrawsTheLabel_data();
     void loaderDrawsTheLabel();
+    void onlyTheEditorCapsSizes_data();
+    void onlyTheEditorCapsSizes();
     void newLabelForgetsTheLoadedOne_data();
     void newLabelForgetsTheLoadedOne();
     void recordReadsWhatItWrote_data();
@@ -600,6 +604,53 @@ void PipeRecordTest::loaderDrawsTheLabel()
     QCOMPARE(warnings.count(), 0);
 }
 
+void PipeRecordTest::onlyTheEditorCapsSizes_data()
+{
+    QTest::addColumn<double>("height");
+    QTest::addColumn<double>("textHeight");
+    QTest::addColumn<double>("drawnHeight"); // by the headless loader
+    QTest::addColumn<double>("drawnTextHeight");
+    QTest::addColumn<double>("editedHeight"); // by the editor
+    QTest::addColumn<double>("editedTextHeight");
+
+    QTest::newRow("within the caps") << 600.0 << 300.0 << 600.0 << 300.0 << 600.0 << 300.0;
+    QTest::newRow("1000 high") << 1000.0 << 500.0 << 1000.0 << 500.0 << 864.0 << 500.0;
+    QTest::newRow("text 900 high") << 1000.0 << 900.0 << 1000.0 << 900.0 << 864.0 << 864.0;
+    QTest::newRow("not positive") << -5.0 << 0.0 << 14.4 << 1.0 << 14.4 << 1.0;
+    // No canvas is larger than this.
+    QTest::newRow("beyond any canvas")
+        << 20000.0 << 30000.0 << 13824.0 << 13824.0 << 864.0 << 864.0;
+}
+
+void PipeRecordTest::onlyTheEditorCapsSizes()
+{
+    QFETCH(double, height);
+    QFETCH(double, textHeight);
+    QFETCH(double, drawnHeight);
+    QFETCH(double, drawnTextHeight);
+    QFETCH(double, editedHeight);
+    QFETCH(double, editedTextHeight);
+
+    PipeLabel label = made(0, 2, "", "#ffd200", "black", "TALL", 1, 1, true);
+    label.height = height;
+    label.textHeight = textHeight;
+    const QString path = pathOf(QStringLiteral("tall.qypm"));
+    writeAll(path, storedFile(label));
+    Loader loader;
+    QVERIFY(openWith(&loader, path));
+    Controller editor;
+    QVERIFY(openWith(&editor, path));
+
+    QCOMPARE(loader.m_canvas.getCanvasSize(), QSizeF(576.0, drawnHeight));
+    QCOMPARE(editor.getCanvas()->getCanvasSize(), QSizeF(576.0, editedHeight));
+    QCOMPARE(loader.textHeight(), drawnTextHeight);
+    QCOMPARE(editor.fontHeight(), editedTextHeight);
+    // The text is drawn at the height each one took.
+    const double drawn = loader.text(0)->getItemSize().height();
+    const double edited = editor.text(0)->getItemSize().height();
+    QVERIFY(qAbs(drawn / edited - drawnTextHeight / editedTextHeight) < 1e-6);
+}
+
 void PipeRecordTest::newLabelForgetsTheLoadedOne_data()
 {
     QTest::addColumn<PipeLabel>("label");
@@ -647,44 +698,61 @@ void PipeRecordTest::recordReadsWhatItWrote_data()
 {
     QTest::addColumn<PipeLabel>("written");
     QTest::addColumn<PipeLabel>("read");
+    QTest::addColumn<PipeLabel::Bounds>("bounds");
 
-    QTest::newRow("new label") << PipeLabel() << PipeLabel();
-    QTest::newRow("every field") << everyField() << everyField();
+    const PipeLabel::Bounds Editable = PipeLabel::Bounds::Editable;
+
+    QTest::newRow("new label") << PipeLabel() << PipeLabel() << Editable;
+    QTest::newRow("every field") << everyField() << everyField() << Editable;
     // Kept, so that the label saves back unchanged.
     const PipeLabel unknownArrows =
         with(everyField(), [](PipeLabel& l) { l.leftArrowId = 999, l.rightArrowId = -3; });
-    QTest::newRow("unknown arrow ids") << unknownArrows << unknownArrows;
+    QTest::newRow("unknown arrow ids") << unknownArrows << unknownArrows << Editable;
     QTest::newRow("sizes stored as single floats")
         << with(PipeLabel(), [](PipeLabel& l) { l.length = 170.64; })
-        << with(PipeLabel(), [](PipeLabel& l) { l.length = double(float(170.64)); });
+        << with(PipeLabel(), [](PipeLabel& l) { l.length = double(float(170.64)); }) << Editable;
 
     // What a damaged or foreign file may hold is bounded on reading.
     QTest::newRow("row outside the table")
         << with(everyField(), [](PipeLabel& l) { l.pipeDiameterIndex = 6; })
-        << with(everyField(), [](PipeLabel& l) { l.pipeDiameterIndex = 0; });
+        << with(everyField(), [](PipeLabel& l) { l.pipeDiameterIndex = 0; }) << Editable;
     QTest::newRow("negative row") << with(everyField(), [](PipeLabel& l) {
         l.pipeDiameterIndex = -1;
-    }) << with(everyField(), [](PipeLabel& l) { l.pipeDiameterIndex = 0; });
+    }) << with(everyField(), [](PipeLabel& l) {
+        l.pipeDiameterIndex = 0;
+    }) << Editable;
     QTest::newRow("sizes that are not finite or not positive")
-        << everyFieldSized(qQNaN(), -72.0, qInf()) << everyFieldSized(14.4, 14.4, 1.0);
-    QTest::newRow("sizes above the caps")
-        << everyFieldSized(20000.0, 1000.0, 900.0) << everyFieldSized(13824.0, 864.0, 864.0);
+        << everyFieldSized(qQNaN(), -72.0, qInf()) << everyFieldSized(14.4, 14.4, 1.0) << Editable;
+    QTest::newRow("sizes above the caps") << everyFieldSized(20000.0, 1000.0, 900.0)
+                                          << everyFieldSized(13824.0, 864.0, 864.0) << Editable;
+    // A headless loader keeps what it can draw.
+    QTest::newRow("sizes above the caps, drawn")
+        << everyFieldSized(20000.0, 1000.0, 900.0) << everyFieldSized(13824.0, 1000.0, 900.0)
+        << PipeLabel::Bounds::Drawable;
+    QTest::newRow("sizes beyond any canvas, drawn")
+        << everyFieldSized(14000.0, 14000.0, 1e30) << everyFieldSized(13824.0, 13824.0, 13824.0)
+        << PipeLabel::Bounds::Drawable;
+    QTest::newRow("sizes that are not finite or not positive, drawn")
+        << everyFieldSized(qQNaN(), -72.0, qInf()) << everyFieldSized(14.4, 14.4, 1.0)
+        << PipeLabel::Bounds::Drawable;
     QTest::newRow("resize option 3")
         << with(everyField(), [](PipeLabel& l) { l.resizeOption = 3; })
-        << with(everyField(), [](PipeLabel& l) { l.resizeOption = 0; });
+        << with(everyField(), [](PipeLabel& l) { l.resizeOption = 0; }) << Editable;
     QTest::newRow("resize option -1")
         << with(everyField(), [](PipeLabel& l) { l.resizeOption = -1; })
-        << with(everyField(), [](PipeLabel& l) { l.resizeOption = 0; });
+        << with(everyField(), [](PipeLabel& l) { l.resizeOption = 0; }) << Editable;
     QTest::newRow("invalid colours")
         << with(everyField(), [](PipeLabel& l) { l.backgroundColor = l.textColor = QColor(); })
         << with(everyField(),
-                [](PipeLabel& l) { l.backgroundColor = Qt::white, l.textColor = Qt::black; });
+                [](PipeLabel& l) { l.backgroundColor = Qt::white, l.textColor = Qt::black; })
+        << Editable;
 }
 
 void PipeRecordTest::recordReadsWhatItWrote()
 {
     QFETCH(PipeLabel, written);
     QFETCH(PipeLabel, read);
+    QFETCH(PipeLabel::Bounds, bounds);
 
     QByteArray bytes;
     {
@@ -694,7 +762,7 @@ void PipeRecordTest::recordReadsWhatItWrote()
     }
     QDataStream in(bytes);
     in.setFloatingPointPrecision(QDataStream::SinglePrecision);
-    const PipeLabel label = PipeRecord::read(in);
+    const PipeLabel label = PipeRecord::read(in, bounds);
     QVERIFY(label == read);
     QVERIFY(!(label != read));
     QCOMPARE(in.status(), QDataStream::Ok);
@@ -707,8 +775,8 @@ void PipeRecordTest::recordReadsWhatItWrote()
         out.setFloatingPointPrecision(QDataStream::SinglePrecision);
         PipeRecord::write(out, label);
     }
-    QCOMPARE(again == bytes, written.bounded() == written);
-    QCOMPARE(label.bounded(), label);
+    QCOMPARE(again == bytes, written.bounded(bounds) == written);
+    QCOMPARE(label.bounded(bounds), label);
 }
 
 void PipeRecordTest::editorSavesBackWhatItRead_data()
