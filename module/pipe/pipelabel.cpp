@@ -31,12 +31,17 @@ PipeLabel PipeLabel::bounded(Bounds bounds) const
     const bool knownOption = resizeOption >= VendrelCommonController::FitLabelToText &&
                              resizeOption <= VendrelCommonController::NoResize;
     label.resizeOption = knownOption ? resizeOption : VendrelCommonController::FitLabelToText;
-
-    if (!backgroundColor.isValid())
-        label.backgroundColor = VendrelConstants::WhiteColor;
-    if (!textColor.isValid())
-        label.textColor = VendrelConstants::BlackColor;
     return label;
+}
+
+QColor PipeLabel::drawnBackgroundColor() const
+{
+    return backgroundColor.colorOr(VendrelConstants::WhiteColor);
+}
+
+QColor PipeLabel::drawnTextColor() const
+{
+    return textColor.colorOr(VendrelConstants::BlackColor);
 }
 
 bool PipeLabel::operator==(const PipeLabel& other) const

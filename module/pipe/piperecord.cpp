@@ -1,6 +1,5 @@
 #include "pipe/piperecord.h"
 
-#include <QColor>
 #include <QString>
 
 void PipeRecord::write(QDataStream& stream, const PipeLabel& label)

@@ -35,6 +35,8 @@ VendrelController::VendrelController(QWidget* parent) : VendrelCommonController(
     m_pipeDiameterIndex = 1;
     m_backgroundColor = VendrelConstants::WhiteColor;
     m_textColor = VendrelConstants::BlackColor;
+    m_backgroundRecord = m_backgroundColor;
+    m_textColorRecord = m_textColor;
     setObjectName(QStringLiteral("VendrelController"));
 
     createCanvas();
@@ -480,11 +482,18 @@ void VendrelController::topSlot(bool top)
 
 void VendrelController::colorChangedSlot(const QColor& background, const QColor& textColor)
 {
+    m_backgroundRecord = background;
+    m_textColorRecord = textColor;
+    showColors(background, textColor);
+    markChanged();
+}
+
+void VendrelController::showColors(const QColor& background, const QColor& textColor)
+{
     m_backgroundColor = background;
     m_textColor = textColor;
     colorChangedAction(m_backgroundColor, m_textColor);
     m_editWidget->updateColorCombo(m_textColor, m_backgroundColor);
-    markChanged();
 }
 
 void VendrelController::pipeTextChangedSlot(const QString& text)
@@ -565,8 +574,8 @@ void VendrelController::newPipeInfo()
     m_editWidget->setTop(m_top);
     applyTextStretch();
 
-    m_backgroundColor = fresh.backgroundColor;
-    m_textColor = fresh.textColor;
+    m_backgroundColor = fresh.drawnBackgroundColor();
+    m_textColor = fresh.drawnTextColor();
 
     m_editWidget->setTextContent(fresh.legend);
     setLegend(fresh.legend);
@@ -618,8 +627,8 @@ PipeLabel VendrelController::currentLabel() const
     label.portrait = m_vertical;
     label.wrap = m_wrap;
     label.top = m_top;
-    label.backgroundColor = m_backgroundColor;
-    label.textColor = m_textColor;
+    label.backgroundColor = m_backgroundRecord;
+    label.textColor = m_textColorRecord;
     label.legend = m_text;
     label.fontFamily = m_editWidget->getFontfamily();
     label.leftArrowId = m_leftArrowId;
@@ -654,8 +663,8 @@ void VendrelController::loadPipeInfo(QDataStream& stream)
     m_editWidget->setTop(m_top);
     applyTextStretch();
 
-    m_backgroundColor = label.backgroundColor;
-    m_textColor = label.textColor;
+    m_backgroundColor = label.drawnBackgroundColor();
+    m_textColor = label.drawnTextColor();
     m_editWidget->setTextContent(label.legend);
     applyLabelLegend(label.legend);
 
@@ -674,7 +683,10 @@ void VendrelController::loadPipeInfo(QDataStream& stream)
     // The label's own sizes win over what switching the modes on would make of them.
     m_savedLabelHeight = -1.0;
     m_savedFontHeight = -1.0;
-    colorChangedSlot(m_backgroundColor, m_textColor);
+    // Drawn with the fallback where the file holds no colour, kept as read.
+    m_backgroundRecord = label.backgroundColor;
+    m_textColorRecord = label.textColor;
+    showColors(m_backgroundColor, m_textColor);
     orientationSlot(m_vertical);
     applyLabelSizes(label);
     setSizesOnWidgets();

@@ -2,6 +2,7 @@
 #define VENDRELCONTROLLER_H
 
 #include "kit/labellimits.h"
+#include "kit/recordcolor.h"
 #include "pipe/ansisizetable.h"
 #include "pipe/pipelabel.h"
 #include "pipe/vendrelcommoncontroller.h"
@@ -119,6 +120,10 @@ protected:
     short m_pipeDiameterIndex = 1;
     QColor m_backgroundColor;
     QColor m_textColor;
+    // The colours as the label's record holds them: those read from a file until the
+    // user picks colours, so that a value no colour can take saves back unchanged.
+    RecordColor m_backgroundRecord;
+    RecordColor m_textColorRecord;
     double m_savedLabelHeight = -1.0;
     double m_savedFontHeight = -1.0;
     // The text height when the user began typing a width, and the label height when
@@ -140,6 +145,8 @@ private:
     void markChanged();
     void forgetEditStart();
     void applyArrow(ArrowSide side, unsigned int id, const QByteArray& data, bool mirror);
+    // Draws the colours and lets the panel's colour list show the pair.
+    void showColors(const QColor& background, const QColor& textColor);
 };
 
 #endif

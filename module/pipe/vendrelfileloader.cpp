@@ -37,7 +37,7 @@ void VendrelFileLoader::loadPipeInfo(QDataStream& stream)
     setFontFamily(label.fontFamily, QStringLiteral("A"));
     loadArrowIds(label.leftArrowId, label.rightArrowId);
 
-    colorChangedAction(label.backgroundColor, label.textColor);
+    colorChangedAction(label.drawnBackgroundColor(), label.drawnTextColor());
     orientationSettingAction();
 
     {

@@ -3,6 +3,7 @@
 #include "canvas/symbolitem.h"
 #include "files/pipefilecontroller.h"
 #include "kit/arrowsmenu.h"
+#include "kit/recordcolor.h"
 #include "kit/vendrelwidgetsutils.h"
 #include "pipe/pipelabel.h"
 #include "pipe/piperecord.h"
@@ -20,6 +21,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(RecordColor)
 
 namespace {
 
@@ -106,7 +109,7 @@ public:
         orientationSlot(l.portrait);
         topSlot(l.top);
         resizeLabelSlot(l.resizeOption);
-        colorChangedSlot(l.backgroundColor, l.textColor);
+        colorChangedSlot(l.backgroundColor.color(), l.textColor.color());
         pipeTextChangedSlot(l.legend);
         // As the arrow menu hands them over: vertical arrows come mirrored.
         ArrowsMenu* menu = m_editWidget->getSymbolsMenu();
@@ -213,8 +216,8 @@ QVector<Field> decodeRecord(const QByteArray& file, QImage* preview = nullptr)
     readField<qint8>(stream, f);
     for (int i = 0; i < 4; ++i)
         readField<bool>(stream, f);
-    readField<QColor>(stream, f);
-    readField<QColor>(stream, f);
+    readField<RecordColor>(stream, f);
+    readField<RecordColor>(stream, f);
     for (int i = 0; i < 3; ++i)
         readField<QString>(stream, f);
     readField<qint32>(stream, f);
@@ -483,24 +486,54 @@ void PipeRecordTest::damagedValuesAreBounded_data()
     QTest::addColumn<QSizeF>("size"); // length x height; a negative length is not compared
     QTest::addColumn<double>("textHeight");
     QTest::addColumn<QByteArray>("savedBack"); // the field when the controller saves again
+    QTest::addColumn<QColor>("band");          // as drawn
+    QTest::addColumn<QColor>("ink");
+
+    const QColor green(0x24, 0x8d, 0x4f);
+    const QColor white(Qt::white);
+    const QColor black(Qt::black);
 
     QTest::newRow("row 99") << 3 << QByteArray("0063") << 0 << 2 << QSizeF(900, 144) << 90.0
-                            << QByteArray("0000");
+                            << QByteArray("0000") << green << white;
     QTest::newRow("NaN length") << 4 << QByteArray("7fc00000") << 3 << 2 << QSizeF(14.4, 144)
-                                << 90.0 << QByteArray("41666666");
-    QTest::newRow("largest float length") << 4 << QByteArray("7f7fffff") << 3 << 2
-                                          << QSizeF(13824, 144) << 90.0 << QByteArray("46580000");
+                                << 90.0 << QByteArray("41666666") << green << white;
+    QTest::newRow("largest float length")
+        << 4 << QByteArray("7f7fffff") << 3 << 2 << QSizeF(13824, 144) << 90.0
+        << QByteArray("46580000") << green << white;
     QTest::newRow("negative height") << 5 << QByteArray("c2c80000") << 3 << 2 << QSizeF(900, 14.4)
-                                     << 90.0 << QByteArray("41666666");
-    QTest::newRow("infinite text height") << 6 << QByteArray("7f800000") << 3 << 2
-                                          << QSizeF(900, 144) << 1.0 << QByteArray("3f800000");
+                                     << 90.0 << QByteArray("41666666") << green << white;
+    QTest::newRow("infinite text height")
+        << 6 << QByteArray("7f800000") << 3 << 2 << QSizeF(900, 144) << 1.0
+        << QByteArray("3f800000") << green << white;
     QTest::newRow("option 7") << 7 << QByteArray("07") << 3 << 0 << QSizeF(-1, 144) << 90.0
-                              << QByteArray("00");
+                              << QByteArray("00") << green << white;
     // Arrow ids the symbols do not hold: no arrow drawn, the id kept.
     QTest::newRow("left arrow 999") << 17 << QByteArray("000003e7") << 3 << 2 << QSizeF(900, 144)
-                                    << 90.0 << QByteArray("000003e7");
+                                    << 90.0 << QByteArray("000003e7") << green << white;
     QTest::newRow("left arrow -3") << 17 << QByteArray("fffffffd") << 3 << 2 << QSizeF(900, 144)
-                                   << 90.0 << QByteArray("fffffffd");
+                                   << 90.0 << QByteArray("fffffffd") << green << white;
+    // Colours no QColor can take are drawn white (band) or black (text) and kept.
+    const QByteArray spec7 = "07ffff0000000000000000";
+    QTest::newRow("band spec 7") << 12 << spec7 << 3 << 2 << QSizeF(900, 144) << 90.0 << spec7
+                                 << white << white;
+    const QByteArray negative = "ffffff0000000000000000";
+    QTest::newRow("band spec -1") << 12 << negative << 3 << 2 << QSizeF(900, 144) << 90.0
+                                  << negative << white << white;
+    const QByteArray invalid = "00ffff0000000000000000";
+    QTest::newRow("band invalid") << 12 << invalid << 3 << 2 << QSizeF(900, 144) << 90.0 << invalid
+                                  << white << white;
+    const QByteArray hue360 = "02ffff8ca0ffffffff0000";
+    QTest::newRow("band hue 360") << 12 << hue360 << 3 << 2 << QSizeF(900, 144) << 90.0 << hue360
+                                  << white << white;
+    const QByteArray spec6 = "06ffff0000000000000000";
+    QTest::newRow("text spec 6") << 13 << spec6 << 3 << 2 << QSizeF(900, 144) << 90.0 << spec6
+                                 << green << black;
+    const QByteArray halfNaN = "053c007e00000000000000";
+    QTest::newRow("text extended, not a number")
+        << 13 << halfNaN << 3 << 2 << QSizeF(900, 144) << 90.0 << halfNaN << green << black;
+    const QByteArray hsv = "02ffff2328ffffffff0000";
+    QTest::newRow("text hue 90") << 13 << hsv << 3 << 2 << QSizeF(900, 144) << 90.0 << hsv << green
+                                 << QColor::fromHsv(90, 255, 255);
 }
 
 void PipeRecordTest::damagedValuesAreBounded()
@@ -512,6 +545,8 @@ void PipeRecordTest::damagedValuesAreBounded()
     QFETCH(QSizeF, size);
     QFETCH(double, textHeight);
     QFETCH(QByteArray, savedBack);
+    QFETCH(QColor, band);
+    QFETCH(QColor, ink);
 
     const QString path = pathOf(QStringLiteral("bounded.qypm"));
     writeAll(path, patched(m_known, number, hex));
@@ -529,6 +564,8 @@ void PipeRecordTest::damagedValuesAreBounded()
     QCOMPARE(controller.arrow(0)->isVisible(), leftArrowKnown);
     QCOMPARE(controller.arrow(0)->hasDrawing(), leftArrowKnown);
     QVERIFY(controller.arrow(2)->isVisible());
+    QCOMPARE(controller.getCanvas()->canvasBackgroundColor(), band);
+    QCOMPARE(controller.text(0)->textColor(), ink);
     const QString again = pathOf(QStringLiteral("again.qypm"));
     QVERIFY(saveWith(&controller, again));
     const QByteArray saved = readAll(again);
@@ -544,6 +581,8 @@ void PipeRecordTest::damagedValuesAreBounded()
     QCOMPARE(float(drawn.height()), float(size.height()));
     QCOMPARE(loader.arrow(0)->isVisible(), leftArrowKnown);
     QVERIFY(loader.arrow(2)->isVisible());
+    QCOMPARE(loader.m_canvas.canvasBackgroundColor(), band);
+    QCOMPARE(loader.text(0)->textColor(), ink);
 }
 
 void PipeRecordTest::loaderDrawsTheLabel_data()
@@ -597,10 +636,10 @@ void PipeRecordTest::loaderDrawsTheLabel()
         QCOMPARE(loader.text(i)->isVisible(), i == 0 || label.wrap);
         QCOMPARE(loader.text(i)->toPlainText(), label.legend);
         QCOMPARE(loader.text(i)->stretchToFit(), stretched);
-        QCOMPARE(loader.text(i)->textColor(), label.textColor);
+        QCOMPARE(loader.text(i)->textColor(), label.textColor.color());
     }
     QCOMPARE(loader.m_canvas.getCanvasSize().width(), length);
-    QCOMPARE(loader.m_canvas.canvasBackgroundColor(), label.backgroundColor);
+    QCOMPARE(loader.m_canvas.canvasBackgroundColor(), label.backgroundColor.color());
     QCOMPARE(warnings.count(), 0);
 }
 
@@ -688,8 +727,8 @@ void PipeRecordTest::newLabelForgetsTheLoadedOne()
     QVERIFY(saveWith(&fresh, freshPath));
     QCOMPARE(readAll(newPath), readAll(freshPath));
     const QVector<Field> record = decodeRecord(readAll(newPath));
-    QCOMPARE(record.value(10).value.value<QColor>(), QColor(Qt::white));
-    QCOMPARE(record.value(11).value.value<QColor>(), QColor(Qt::black));
+    QCOMPARE(record.value(10).value.value<RecordColor>().color(), QColor(Qt::white));
+    QCOMPARE(record.value(11).value.value<RecordColor>().color(), QColor(Qt::black));
     QVERIFY(record.value(13).value.toString().isEmpty());
     QCOMPARE(record.value(15).value.toInt() + record.value(16).value.toInt(), 2);
 }
@@ -741,11 +780,12 @@ void PipeRecordTest::recordReadsWhatItWrote_data()
     QTest::newRow("resize option -1")
         << with(everyField(), [](PipeLabel& l) { l.resizeOption = -1; })
         << with(everyField(), [](PipeLabel& l) { l.resizeOption = 0; }) << Editable;
-    QTest::newRow("invalid colours")
-        << with(everyField(), [](PipeLabel& l) { l.backgroundColor = l.textColor = QColor(); })
-        << with(everyField(),
-                [](PipeLabel& l) { l.backgroundColor = Qt::white, l.textColor = Qt::black; })
-        << Editable;
+    // Kept, so that the label saves back unchanged; drawn white and black.
+    const PipeLabel noColours =
+        with(everyField(), [](PipeLabel& l) { l.backgroundColor = l.textColor = QColor(); });
+    QTest::newRow("invalid colours") << noColours << noColours << Editable;
+    QTest::newRow("invalid colours, drawn")
+        << noColours << noColours << PipeLabel::Bounds::Drawable;
 }
 
 void PipeRecordTest::recordReadsWhatItWrote()
