@@ -1,6 +1,6 @@
 #include "pipe/vendrelwarnings.h"
 
-#include <QCoreApplication>
+#include "kit/warningtexts.h"
 
 namespace {
 
@@ -8,17 +8,7 @@ namespace {
 // first written; the context and the comment are part of their key.
 constexpr const char* Context = "VendrelEditWidget";
 
-struct Warning
-{
-    Vendrel::StatusErrorType type;
-    struct
-    {
-        const char* source;
-        const char* comment;
-    } text;
-};
-
-const Warning Warnings[] = {
+const WarningTexts::Entry Warnings[] = {
     {Vendrel::TextHeightTooSmall,
      QT_TRANSLATE_NOOP3("VendrelEditWidget", "Text Height Too Small To Print",
                         "Editor warning message.")},
@@ -50,26 +40,14 @@ const Warning Warnings[] = {
                         "Editor warning message.")},
 };
 
-QString translated(const Warning& warning)
-{
-    return QCoreApplication::translate(Context, warning.text.source, warning.text.comment);
-}
-
 } // namespace
 
 QString VendrelWarnings::text(Vendrel::StatusErrorType warning)
 {
-    for (const Warning& entry : Warnings) {
-        if (entry.type == warning)
-            return translated(entry);
-    }
-    return QString();
+    return WarningTexts::text(Context, Warnings, warning);
 }
 
 QMap<int, QString> VendrelWarnings::texts()
 {
-    QMap<int, QString> texts;
-    for (const Warning& entry : Warnings)
-        texts.insert(entry.type, translated(entry));
-    return texts;
+    return WarningTexts::texts(Context, Warnings);
 }
