@@ -1,10 +1,11 @@
 #include "pipe/vendreleditwidget.h"
 
+#include "kit/arrowbuttons.h"
 #include "kit/arrowsmenu.h"
 #include "kit/numberfield.h"
 #include "kit/panelstyle.h"
-#include "kit/pipesignalemitter.h"
 #include "kit/titledframe.h"
+#include "kit/unitswitch.h"
 #include "kit/vendrelconstants.h"
 #include "kit/vendrelwidgetsutils.h"
 #include "kit/warningboard.h"
@@ -32,8 +33,6 @@ namespace {
 
 constexpr int ContentFrameWidth = 430;
 constexpr int ArrowFrameHeight = 280;
-constexpr int ArrowButtonWidth = 69;
-constexpr int ArrowButtonHeight = 58;
 constexpr int SizeFrameMinimumWidth = 470;
 constexpr int NumberFieldWidth = 80;
 
@@ -57,8 +56,8 @@ VendrelEditWidget::VendrelEditWidget(QWidget* parent) : QWidget(parent)
     setObjectName(QStringLiteral("VendrelEditWidget"));
     setFont(PanelStyle::font(PanelStyle::CaptionPixelSize));
 
-    m_shownUnits = UnitConversions::getCanvasUnits();
-    m_fontStep = m_shownUnits == UnitConversions::Inches ? 0.1 : 1.0;
+    const int units = UnitConversions::getCanvasUnits();
+    m_fontStep = units == UnitConversions::Inches ? 0.1 : 1.0;
     createPipeDiameterModels();
 
     m_layout = new QGridLayout(this);
@@ -83,10 +82,11 @@ VendrelEditWidget::VendrelEditWidget(QWidget* parent) : QWidget(parent)
     connect(m_warnings, &WarningBoard::warningStringChanged, this,
             &VendrelEditWidget::warningStringChanged);
 
-    m_signalEmitter = new PipeSignalEmitter(this);
-    connect(m_signalEmitter, &PipeSignalEmitter::leftArrowChangedSignal, this,
+    m_arrows = new ArrowButtons(m_symbolsMenu, m_leftArrowButton, m_rightArrowButton, m_arrowFrame,
+                                m_contentFrame, m_layout->spacing(), this);
+    connect(m_arrows, &ArrowButtons::leftArrowChangedSignal, this,
             &VendrelEditWidget::leftArrowChangedSignal);
-    connect(m_signalEmitter, &PipeSignalEmitter::rightArrowChangedSignal, this,
+    connect(m_arrows, &ArrowButtons::rightArrowChangedSignal, this,
             &VendrelEditWidget::rightArrowChangedSignal);
 
     applyEnablingRules();
@@ -97,18 +97,6 @@ VendrelEditWidget::VendrelEditWidget(QWidget* parent) : QWidget(parent)
 VendrelEditWidget::~VendrelEditWidget() = default;
 
 // ---- Building ----------------------------------------------------------------
-
-QPushButton* VendrelEditWidget::createArrowButton(const QString& objectName, QWidget* parent) const
-{
-    auto* button = new QPushButton(parent);
-    button->setObjectName(objectName);
-    button->setCheckable(true);
-    button->setFixedSize(ArrowButtonWidth + 4, ArrowButtonHeight + 4);
-    button->setIconSize(QSize(ArrowButtonWidth, ArrowButtonHeight));
-    button->setIcon(m_symbolsMenu->getAddArrowIcon());
-    button->setStyleSheet(PanelStyle::ToggleButtonStyle);
-    return button;
-}
 
 NumberField* VendrelEditWidget::createNumberField(double top, const QString& objectName,
                                                   QWidget* parent) const
@@ -140,15 +128,17 @@ QFrame* VendrelEditWidget::createContentFrame()
     // Preview row: the two arrow buttons around the legend.
     auto* previewRow = new QHBoxLayout();
     previewRow->setSpacing(6);
-    m_leftArrowButton = createArrowButton(QStringLiteral("LeftArrowButton"), frame);
+    m_leftArrowButton = ArrowButtons::createButton(QStringLiteral("LeftArrowButton"),
+                                                   m_symbolsMenu->getAddArrowIcon(), frame);
     m_leftArrowButton->setToolTip(tr("Left arrow", "Tooltip of the left arrow button."));
-    m_rightArrowButton = createArrowButton(QStringLiteral("RightArrowButton"), frame);
+    m_rightArrowButton = ArrowButtons::createButton(QStringLiteral("RightArrowButton"),
+                                                    m_symbolsMenu->getAddArrowIcon(), frame);
     m_rightArrowButton->setToolTip(tr("Right arrow", "Tooltip of the right arrow button."));
     m_previewLabel = new QLabel(tr("TEXT", "Legend preview between the arrow buttons."), frame);
     m_previewLabel->setObjectName(QStringLiteral("LabelPreviewFrame"));
     m_previewLabel->setAlignment(Qt::AlignCenter);
     m_previewLabel->setFont(PanelStyle::font(PanelStyle::CaptionPixelSize + 2, true));
-    m_previewLabel->setFixedHeight(ArrowButtonHeight + 4);
+    m_previewLabel->setFixedHeight(ArrowButtons::IconHeight + 4);
     m_applyBothCheckBox = new QCheckBox(tr("Apply to both", "Use one arrow on both sides."), frame);
     m_applyBothCheckBox->setObjectName(QStringLiteral("ApplyBothCheckBox"));
     m_applyBothCheckBox->setStyleSheet(PanelStyle::CheckBoxStyle);
@@ -313,7 +303,7 @@ QFrame* VendrelEditWidget::createSizeFrame()
     m_unitsCombo->setObjectName(QStringLiteral("UnitsCombo"));
     m_unitsCombo->addItems(
         {tr("Inches", "Unit of measurement."), tr("Millimeters", "Unit of measurement.")});
-    m_unitsCombo->setCurrentIndex(m_shownUnits);
+    m_unitsCombo->setCurrentIndex(UnitConversions::getCanvasUnits());
     PanelStyle::fitComboToColumn(m_unitsCombo, 12);
     body->addWidget(m_unitsCombo, row, 1, 1, 4);
     connect(m_unitsCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -358,7 +348,7 @@ QFrame* VendrelEditWidget::createSizeFrame()
     body->addLayout(diameterCaption, row, 0);
     m_pipeDiaCombo = new MvComboBox(frame);
     m_pipeDiaCombo->setObjectName(QStringLiteral("PipeDiameterCombo"));
-    m_pipeDiaCombo->setModel(m_pipeDiaModels.at(m_shownUnits));
+    m_pipeDiaCombo->setModel(m_pipeDiaModels.at(m_unitsCombo->currentIndex()));
     m_pipeDiaCombo->setCurrentIndex(1);
     PanelStyle::fitComboToColumn(m_pipeDiaCombo, 16);
     body->addWidget(m_pipeDiaCombo, row, 1, 1, 4);
@@ -367,6 +357,9 @@ QFrame* VendrelEditWidget::createSizeFrame()
 
     body->setColumnStretch(2, 1);
     body->setColumnStretch(4, 1);
+
+    m_unitSwitch = new UnitSwitch(m_unitsCombo, m_pipeDiaCombo, m_pipeDiaModels, this);
+    m_unitSwitch->setFields({m_lengthEdit, m_widthEdit, m_fontHeightEdit});
     return frame;
 }
 
@@ -577,24 +570,14 @@ void VendrelEditWidget::setFontFamily(QString& family)
     VendrelWidgetsUtils::setFontFamily(m_fontCombo, family);
 }
 
-void VendrelEditWidget::setArrowButton(QPushButton* button, unsigned int& storedId, unsigned int id,
-                                       const QIcon& icon)
-{
-    storedId = id;
-    button->setIcon(icon);
-    button->setChecked(false);
-    button->setGraphicsEffect(nullptr);
-    m_arrowFrame->hide();
-}
-
 void VendrelEditWidget::setLeftArrow(unsigned int id, const QIcon& icon)
 {
-    setArrowButton(m_leftArrowButton, m_leftArrowId, id, icon);
+    m_arrows->setArrow(ArrowButtons::Left, id, icon);
 }
 
 void VendrelEditWidget::setRightArrow(unsigned int id, const QIcon& icon)
 {
-    setArrowButton(m_rightArrowButton, m_rightArrowId, id, icon);
+    m_arrows->setArrow(ArrowButtons::Right, id, icon);
 }
 
 void VendrelEditWidget::setApplyBothArrowsChecked(bool checked)
@@ -655,14 +638,8 @@ void VendrelEditWidget::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     // Another module may have switched the process-wide unit while this panel
     // was hidden; its fields must not go on showing the old unit's numbers.
-    const int current = UnitConversions::getCanvasUnits();
-    if (current != m_shownUnits || current != m_unitsCombo->currentIndex()) {
-        {
-            const QSignalBlocker blocker(m_unitsCombo);
-            m_unitsCombo->setCurrentIndex(current);
-        }
-        applyUnits(current);
-    }
+    if (m_unitSwitch->followCurrentUnit())
+        unitsShown();
 }
 
 void VendrelEditWidget::orientationSlot(int id)
@@ -704,20 +681,13 @@ void VendrelEditWidget::unitsChangedSlot(int index)
 
 void VendrelEditWidget::applyUnits(int units)
 {
-    VendrelWidgetsUtils::updateUnits(m_pipeDiaCombo, m_pipeDiaModels, units);
-    // The factor is taken from the unit the fields are actually written in, not
-    // from the process-wide unit before the switch: the two differ when another
-    // module switched units while this panel was hidden.
-    const double factor = UnitConversions::convertOtherUnitsToUserUnits(
-        static_cast<UnitConversions::Units>(m_shownUnits));
-    if (m_shownUnits != units) {
-        for (NumberField* edit : {m_lengthEdit, m_widthEdit, m_fontHeightEdit}) {
-            // A value waiting for the end of typing is in the old unit.
-            edit->dropWaitingValue();
-            VendrelWidgetsUtils::convertUnitsOnLineEdit(edit, factor);
-        }
-    }
-    m_shownUnits = units;
+    m_unitSwitch->apply(units);
+    unitsShown();
+}
+
+void VendrelEditWidget::unitsShown()
+{
+    const int units = m_unitSwitch->shownUnits();
     m_fontStep = units == UnitConversions::Inches ? 0.1 : 1.0;
     emit unitsChangedSignal(units == UnitConversions::Inches);
 }
@@ -783,48 +753,25 @@ void VendrelEditWidget::updatePreviewColors()
                  m_textColorNames.value(m_colorIndex, QStringLiteral("#000000"))));
 }
 
-QPoint VendrelEditWidget::arrowFrameShownPosition() const
-{
-    return m_contentFrame->pos();
-}
-
-QPoint VendrelEditWidget::arrowFrameHiddenPosition() const
-{
-    // Just off the panel's left edge: the panel clips the frame while it slides.
-    return QPoint(m_contentFrame->x() - m_arrowFrame->width() - m_layout->spacing(),
-                  m_contentFrame->y());
-}
-
 void VendrelEditWidget::leftArrowClickedSlot(bool checked)
 {
-    m_arrowFrame->raise();
-    VendrelWidgetsUtils::leftArrowClickedAction(
-        checked, m_symbolsMenu, m_leftArrowButton, m_rightArrowButton, m_leftArrowId,
-        m_rightArrowId, applyBothArrowsIsChecked(), m_arrowFrame, arrowFrameHiddenPosition(),
-        arrowFrameShownPosition());
+    m_arrows->clicked(ArrowButtons::Left, checked, applyBothArrowsIsChecked());
 }
 
 void VendrelEditWidget::rightArrowClickedSlot(bool checked)
 {
-    m_arrowFrame->raise();
-    VendrelWidgetsUtils::rightArrowClickedAction(
-        checked, m_symbolsMenu, m_leftArrowButton, m_rightArrowButton, m_leftArrowId,
-        m_rightArrowId, applyBothArrowsIsChecked(), m_arrowFrame, arrowFrameHiddenPosition(),
-        arrowFrameShownPosition());
+    m_arrows->clicked(ArrowButtons::Right, checked, applyBothArrowsIsChecked());
 }
 
 void VendrelEditWidget::arrowSelectedSlot(unsigned int id, const QByteArray& symbol,
                                           const QIcon& icon, QString toolTip)
 {
-    VendrelWidgetsUtils::arrowSelectedAction(id, symbol, icon, toolTip, m_leftArrowButton,
-                                             m_rightArrowButton, m_leftArrowId, m_rightArrowId,
-                                             m_signalEmitter);
+    m_arrows->chosen(id, symbol, icon, toolTip);
 }
 
 void VendrelEditWidget::arrowCloseSlot()
 {
-    VendrelWidgetsUtils::arrowMenuCloseAction(m_leftArrowButton, m_rightArrowButton, m_arrowFrame,
-                                              arrowFrameHiddenPosition());
+    m_arrows->close();
 }
 
 void VendrelEditWidget::applyBothArrowsSlot(bool checked)
@@ -832,9 +779,7 @@ void VendrelEditWidget::applyBothArrowsSlot(bool checked)
     // The legend frame and the arrow frame each carry the box; they are one setting.
     m_applyBothCheckBox->setChecked(checked);
     m_arrowFrameApplyBothCheckBox->setChecked(checked);
-    VendrelWidgetsUtils::applyBothArrowsAction(checked, m_symbolsMenu, m_leftArrowButton,
-                                               m_rightArrowButton, m_leftArrowId, m_rightArrowId,
-                                               m_signalEmitter);
+    m_arrows->applyToBoth(checked);
     emit bothArrowCheckChanged();
 }
 

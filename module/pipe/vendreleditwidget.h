@@ -11,12 +11,12 @@
 #include <QString>
 #include <QWidget>
 
+class ArrowButtons;
 class ArrowsMenu;
 class ColorListCombo;
 class MvComboBox;
 class MvLineEdit;
 class NumberField;
-class PipeSignalEmitter;
 class QButtonGroup;
 class QCheckBox;
 class QFrame;
@@ -25,6 +25,7 @@ class QLabel;
 class QPushButton;
 class QStandardItemModel;
 class QToolButton;
+class UnitSwitch;
 class WarningBoard;
 
 // The pipe marker's touch panel. It keeps no label data beyond what its controls
@@ -127,7 +128,6 @@ private:
     QFrame* createSizeFrame();
     QFrame* createFormattingFrame();
     QFrame* createArrowFrame();
-    QPushButton* createArrowButton(const QString& objectName, QWidget* parent) const;
     NumberField* createNumberField(double top, const QString& objectName, QWidget* parent) const;
     void createPipeDiameterModels();
 
@@ -140,11 +140,9 @@ private:
     // Puts the fields, the diameter list and the step into `units`, rescaling the
     // values shown from the unit they were written in.
     void applyUnits(int units);
+    // The step and the signal that follow the unit the fields show.
+    void unitsShown();
     void updatePreviewColors();
-    QPoint arrowFrameShownPosition() const;
-    QPoint arrowFrameHiddenPosition() const;
-    void setArrowButton(QPushButton* button, unsigned int& storedId, unsigned int id,
-                        const QIcon& icon);
 
     QGridLayout* m_layout = nullptr;
     QFrame* m_contentFrame = nullptr;
@@ -180,7 +178,7 @@ private:
     double m_fontStep = 0.1;
     // The unit the three fields are written in; the process-wide unit may have
     // been switched by another module since.
-    int m_shownUnits = 0;
+    UnitSwitch* m_unitSwitch = nullptr;
 
     // Formatting
     ColorListCombo* m_colorCombo = nullptr;
@@ -193,9 +191,7 @@ private:
     ArrowsMenu* m_symbolsMenu = nullptr;
     QPushButton* m_arrowCloseButton = nullptr;
     QCheckBox* m_arrowFrameApplyBothCheckBox = nullptr;
-    unsigned int m_leftArrowId = 1;
-    unsigned int m_rightArrowId = 1;
-    PipeSignalEmitter* m_signalEmitter = nullptr;
+    ArrowButtons* m_arrows = nullptr;
 
     // Warnings
     WarningBoard* m_warnings = nullptr;
