@@ -1,6 +1,8 @@
 #ifndef LABELLIMITS_H
 #define LABELLIMITS_H
 
+#include <cmath>
+
 // What the printer can print, in points, for every label kind. Modules derive
 // their own thresholds from these; no other place spells the numbers.
 namespace LabelLimits {
@@ -18,6 +20,15 @@ inline constexpr double LeastTextHeight = 1.0;
 // still counts as printable, a value this close above a cap is not cut.
 inline constexpr double LeastSideTolerance = 0.001;
 inline constexpr double CapTolerance = 0.01;
+
+// A size read from a file, as a reader can draw it: one that is not finite or not
+// positive is the least given, one above the most given is the most.
+inline double boundedSize(double value, double least, double most)
+{
+    if (!std::isfinite(value) || value <= 0.0)
+        return least;
+    return value < most ? value : most;
+}
 
 } // namespace LabelLimits
 

@@ -3,17 +3,6 @@
 #include "kit/labellimits.h"
 #include "pipe/vendrelcommoncontroller.h"
 
-#include <QtMath>
-
-namespace {
-double boundedSize(double value, double least, double most)
-{
-    if (!qIsFinite(value) || value <= 0.0)
-        return least;
-    return qMin(value, most);
-}
-} // namespace
-
 PipeLabel PipeLabel::bounded(Bounds bounds) const
 {
     PipeLabel label = *this;
@@ -24,9 +13,9 @@ PipeLabel PipeLabel::bounded(Bounds bounds) const
     // its fields take, and no text is taller than the widest label.
     const bool editable = bounds == Bounds::Editable;
     const double mostAcross = editable ? LabelLimits::MaxHeight : LabelLimits::MaxLength;
-    label.length = boundedSize(length, least.labelLength, LabelLimits::MaxLength);
-    label.height = boundedSize(height, least.labelHeight, mostAcross);
-    label.textHeight = boundedSize(textHeight, least.textHeight, mostAcross);
+    label.length = LabelLimits::boundedSize(length, least.labelLength, LabelLimits::MaxLength);
+    label.height = LabelLimits::boundedSize(height, least.labelHeight, mostAcross);
+    label.textHeight = LabelLimits::boundedSize(textHeight, least.textHeight, mostAcross);
 
     const bool knownOption = resizeOption >= VendrelCommonController::FitLabelToText &&
                              resizeOption <= VendrelCommonController::NoResize;

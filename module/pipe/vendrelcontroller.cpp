@@ -4,6 +4,7 @@
 #include "canvas/simpletextitem.h"
 #include "kit/arrowsmenu.h"
 #include "kit/sizejudgement.h"
+#include "kit/userunits.h"
 #include "kit/vendrelconstants.h"
 #include "pipe/piperecord.h"
 #include "pipe/vendreleditwidget.h"
@@ -70,21 +71,6 @@ double VendrelController::modeFactor() const
     if (!m_wrap)
         return 1.0;
     return m_vertical ? WrapPortraitFactor : WrapLandscapeFactor;
-}
-
-double VendrelController::typedPoints(const QString& text)
-{
-    // The fields validate in the C locale, which is what toDouble reads.
-    bool ok = false;
-    const double value = text.toDouble(&ok);
-    if (!ok || !qIsFinite(value))
-        return 0.0;
-    return UnitConversions::convertUserUnitsToLocalUnits(value);
-}
-
-QString VendrelController::shownValue(double points)
-{
-    return QString::number(UnitConversions::convertLocalUnitsToUserUnits(points), 'f', 2);
 }
 
 void VendrelController::reportErrors(Vendrel::StatusErrorType first, bool firstOn,
@@ -257,7 +243,7 @@ bool VendrelController::judgeSize(double value, double recommended, double least
 void VendrelController::setLengthOnWidgets(bool show)
 {
     if (show)
-        m_editWidget->setLabelLength(shownValue(m_labelLength));
+        m_editWidget->setLabelLength(UserUnits::shownValue(m_labelLength));
     m_editWidget->setLengthInvalid(judgeSize(m_labelLength, m_recommendedLength,
                                              LeastPrintableLength, Vendrel::LengthTooSmall,
                                              Vendrel::LengthBelowRecommendation));
@@ -266,7 +252,7 @@ void VendrelController::setLengthOnWidgets(bool show)
 void VendrelController::setHeightOnWidgets(bool show)
 {
     if (show)
-        m_editWidget->setLabelHeight(shownValue(m_labelHeight));
+        m_editWidget->setLabelHeight(UserUnits::shownValue(m_labelHeight));
     m_editWidget->setHeightInvalid(judgeSize(m_labelHeight, m_recommendedHeight,
                                              LeastPrintableLength, Vendrel::WidthBelowSupply,
                                              Vendrel::WidthBelowRecommendation));
@@ -275,7 +261,7 @@ void VendrelController::setHeightOnWidgets(bool show)
 void VendrelController::setFontOnWidgets(bool show)
 {
     if (show)
-        m_editWidget->setFontHeight(shownValue(m_fontHeight));
+        m_editWidget->setFontHeight(UserUnits::shownValue(m_fontHeight));
     m_editWidget->setFontHeightInvalid(
         judgeSize(m_fontHeight, m_recommendedFontHeight, LeastPrintableTextHeight,
                   Vendrel::TextHeightTooSmall, Vendrel::TextHeightBelowRecommendation));
@@ -292,21 +278,21 @@ void VendrelController::setSizesOnWidgets()
 
 void VendrelController::resetLengthOnWidgets()
 {
-    m_editWidget->setLabelLength(shownValue(m_labelLength));
+    m_editWidget->setLabelLength(UserUnits::shownValue(m_labelLength));
     m_editWidget->setLengthInvalid(false);
     reportErrors(Vendrel::LengthTooSmall, false, Vendrel::LengthBelowRecommendation, false);
 }
 
 void VendrelController::resetHeightOnWidgets()
 {
-    m_editWidget->setLabelHeight(shownValue(m_labelHeight));
+    m_editWidget->setLabelHeight(UserUnits::shownValue(m_labelHeight));
     m_editWidget->setHeightInvalid(false);
     reportErrors(Vendrel::WidthBelowSupply, false, Vendrel::WidthBelowRecommendation, false);
 }
 
 void VendrelController::resetFontOnWidgets()
 {
-    m_editWidget->setFontHeight(shownValue(m_fontHeight));
+    m_editWidget->setFontHeight(UserUnits::shownValue(m_fontHeight));
     m_editWidget->setFontHeightInvalid(false);
     reportErrors(Vendrel::TextHeightTooSmall, false, Vendrel::TextHeightBelowRecommendation, false);
 }
@@ -334,7 +320,7 @@ void VendrelController::pipeDiameterChangedSlot(int index)
 
 void VendrelController::lengthChangedSlot(const QString& text)
 {
-    const double value = typedPoints(text);
+    const double value = UserUnits::typedPoints(text);
     if (value < LeastPrintableLength) {
         // The label keeps its last length, so nothing lays out or saves a label
         // that cannot be printed; the field and the warning say why.
@@ -345,7 +331,7 @@ void VendrelController::lengthChangedSlot(const QString& text)
     m_labelLength = value;
     if (m_labelLength > LengthCapSlack) {
         m_labelLength = MaxLabelLength;
-        m_editWidget->setLabelLength(shownValue(m_labelLength));
+        m_editWidget->setLabelLength(UserUnits::shownValue(m_labelLength));
     }
     setLengthOnWidgets(false);
     recalculateSizes(true);
@@ -354,7 +340,7 @@ void VendrelController::lengthChangedSlot(const QString& text)
 
 void VendrelController::widthChangedSlot(const QString& text)
 {
-    const double value = typedPoints(text);
+    const double value = UserUnits::typedPoints(text);
     if (value < LeastPrintableWidth) {
         // As for the length: marked and reported, the label keeps its height.
         m_editWidget->setHeightInvalid(true);
@@ -384,7 +370,7 @@ void VendrelController::widthChangedSlot(const QString& text)
 
 void VendrelController::fontHeightChangedSlot(const QString& text)
 {
-    const double value = typedPoints(text);
+    const double value = UserUnits::typedPoints(text);
     if (value < LeastPrintableTextHeight) {
         m_editWidget->setFontHeightInvalid(true);
         reportErrors(Vendrel::TextHeightTooSmall, true, Vendrel::TextHeightBelowRecommendation,

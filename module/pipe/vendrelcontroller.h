@@ -137,9 +137,6 @@ private:
     // The room a text height needs across the label: one line, or in wrap mode the
     // two lines and the arrow rows.
     double modeFactor() const;
-    // A typed value in the user's unit, in points; unreadable text counts as 0.
-    static double typedPoints(const QString& text);
-    static QString shownValue(double points);
     void reportErrors(Vendrel::StatusErrorType first, bool firstOn, Vendrel::StatusErrorType second,
                       bool secondOn);
     void markChanged();
