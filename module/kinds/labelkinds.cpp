@@ -1,29 +1,14 @@
 #include "kinds/labelkinds.h"
 
+#include "ammonia/ammoniakind.h"
 #include "kinds/barelabelmodule.h"
 #include "pipe/pipemarkerkind.h"
 
 #include <QFileInfo>
 
 namespace {
-// The ammonia and arrow wrap modules are not part of the editor yet; their rows
-// live here until they are, and the stand-in serves them meanwhile.
-constexpr LabelKind Ammonia{
-    1,
-    "qyam",
-    QT_TRANSLATE_NOOP3("QObject", " Ammonia Pipe Marking File", "Specifies the file format."),
-    "ammovendrelsymbols.db",
-    QSizeF(576, 72),
-    qRgb(0xf2, 0x80, 0x00),
-    false,
-    //: The application for making ammonia pipe marking labels.
-    QT_TRANSLATE_NOOP("VendrelMainWindow", "Ammonia Pipe Marking"),
-    "ammoniaRadioButton",
-    ":/Common/Icons/CommonIcons/ammoniaOption.png",
-    &BareLabelModule::make,
-    nullptr,
-};
-
+// The arrow wrap module is not part of the editor yet; its row lives here until it
+// is, and the stand-in serves it meanwhile.
 constexpr LabelKind ArrowWrap{
     2,
     "qyaw",
@@ -43,7 +28,8 @@ constexpr LabelKind ArrowWrap{
 
 const QVector<const LabelKind*>& LabelKinds::all()
 {
-    static const QVector<const LabelKind*> kinds{&PipeMarkerKind::row(), &Ammonia, &ArrowWrap};
+    static const QVector<const LabelKind*> kinds{&PipeMarkerKind::row(), &AmmoniaKind::row(),
+                                                 &ArrowWrap};
     return kinds;
 }
 

@@ -105,7 +105,7 @@ void RenderTest::refusedFilesGiveOneLineReason_data()
     QTest::newRow("suffix of another length")
         << "long.qypmx" << QByteArray("\x89qypm\0\0\0\0", 9) << "unknown label kind" << false;
     QTest::newRow("kind without a drawing loader")
-        << "a.qyam" << QByteArray("\x89qyam\0\0\0\0", 9) << "cannot be drawn" << false;
+        << "a.qyaw" << QByteArray("\x89qyaw\0\0\0\0", 9) << "cannot be drawn" << false;
     QTest::newRow("generic label that is not one")
         << "g.qyld" << QByteArray("not a label") << "" << false;
     QTest::newRow("format with line breaks and terminal escapes")

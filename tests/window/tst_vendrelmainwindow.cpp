@@ -534,7 +534,7 @@ void VendrelMainWindowTest::labelNamedOnTheCommandLineIsOpened_data()
     QTest::addColumn<QString>("told");
     QTest::newRow("sound file") << 0 << false << QString();
     QTest::newRow("damaged file") << 0 << true << "Open Error";
-    QTest::newRow("ammonia file, its module not built yet") << 1 << false << "Not Available Yet";
+    QTest::newRow("arrow wrap file, its module not built yet") << 2 << false << "Not Available Yet";
 }
 
 void VendrelMainWindowTest::labelNamedOnTheCommandLineIsOpened()
