@@ -139,6 +139,8 @@ void AmmoniaController::createEditLayout()
             &AmmoniaController::highPressureChangedSlot);
     connect(panel, &AmmoniaEditWidget::warningStringChanged, this,
             &AmmoniaController::warningStringChangedSlot);
+    connect(panel, &AmmoniaEditWidget::sizeEditingFinishedSignal, this,
+            &AmmoniaController::sizeEditingFinishedSlot);
 }
 
 void AmmoniaController::startWizard() {}
@@ -431,6 +433,7 @@ void AmmoniaController::checkComponentTextWidth(double available)
 
 void AmmoniaController::pipeDiameterChangedSlot(int index)
 {
+    sizeEditingFinishedSlot();
     m_pipeDiameterIndex = static_cast<unsigned short>(IiarSizeTable::boundedRow(index));
     setPipeMarkerSize();
     resetSizesOnWidgets();
@@ -462,7 +465,14 @@ void AmmoniaController::widthChangedSlot(const QString& text)
         report(WidthBelowSupply, true, WidthBelowRecommendation, false);
         return;
     }
-    if (setWidth(value, modeHeight(), modeFontHeight()))
+    if (m_textHeightAtWidthEdit < 0.0)
+        m_textHeightAtWidthEdit = modeFontHeight();
+    m_widthAtTextHeightEdit = -1.0;
+    const double shownTextHeight = modeFontHeight();
+    // Lowered, if at all, from the text height the user had before typing.
+    modeFontHeight() = m_textHeightAtWidthEdit;
+    setWidth(value, modeHeight(), modeFontHeight());
+    if (!qFuzzyCompare(modeFontHeight(), shownTextHeight))
         setFontOnWidgets(modeFontHeight());
     layout();
     markChanged();
@@ -478,7 +488,17 @@ void AmmoniaController::fontHeightChangedSlot(const QString& text)
         report(TextHeightTooSmall, true, TextHeightBelowRecommendation, false);
         return;
     }
-    const bool widthChanged = setFontHeight(value, modeHeight(), modeFontHeight());
+    if (m_widthAtTextHeightEdit < 0.0)
+        m_widthAtTextHeightEdit = modeHeight();
+    m_textHeightAtWidthEdit = -1.0;
+    const double shownWidth = modeHeight();
+    // Widened, if at all, from the width the user had before typing.
+    modeHeight() = m_widthAtTextHeightEdit;
+    bool widthChanged = setFontHeight(value, modeHeight(), modeFontHeight());
+    if (!widthChanged && !qFuzzyCompare(modeHeight(), shownWidth)) {
+        setHeightOnWidgets(modeHeight());
+        widthChanged = true;
+    }
     recalculateSizes();
     if (widthChanged)
         resizeCanvasAndBands();
@@ -517,6 +537,7 @@ void AmmoniaController::arrowWidthChangedSlot(const QString& text)
 
 void AmmoniaController::moduleChangedSlot(bool pipeMarker)
 {
+    sizeEditingFinishedSlot();
     setPipeMarkerMode(pipeMarker);
     setSizesOnWidgets();
     resizeCanvasAndBands();
@@ -619,11 +640,18 @@ void AmmoniaController::warningStringChangedSlot(const QString& warning)
     reportWarning(warning);
 }
 
+void AmmoniaController::sizeEditingFinishedSlot()
+{
+    m_textHeightAtWidthEdit = -1.0;
+    m_widthAtTextHeightEdit = -1.0;
+}
+
 // ---- New label ------------------------------------------------------------------------
 
 void AmmoniaController::newPipeInfo()
 {
     const AmmoniaLabel fresh;
+    sizeEditingFinishedSlot();
     m_editWidget->resetErrorStatus();
     m_editWidget->setUnits(DefaultUnitController::getDefaultUnits() != UnitConversions::Inches);
 
@@ -706,6 +734,7 @@ void AmmoniaController::loadPipeInfo(QDataStream& stream)
     if (stream.status() != QDataStream::Ok)
         return;
 
+    sizeEditingFinishedSlot();
     m_editWidget->resetErrorStatus();
     // Sizes are stored in points; the unit they were typed in is the user's preference
     // on that system, not part of the label.

@@ -76,6 +76,8 @@ public slots:
     void highPressureChangedSlot(bool on);
     void lowPressureChangedSlot(bool on);
     void warningStringChangedSlot(const QString& warning);
+    // The user left a size field: the next keystroke starts a new edit.
+    void sizeEditingFinishedSlot();
 
 protected:
     void createCanvas();
@@ -122,6 +124,12 @@ protected:
     // The colour as the label's record holds it: the one read from a file until the
     // user picks one, so that a value no colour can take saves back unchanged.
     RecordColor m_color;
+    // The text height when the user began typing a width, and the width when the user
+    // began typing a text height; -1 outside such an edit. Every keystroke derives its
+    // result from these, so a value passed on the way to the one meant ("0.1" before
+    // "0.14") leaves nothing behind.
+    double m_textHeightAtWidthEdit = -1.0;
+    double m_widthAtTextHeightEdit = -1.0;
 
 private:
     void report(AmmoniaVendrel::StatusErrorType first, bool firstOn,

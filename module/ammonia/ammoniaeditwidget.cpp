@@ -176,6 +176,8 @@ NumberField* AmmoniaEditWidget::createNumberField(double top, const QString& obj
     auto* field = new NumberField(top, 3, parent);
     field->setObjectName(objectName);
     field->setFixedSize(NumberFieldWidth, FieldHeight);
+    connect(field, &NumberField::typingFinishedSignal, this,
+            &AmmoniaEditWidget::sizeEditingFinishedSignal);
     // An emptied field says nothing; the controller hears numbers only.
     connect(field, &NumberField::typedSignal, this, [this, signal](const QString& text) {
         if (!text.isEmpty())

@@ -123,6 +123,8 @@ signals:
     void previewTagsSignal(AmmoniaVendrel::TagType, int);
     void printTagsSignal(AmmoniaVendrel::TagType, int);
     void warningStringChanged(QString);
+    // The user finished typing in a size field (return or focus leaving it).
+    void sizeEditingFinishedSignal();
 
 protected:
     void showEvent(QShowEvent* event) override;
