@@ -363,17 +363,9 @@ QFrame* AmmoniaEditWidget::createSizeFrame()
     connect(m_unitsCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &AmmoniaEditWidget::unitsChangedSlot);
 
-    auto* diameterCaption = new QVBoxLayout();
-    diameterCaption->setSpacing(0);
-    diameterCaption->addWidget(
-        new QLabel(tr("Pipe Diameter ", "Caption of the pipe diameter combo."), frame));
-    auto* covering =
-        new QLabel(tr("including covering", "Second line of the pipe diameter."), frame);
-    QFont coveringFont = PanelStyle::font(PanelStyle::SmallPixelSize);
-    coveringFont.setItalic(true);
-    covering->setFont(coveringFont);
-    covering->setStyleSheet(QStringLiteral("color: #808080;"));
-    diameterCaption->addWidget(covering);
+    QVBoxLayout* diameterCaption = PanelStyle::captionWithNote(
+        tr("Pipe Diameter ", "Caption of the pipe diameter combo."),
+        tr("including covering", "Second line of the pipe diameter."), frame);
     body->addLayout(diameterCaption, 1, 0);
     m_pipeDiaCombo = new MvComboBox(frame);
     m_pipeDiaCombo->setObjectName(QStringLiteral("PipeDiameterCombo"));

@@ -3,6 +3,8 @@
 #include "widgets/applicationfont.h"
 
 #include <QComboBox>
+#include <QLabel>
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace PanelStyle {
@@ -18,6 +20,20 @@ void fitComboToColumn(QComboBox* combo, int characters)
 {
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(characters);
+}
+
+QVBoxLayout* captionWithNote(const QString& caption, const QString& note, QWidget* parent)
+{
+    auto* layout = new QVBoxLayout();
+    layout->setSpacing(0);
+    layout->addWidget(new QLabel(caption, parent));
+    auto* second = new QLabel(note, parent);
+    QFont noteFont = font(SmallPixelSize);
+    noteFont.setItalic(true);
+    second->setFont(noteFont);
+    second->setStyleSheet(QStringLiteral("color: #808080;"));
+    layout->addWidget(second);
+    return layout;
 }
 
 void handOnFont(QWidget* panel)

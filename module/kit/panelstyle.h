@@ -5,6 +5,7 @@
 #include <QString>
 
 class QComboBox;
+class QVBoxLayout;
 class QWidget;
 
 // The look the label modules' edit panels share: text sizes, the styles of their
@@ -38,6 +39,10 @@ QFont font(int pixelSize, bool bold = false);
 // Combos ask for the width of their longest entry; in a panel they take the
 // column they are given and show the rest in the popup.
 void fitComboToColumn(QComboBox* combo, int characters);
+
+// A caption with a second line in small grey italics under it, such as the pipe
+// diameter's "including covering".
+QVBoxLayout* captionWithNote(const QString& caption, const QString& note, QWidget* parent);
 
 // Style sheets stop a panel's font from reaching its children: hands it on to
 // every control under `panel` that has no font of its own. Run once the panel

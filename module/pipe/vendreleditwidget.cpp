@@ -334,17 +334,9 @@ QFrame* VendrelEditWidget::createSizeFrame()
     connect(m_lengthEdit, &NumberField::typedSignal, this, &VendrelEditWidget::lengthChangedSlot);
     ++row;
 
-    auto* diameterCaption = new QVBoxLayout();
-    diameterCaption->setSpacing(0);
-    diameterCaption->addWidget(
-        new QLabel(tr("Pipe Diameter ", "Caption of the pipe diameter combo."), frame));
-    auto* covering =
-        new QLabel(tr("including covering", "Second line of the pipe diameter."), frame);
-    QFont coveringFont = PanelStyle::font(PanelStyle::SmallPixelSize);
-    coveringFont.setItalic(true);
-    covering->setFont(coveringFont);
-    covering->setStyleSheet(QStringLiteral("color: #808080;"));
-    diameterCaption->addWidget(covering);
+    QVBoxLayout* diameterCaption = PanelStyle::captionWithNote(
+        tr("Pipe Diameter ", "Caption of the pipe diameter combo."),
+        tr("including covering", "Second line of the pipe diameter."), frame);
     body->addLayout(diameterCaption, row, 0);
     m_pipeDiaCombo = new MvComboBox(frame);
     m_pipeDiaCombo->setObjectName(QStringLiteral("PipeDiameterCombo"));
