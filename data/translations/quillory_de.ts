@@ -1,6 +1,366 @@
 <?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AmmoniaEditWidget</name>
+    <message>
+        <source>"</source>
+        <comment>Abbreviation for Inches</comment>
+        <translation>"</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <comment>Abbreviation for Millimeters</comment>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>PIPE LEGEND</source>
+        <comment>Title of the window that allows users to see and change different pipe marking attributes.</comment>
+        <translation>ROHRBESCHRIFTUNG</translation>
+    </message>
+    <message>
+        <source>Pipe Marker</source>
+        <comment>Type of ammonia pipe marking.</comment>
+        <translation>Rohrkennzeichnung</translation>
+    </message>
+    <message>
+        <source>Component Marker</source>
+        <comment>Type of ammonia pipe marking.</comment>
+        <translation>Bauteilkennzeichnung</translation>
+    </message>
+    <message>
+        <source>Abbreviations</source>
+        <comment>Abbreviations for the pipe marking components.</comment>
+        <translation>Abkürzungen</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <comment>Add a new entry for a component or abbreviation.</comment>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <comment>Add an entry for a component or abbreviation.</comment>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <comment>Remove an entry for a component or abbreviation.</comment>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Add Arrows</source>
+        <comment>Tooltip of the arrow buttons.</comment>
+        <translation>Pfeile hinzufügen</translation>
+    </message>
+    <message>
+        <source>Set Physical State</source>
+        <comment>Tooltip of the physical state button.</comment>
+        <translation>Aggregatzustand festlegen</translation>
+    </message>
+    <message>
+        <source>Set Pressure Level</source>
+        <comment>Tooltip of the pressure level button.</comment>
+        <translation>Druckstufe festlegen</translation>
+    </message>
+    <message>
+        <source>TEXT</source>
+        <comment>Legend preview between the arrow buttons.</comment>
+        <translation>TEXT</translation>
+    </message>
+    <message>
+        <source>LABEL SIZE</source>
+        <comment>Title of the label size frame.</comment>
+        <translation>ETIKETTGRÖSSE</translation>
+    </message>
+    <message>
+        <source>Units of Measurement</source>
+        <comment>Caption of the units combo.</comment>
+        <translation>Maßeinheit</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <comment>Unit of measurement.</comment>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Millimeters</source>
+        <comment>Unit of measurement.</comment>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>Pipe Diameter </source>
+        <comment>Caption of the pipe diameter combo.</comment>
+        <translation>Rohrdurchmesser </translation>
+    </message>
+    <message>
+        <source>including covering</source>
+        <comment>Second line of the pipe diameter.</comment>
+        <translation>mit Ummantelung</translation>
+    </message>
+    <message>
+        <source>Label Dimensions</source>
+        <comment>Caption of the width and length.</comment>
+        <translation>Etikettmaße</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <comment>Caption of the label width field.</comment>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Length</source>
+        <comment>Caption of the label length field.</comment>
+        <translation>Länge</translation>
+    </message>
+    <message>
+        <source>SETTINGS</source>
+        <comment>Title of the settings frame.</comment>
+        <translation>EINSTELLUNGEN</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <comment>Caption of the label colour combo.</comment>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Font</source>
+        <comment>Caption of the font family combo.</comment>
+        <translation>Schrift</translation>
+    </message>
+    <message>
+        <source>State / Pressure Width</source>
+        <comment>Caption of the width of the state and pressure parts.</comment>
+        <translation>Zustands- / Druckbreite</translation>
+    </message>
+    <message>
+        <source>Arrow Width</source>
+        <comment>Caption of the arrow width field.</comment>
+        <translation>Pfeilbreite</translation>
+    </message>
+    <message>
+        <source>Font Height </source>
+        <comment>Caption of the text height field.</comment>
+        <translation>Schrifthöhe </translation>
+    </message>
+    <message>
+        <source>EDIT ABBREVIATIONS</source>
+        <comment>Allows users to change the pipe marking abbreviations text.</comment>
+        <translation>ABKÜRZUNGEN BEARBEITEN</translation>
+    </message>
+    <message>
+        <source>ARROWS</source>
+        <comment>Title for the arrows selection widget.</comment>
+        <translation>PFEILE</translation>
+    </message>
+    <message>
+        <source>Apply to both </source>
+        <comment>Refers to the option to apply the same symbol on both sides of the label.</comment>
+        <translation>Für beide </translation>
+    </message>
+    <message>
+        <source>Select Tags</source>
+        <comment>Title of tab that allows users to select the physical state tags.</comment>
+        <translation>Schilder wählen</translation>
+    </message>
+    <message>
+        <source>Print Tags</source>
+        <comment>Title of tab that allows users to print the physical state tags.</comment>
+        <translation>Schilder drucken</translation>
+    </message>
+    <message>
+        <source>Select Tag to Print</source>
+        <comment>Caption of the tag choice.</comment>
+        <translation>Schild zum Drucken wählen</translation>
+    </message>
+    <message>
+        <source>Quantity</source>
+        <comment>The number of tags to print.</comment>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <comment>Button that opens up a window that shows the print preview.</comment>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <comment>Button that will print the tag.</comment>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>PHYSICAL STATE</source>
+        <comment>Title of the physical state selection window.</comment>
+        <translation>AGGREGATZUSTAND</translation>
+    </message>
+    <message>
+        <source>Physical State Placeholder:</source>
+        <comment>Title for the physical state placeholder selection frame.</comment>
+        <translation>Platzhalter für den Aggregatzustand:</translation>
+    </message>
+    <message>
+        <source>Please select one or both</source>
+        <comment>Label requesting the user to select the physical state.</comment>
+        <translation>Bitte einen oder beide wählen</translation>
+    </message>
+    <message>
+        <source>PRESSURE LEVEL</source>
+        <comment>Title of the pressure level selection window.</comment>
+        <translation>DRUCKSTUFE</translation>
+    </message>
+    <message>
+        <source>Pressure Level Placeholder: </source>
+        <comment>Title for the pressure level placeholder selection frame.</comment>
+        <translation>Platzhalter für die Druckstufe: </translation>
+    </message>
+    <message>
+        <source>Please select one</source>
+        <comment>Label requesting the user to select the pressure level.</comment>
+        <translation>Bitte eine wählen</translation>
+    </message>
+    <message>
+        <source>Under %L2%1</source>
+        <comment>The pipe diameter is under a specified value.</comment>
+        <translation>Unter %L2%1</translation>
+    </message>
+    <message>
+        <source>%L2%1 - %L3%1</source>
+        <translation>%L2%1 - %L3%1</translation>
+    </message>
+    <message>
+        <source>Over %L2%1</source>
+        <comment>The pipe diameter is over a specified value.</comment>
+        <translation>Über %L2%1</translation>
+    </message>
+    <message>
+        <source>EDIT COMPONENTS</source>
+        <comment>Allows users to change the pipe marking components text.</comment>
+        <translation>BAUTEILE BEARBEITEN</translation>
+    </message>
+    <message>
+        <source>New Entry</source>
+        <comment>Indicates a new entry.</comment>
+        <translation>Neuer Eintrag</translation>
+    </message>
+    <message>
+        <source>CONFIRMATION</source>
+        <comment>Title of confirmation dialog window that asks for user input.</comment>
+        <translation>BESTÄTIGUNG</translation>
+    </message>
+    <message>
+        <source>Are you sure you want to delete the current item?</source>
+        <comment>Prompts the user asking if they want to delete the selected row.</comment>
+        <translation>Soll der gewählte Eintrag wirklich gelöscht werden?</translation>
+    </message>
+    <message>
+        <source>Abbreviations</source>
+        <comment>Type of ammonia pipe marking submodule.</comment>
+        <translation>Abkürzungen</translation>
+    </message>
+    <message>
+        <source>Components</source>
+        <comment>Type of ammonia pipe marking submodule.</comment>
+        <translation>Bauteile</translation>
+    </message>
+    <message>
+        <source>Dimensions</source>
+        <comment>The width and length of the label.</comment>
+        <translation>Abmessungen</translation>
+    </message>
+    <message>
+        <source>Text Height Too Small To Print</source>
+        <comment>Editor warning message.</comment>
+        <translation>Texthöhe zu klein zum Drucken</translation>
+    </message>
+    <message>
+        <source>Text Height Smaller Than ANSI Recommendations</source>
+        <comment>Editor warning message.</comment>
+        <translation>Texthöhe kleiner als ANSI-Empfehlung</translation>
+    </message>
+    <message>
+        <source>Label Length Too Small To Print</source>
+        <comment>Editor warning message.</comment>
+        <translation>Etikettlänge zu klein zum Drucken</translation>
+    </message>
+    <message>
+        <source>Label Length Smaller Than ANSI Recommendations</source>
+        <comment>Editor warning message.</comment>
+        <translation>Etikettlänge kleiner als ANSI-Empfehlung</translation>
+    </message>
+    <message>
+        <source>Label Width Smaller Than Available Supply</source>
+        <comment>Editor warning message.</comment>
+        <translation>Etikettbreite kleiner als das eingelegte Material</translation>
+    </message>
+    <message>
+        <source>Label Width Smaller Than ANSI Recommendations</source>
+        <translation>Etikettbreite kleiner als ANSI-Empfehlung</translation>
+    </message>
+    <message>
+        <source>Band Width Too Small To Print</source>
+        <comment>Editor warning message.</comment>
+        <translation>Bandbreite zu klein zum Drucken</translation>
+    </message>
+    <message>
+        <source>Band Width Smaller than IIAR Recommendations</source>
+        <translation>Bandbreite kleiner als IIAR-Empfehlung</translation>
+    </message>
+    <message>
+        <source>Band Width Too Large To Print</source>
+        <comment>Editor warning message.</comment>
+        <translation>Bandbreite zu groß zum Drucken</translation>
+    </message>
+    <message>
+        <source>Arrow Width Too Small To Print</source>
+        <comment>Editor warning message.</comment>
+        <translation>Pfeilbreite zu klein zum Drucken</translation>
+    </message>
+    <message>
+        <source>Arrow Width Smaller than IIAR Recommendations</source>
+        <comment>Editor warning message.</comment>
+        <translation>Pfeilbreite kleiner als IIAR-Empfehlung</translation>
+    </message>
+    <message>
+        <source>Arrow Width Too Large To Print</source>
+        <comment>Editor warning message.</comment>
+        <translation>Pfeilbreite zu groß zum Drucken</translation>
+    </message>
+    <message>
+        <source>Text Space Too Small, Illegible</source>
+        <comment>Editor warning message.</comment>
+        <translation>Textraum zu klein, unleserlich</translation>
+    </message>
+    <message>
+        <source>Items Overlap</source>
+        <comment>Editor warning message.</comment>
+        <translation>Elemente überlappen sich</translation>
+    </message>
+    <message>
+        <source>Abbreviation Not Found - Added To List</source>
+        <comment>Editor warning message.</comment>
+        <translation>Abkürzung nicht gefunden – zur Liste hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Unable To Load Abbreviation List</source>
+        <comment>Editor warning message.</comment>
+        <translation>Abkürzungsliste kann nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>Component Not Found - Added To List</source>
+        <comment>Editor warning message.</comment>
+        <translation>Bauteil nicht gefunden – zur Liste hinzugefügt</translation>
+    </message>
+    <message>
+        <source>Unable To Load Component List</source>
+        <comment>Editor warning message.</comment>
+        <translation>Bauteilliste kann nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>Other Issues Possibly Printer Related</source>
+        <comment>Editor warning message.</comment>
+        <translation>Andere Probleme, möglicherweise druckerbedingt</translation>
+    </message>
+</context>
+<context>
     <name>ArrowsMenu</name>
     <message>
         <source>Add Arrow</source>
@@ -18,6 +378,24 @@ Labels are shown without their arrows, and no arrow can be chosen.</source>
         <extracomment>%1 is the path of the symbol database file.</extracomment>
         <translation>Die Pfeilsymbole konnten nicht aus %1 geladen werden.
 Etiketten werden ohne ihre Pfeile angezeigt, und es kann kein Pfeil gewählt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ComponentItemChange</name>
+    <message>
+        <source>Abbreviation</source>
+        <comment>The label for the abbreviation of a pipe marking fluid.</comment>
+        <translation>Abkürzung</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <comment>The label for the text / explanation of the abbreviation.</comment>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Component</source>
+        <comment>The label for the component specified on the pipe marking label.</comment>
+        <translation>Bauteil</translation>
     </message>
 </context>
 <context>

@@ -54,6 +54,9 @@ constexpr int CloseButtonSide = TitledFrame::TitleBarHeight;
 constexpr int SelectPictureHeight = 150;
 constexpr int PrintPictureHeight = 120;
 const QColor ButtonTint(255, 88, 0);
+// Tabs take their text's width and some room around it.
+const QString TabStyle =
+    PanelStyle::ToggleButtonStyle + QStringLiteral("QPushButton { padding: 0 12px; }");
 
 // Languages whose tag print buttons need more room than the others.
 const QStringList WidePrintControlLocales = {"nb_NO", "ru_RU", "pt_BR", "sv_SE"};
@@ -118,8 +121,8 @@ AmmoniaEditWidget::AmmoniaEditWidget(QWidget* parent) : QWidget(parent)
     m_layout->setSpacing(PanelSpacing);
     m_layout->setContentsMargins(0, 0, 0, 5);
     m_layout->addWidget(m_contentFrame, 0, 0, 2, 1, Qt::AlignLeft);
-    m_layout->addWidget(m_sizeFrame, 0, 1, Qt::AlignRight | Qt::AlignTop);
-    m_layout->addWidget(m_optionFrame, 1, 1, Qt::AlignRight | Qt::AlignBottom);
+    m_layout->addWidget(m_sizeFrame, 0, 1, Qt::AlignRight);
+    m_layout->addWidget(m_optionFrame, 1, 1, Qt::AlignRight);
     // The pop-up frames stand outside the layout and slide over the frames they
     // cover; the panel clips them while they move.
     for (QFrame* popup :
@@ -212,7 +215,7 @@ QFrame* AmmoniaEditWidget::createContentFrame()
         tab->setCheckable(true);
         tab->setMinimumSize(TabWidth, 23);
         tab->setFixedHeight(TabHeight);
-        tab->setStyleSheet(PanelStyle::ToggleButtonStyle);
+        tab->setStyleSheet(TabStyle);
         m_moduleGroup->addButton(tab);
         tabs->addWidget(tab, 1);
     }
@@ -546,8 +549,9 @@ AmmoniaEditWidget::PartsFrame AmmoniaEditWidget::createPartsFrame(const PartsTex
         parts.frame);
     for (QPushButton* tab : {selectTab, printTab}) {
         tab->setCheckable(true);
-        tab->setFixedSize(TabWidth, 23);
-        tab->setStyleSheet(PanelStyle::ToggleButtonStyle);
+        tab->setMinimumSize(TabWidth, 23);
+        tab->setFixedHeight(TabHeight);
+        tab->setStyleSheet(TabStyle);
         tabGroup->addButton(tab);
         tabs->addWidget(tab);
     }
@@ -628,15 +632,13 @@ AmmoniaEditWidget::PartsFrame AmmoniaEditWidget::createPartsFrame(const PartsTex
     parts.firstPrintChoice->setChecked(true);
     choose->addLayout(choices);
     choose->addStretch(1);
+    parts.dimensions = new QLabel(printPage);
+    parts.dimensions->setObjectName(texts.objectName + QStringLiteral("Dimensions"));
+    choose->addWidget(parts.dimensions);
     print->addLayout(choose, 1);
 
     auto* controls = new QVBoxLayout();
     controls->setSpacing(6);
-    parts.dimensions = new QLabel(printPage);
-    parts.dimensions->setObjectName(texts.objectName + QStringLiteral("Dimensions"));
-    parts.dimensions->setFont(PanelStyle::font(PanelStyle::SmallPixelSize));
-    parts.dimensions->setWordWrap(true);
-    controls->addWidget(parts.dimensions);
     controls->addWidget(new QLabel(tr("Quantity", "The number of tags to print."), printPage));
     parts.quantity = new MvLineEdit(printPage);
     parts.quantity->setObjectName(texts.objectName + QStringLiteral("Quantity"));
