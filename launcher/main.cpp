@@ -1,4 +1,5 @@
 #include "logmessagefilter.h"
+#include "shownreporter.h"
 #include "startarguments.h"
 #include "terminationwatcher.h"
 #include "window/vendrelmainwindow.h"
@@ -58,6 +59,7 @@ int main(int argc, char* argv[])
         QString(), start.testMode, static_cast<VendrelMainWindow::VendrelWidgetTypes>(start.kind),
         start.path, nullptr);
     window->setFixedSize(1024, 540);
+    ShownReporter::watchIfAsked(window);
     window->show();
 
     const QString sessionId = QUuid::createUuid().toString(QUuid::WithoutBraces);
