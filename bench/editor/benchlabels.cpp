@@ -12,7 +12,6 @@ const QString OrdinaryLegend = QStringLiteral("COOLING WATER SUPPLY");
 // Arrow Left and Arrow Right of the pipe marker symbols.
 constexpr int LeftArrow = 3;
 constexpr int RightArrow = 2;
-
 } // namespace
 
 QString BenchLabels::m_folder;
