@@ -69,6 +69,10 @@ bool isChecked(const QPushButton* button)
 void writeFontFamilySetting(const QString& family)
 {
     QSettings settings;
+    // Every panel built stores its family again; rewriting the settings file for the
+    // value it holds costs two disk syncs at each start of the editor.
+    if (settings.value(VendrelConstants::FontFamilySettingKey).toString() == family)
+        return;
     settings.setValue(VendrelConstants::FontFamilySettingKey, family);
 }
 
