@@ -610,9 +610,15 @@ void VendrelController::savePipeInfo(QDataStream& stream)
 {
     MvCanvasModel* canvas = getCanvas();
     stream << (canvas ? canvas->createIcon(PreviewSide, PreviewSide) : QImage());
-    PipeRecord::write(stream, currentLabel());
+    saveRecord(stream);
     if (canvas)
         canvas->setCanvasHasChanged(false);
+}
+
+bool VendrelController::saveRecord(QDataStream& stream)
+{
+    PipeRecord::write(stream, currentLabel());
+    return true;
 }
 
 PipeLabel VendrelController::currentLabel() const
