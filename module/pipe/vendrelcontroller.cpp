@@ -5,6 +5,7 @@
 #include "kit/arrowsmenu.h"
 #include "kit/sizejudgement.h"
 #include "kit/vendrelconstants.h"
+#include "kit/vendrelwidgetsutils.h"
 #include "pipe/piperecord.h"
 #include "pipe/vendreleditwidget.h"
 #include "pipe/wizardvendrel.h"
@@ -505,7 +506,7 @@ void VendrelController::pipeTextChangedSlot(const QString& text)
 
 void VendrelController::fontFamilyChangedSlot(const QString& family)
 {
-    QSettings().setValue(VendrelConstants::FontFamilySettingKey, family);
+    VendrelWidgetsUtils::saveFontFamily(family);
     setFontFamily(family, QStringLiteral("M"));
     recalculateSizes(false);
     markChanged();
