@@ -156,7 +156,7 @@ row "Open a label file (loadTemplateFromFile)" \
   "p50 $(fmt "$open_p50") ms, p90 $(fmt "$(value file/open p90_ms)") ms (cpu p50 $(fmt "$(value file/open cpu_p50_ms)"))" \
   "p50 <= 5 ms" "$(judge "$open_p50" 5)"
 part_row "container header, preview skipped" file/open-parts header_ms
-part_row "undo snapshot (preview + record)" file/open-parts snapshot_ms
+part_row "undo snapshot (record alone)" file/open-parts snapshot_ms
 part_row "record read and laid out" file/open-parts record_layout_ms
 part_row "history and settings" file/open-parts history_settings_ms
 

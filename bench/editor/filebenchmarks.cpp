@@ -96,7 +96,8 @@ void openFileParts(benchmark::State& state)
             buffer.open(QIODevice::WriteOnly);
             QDataStream out(&buffer);
             out.setFloatingPointPrecision(QDataStream::SinglePrecision);
-            controller.savePipeInfo(out);
+            out << QImage();
+            controller.saveRecord(out);
         }
         const auto t2 = Clock::now();
         controller.loadPipeInfo(stream);

@@ -39,7 +39,7 @@ constexpr double MostPortraitGlyphStretch = 2.0;
 // Two lines overlapping by less than this are taken to touch.
 constexpr double OverlapTolerance = 0.01;
 constexpr double WrapRowDivisor = 3.0;
-// How far beyond its own proportions a text is painted to find its ink rows.
+// Beyond this stretch a text's ink rows are found at its own proportions.
 constexpr double MeasuredStretchLimit = 4.0;
 
 double atLeastZero(double value)
@@ -553,9 +553,10 @@ void VendrelCommonController::getFilledRowsInTextImage(int& first, int& last, co
         return;
     // Which rows carry ink does not depend on how far the text is stretched along
     // its line. A text stretched far beyond its own proportions ("Fit text to label"
-    // on a long label) is measured squeezed back to a few times them: painting the
-    // whole stretched box costs tens of milliseconds per keystroke, as Qt fills such
-    // glyphs as outlines. Ordinary text is measured exactly at its box.
+    // on a long label) is measured squeezed back to them: painting the stretched box
+    // costs tens of milliseconds per keystroke, as Qt fills unevenly scaled glyphs as
+    // outlines, while evenly scaled ones come from its glyph cache. Text stretched
+    // less is measured exactly at its box.
     QSize measured = size;
     QTransform squeeze;
     const QSizeF natural = m_textItem->naturalSize();
@@ -563,7 +564,7 @@ void VendrelCommonController::getFilledRowsInTextImage(int& first, int& last, co
         const double stretch =
             (double(size.width()) / size.height()) / (natural.width() / natural.height());
         if (stretch > MeasuredStretchLimit) {
-            measured.setWidth(qMax(1, qCeil(size.width() * MeasuredStretchLimit / stretch)));
+            measured.setWidth(qMax(1, qCeil(size.width() / stretch)));
             squeeze.scale(double(measured.width()) / size.width(), 1.0);
         }
     }
