@@ -1,4 +1,5 @@
 #include "logmessagefilter.h"
+#include "shownreporter.h"
 #include "startarguments.h"
 #include "terminationwatcher.h"
 #include "window/vendrelmainwindow.h"
@@ -22,6 +23,14 @@ extern "C" const char* vendrelModuleVersion();
 int main(int argc, char* argv[])
 {
     LogMessageFilter::install();
+
+    // The editor paints every widget with the raster engine and never uses OpenGL,
+    // yet Qt's X11 platform loads its GLX integration for the first window, and with
+    // it the system's OpenGL driver (without a graphics card, a software renderer
+    // built on LLVM): some 40 ms of start-up and 50 MB of resident memory spent on
+    // nothing. A value set in the environment is left alone.
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
 
     auto* application = new QApplication(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Morvantic"));
@@ -58,6 +67,7 @@ int main(int argc, char* argv[])
         QString(), start.testMode, static_cast<VendrelMainWindow::VendrelWidgetTypes>(start.kind),
         start.path, nullptr);
     window->setFixedSize(1024, 540);
+    ShownReporter::watchIfAsked(window);
     window->show();
 
     const QString sessionId = QUuid::createUuid().toString(QUuid::WithoutBraces);

@@ -9,6 +9,7 @@ packages=(
   qttools5-dev qttools5-dev-tools qt5-image-formats-plugins
   fonts-dejavu-core fonts-liberation2
   xvfb xauth imagemagick
+  libbenchmark-dev librsvg2-bin
 )
 
 missing=()

@@ -11,6 +11,7 @@
 #include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
+#include <QImage>
 #include <QMessageLogger>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -219,8 +220,19 @@ QByteArray PipeFileController::moduleSnapshot() const
     buffer.open(QIODevice::WriteOnly);
     QDataStream stream(&buffer);
     stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
-    m_contentModule->savePipeInfo(stream);
-    return record;
+    // The copy is only read back into the module, which skips the preview: an
+    // empty image stands in for it.
+    stream << QImage();
+    if (m_contentModule->saveRecord(stream))
+        return record;
+
+    QByteArray whole;
+    QBuffer wholeBuffer(&whole);
+    wholeBuffer.open(QIODevice::WriteOnly);
+    QDataStream wholeStream(&wholeBuffer);
+    wholeStream.setFloatingPointPrecision(QDataStream::SinglePrecision);
+    m_contentModule->savePipeInfo(wholeStream);
+    return whole;
 }
 
 void PipeFileController::restoreModule(QByteArray record) const

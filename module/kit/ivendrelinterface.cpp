@@ -4,6 +4,12 @@ IVendrelInterface::IVendrelInterface(QWidget* parent) : QWidget(parent) {}
 
 IVendrelInterface::~IVendrelInterface() = default;
 
+bool IVendrelInterface::saveRecord(QDataStream& stream)
+{
+    Q_UNUSED(stream)
+    return false;
+}
+
 void IVendrelInterface::setCanvas(MvCanvasModel* canvas)
 {
     m_canvas = canvas;

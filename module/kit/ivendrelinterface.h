@@ -27,6 +27,12 @@ public:
     // (description shown in file dialogs, extension without the dot)
     virtual QPair<QString, QString> getFileType() = 0;
 
+    // Writes the module's record without the preview that savePipeInfo puts before
+    // it, for copies of the label kept in memory (drawing and encoding the preview
+    // is most of the cost of a save). False when the module has no such writer;
+    // such a module is copied through savePipeInfo.
+    virtual bool saveRecord(QDataStream& stream);
+
     void setCanvas(MvCanvasModel* canvas);
     MvCanvasModel* getCanvas() const;
     MvCanvasModel* getTagCanvas() const;

@@ -66,12 +66,6 @@ bool isChecked(const QPushButton* button)
     return button && button->isChecked();
 }
 
-void writeFontFamilySetting(const QString& family)
-{
-    QSettings settings;
-    settings.setValue(VendrelConstants::FontFamilySettingKey, family);
-}
-
 // Gives one side the symbol already chosen for the other side. A symbol the
 // database does not hold, or one that cannot be chosen, leaves that side with
 // the no-arrow picture and no drawing.
@@ -236,9 +230,19 @@ MvComboBox* VendrelWidgetsUtils::createFontFamilyCombo(int minimumWidth)
         if (!families.contains(family))
             family = QApplication::font().family();
     }
-    writeFontFamilySetting(family);
+    saveFontFamily(family);
     combo->setCurrentIndex(combo->findText(family, Qt::MatchExactly | Qt::MatchCaseSensitive));
     return combo;
+}
+
+void VendrelWidgetsUtils::saveFontFamily(const QString& family)
+{
+    QSettings settings;
+    // Panels and labels store their family again and again; rewriting the settings
+    // file for the value it holds costs two disk syncs each time.
+    if (settings.value(VendrelConstants::FontFamilySettingKey).toString() == family)
+        return;
+    settings.setValue(VendrelConstants::FontFamilySettingKey, family);
 }
 
 void VendrelWidgetsUtils::setFontFamily(MvComboBox* combo, QString& family)
@@ -257,7 +261,7 @@ void VendrelWidgetsUtils::setFontFamily(MvComboBox* combo, QString& family)
         // list lacks it (clearing the selection) so the setting stays truthful.
         if (index >= 0 || i == last) {
             combo->setCurrentIndex(index);
-            writeFontFamilySetting(family);
+            saveFontFamily(family);
             return;
         }
     }

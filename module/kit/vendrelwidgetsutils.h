@@ -59,6 +59,8 @@ public:
     // Selects family in the combo with the same fall-backs; family is
     // rewritten in place to the family actually chosen.
     static void setFontFamily(MvComboBox* combo, QString& family);
+    // Stores the label font family under "textItemFont/family", only when it differs.
+    static void saveFontFamily(const QString& family);
 
     // ---- Units -----------------------------------------------------------
     // Makes units (0 inches, 1 millimetres) the current and default unit,

@@ -39,6 +39,8 @@ constexpr double MostPortraitGlyphStretch = 2.0;
 // Two lines overlapping by less than this are taken to touch.
 constexpr double OverlapTolerance = 0.01;
 constexpr double WrapRowDivisor = 3.0;
+// Beyond this stretch a text's ink rows are found at its own proportions.
+constexpr double MeasuredStretchLimit = 4.0;
 
 double atLeastZero(double value)
 {
@@ -549,8 +551,25 @@ void VendrelCommonController::getFilledRowsInTextImage(int& first, int& last, co
 {
     if (!m_textItem || size.width() <= 0 || size.height() <= 0)
         return;
-    QImage image(size, QImage::Format_Mono);
-    paintTextInk(image, QTransform());
+    // Which rows carry ink does not depend on how far the text is stretched along
+    // its line. A text stretched far beyond its own proportions ("Fit text to label"
+    // on a long label) is measured squeezed back to them: painting the stretched box
+    // costs tens of milliseconds per keystroke, as Qt fills unevenly scaled glyphs as
+    // outlines, while evenly scaled ones come from its glyph cache. Text stretched
+    // less is measured exactly at its box.
+    QSize measured = size;
+    QTransform squeeze;
+    const QSizeF natural = m_textItem->naturalSize();
+    if (natural.width() > 0.0 && natural.height() > 0.0) {
+        const double stretch =
+            (double(size.width()) / size.height()) / (natural.width() / natural.height());
+        if (stretch > MeasuredStretchLimit) {
+            measured.setWidth(qMax(1, qCeil(size.width() / stretch)));
+            squeeze.scale(double(measured.width()) / size.width(), 1.0);
+        }
+    }
+    QImage image(measured, QImage::Format_Mono);
+    paintTextInk(image, squeeze);
     getFilledRowsInImage(first, last, image);
 }
 

@@ -6,6 +6,7 @@
 #include "kit/sizejudgement.h"
 #include "kit/userunits.h"
 #include "kit/vendrelconstants.h"
+#include "kit/vendrelwidgetsutils.h"
 #include "pipe/piperecord.h"
 #include "pipe/vendreleditwidget.h"
 #include "pipe/wizardvendrel.h"
@@ -491,7 +492,7 @@ void VendrelController::pipeTextChangedSlot(const QString& text)
 
 void VendrelController::fontFamilyChangedSlot(const QString& family)
 {
-    QSettings().setValue(VendrelConstants::FontFamilySettingKey, family);
+    VendrelWidgetsUtils::saveFontFamily(family);
     setFontFamily(family, QStringLiteral("M"));
     recalculateSizes(false);
     markChanged();
@@ -596,9 +597,15 @@ void VendrelController::savePipeInfo(QDataStream& stream)
 {
     MvCanvasModel* canvas = getCanvas();
     stream << (canvas ? canvas->createIcon(PreviewSide, PreviewSide) : QImage());
-    PipeRecord::write(stream, currentLabel());
+    saveRecord(stream);
     if (canvas)
         canvas->setCanvasHasChanged(false);
+}
+
+bool VendrelController::saveRecord(QDataStream& stream)
+{
+    PipeRecord::write(stream, currentLabel());
+    return true;
 }
 
 PipeLabel VendrelController::currentLabel() const

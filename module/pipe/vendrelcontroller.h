@@ -49,6 +49,7 @@ public:
     void newPipeInfo() override;
     void savePipeInfo(QDataStream& stream) override;
     void loadPipeInfo(QDataStream& stream) override;
+    bool saveRecord(QDataStream& stream) override;
 
     using VendrelCommonController::recalculateSizes;
     // Lays the label out and shows in the panel every size the layout changed.

@@ -5,6 +5,8 @@
 #include <QStandardPaths>
 #include <QtTest>
 
+#include <chrono>
+
 // Runs the real program headless, ends it the way a session logout does, and reads
 // what it reported about the run.
 class LauncherRunTest : public QObject
@@ -13,12 +15,20 @@ class LauncherRunTest : public QObject
 
 private slots:
     void runReportsStartAndEndWithOneSession();
+    void shownTimeIsReportedOnlyWhenAsked_data();
+    void shownTimeIsReportedOnlyWhenAsked();
 
 private:
     static QString hitsFile()
     {
         return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
                QStringLiteral("/Morvantic/Vendrel/analytics/hits.jsonl");
+    }
+    static qint64 steadyNanoseconds()
+    {
+        return std::chrono::duration_cast<std::chrono::nanoseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
     }
     static QList<QJsonObject> hits()
     {
@@ -69,6 +79,62 @@ void LauncherRunTest::runReportsStartAndEndWithOneSession()
         QCOMPARE(record.value(QStringLiteral("softwareVersion")).toString(),
                  QStringLiteral("3.0.5.5"));
     }
+}
+
+void LauncherRunTest::shownTimeIsReportedOnlyWhenAsked_data()
+{
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("asked") << true;
+    QTest::newRow("not asked") << false;
+}
+
+// The start-up benchmark takes the time between its start of the program and the
+// line as the start-up time: it must come once, after the start, and never
+// unasked, since an ordinary run's output is the user's.
+void LauncherRunTest::shownTimeIsReportedOnlyWhenAsked()
+{
+    QFETCH(bool, asked);
+    QFile::remove(hitsFile());
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("VENDREL_REPORT_SHOWN"));
+    if (asked)
+        environment.insert(QStringLiteral("VENDREL_REPORT_SHOWN"), QStringLiteral("1"));
+    QProcess editor;
+    editor.setProcessEnvironment(environment);
+    editor.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    const qint64 started = steadyNanoseconds();
+    editor.start(QStringLiteral(VENDREL_PROGRAM), {QStringLiteral("--mvtestmode")});
+    QVERIFY(editor.waitForStarted(10000));
+
+    QByteArray output;
+    if (asked) {
+        QTRY_VERIFY_WITH_TIMEOUT((output += editor.readAllStandardOutput()).contains('\n'), 30000);
+    } else {
+        // The start hit is sent after the window is shown; the event loop that would
+        // report is running by then.
+        QTRY_COMPARE_WITH_TIMEOUT(hits().size(), 1, 30000);
+        QTest::qWait(200);
+    }
+    const qint64 read = steadyNanoseconds();
+    editor.terminate();
+    QVERIFY(editor.waitForFinished(30000));
+    output += editor.readAllStandardOutput();
+
+    const QList<QByteArray> lines = output.split('\n');
+    QList<QByteArray> shownLines;
+    for (const QByteArray& line : lines)
+        if (line.startsWith("shown "))
+            shownLines << line;
+    if (!asked) {
+        QVERIFY2(shownLines.isEmpty(), output.constData());
+        return;
+    }
+    QCOMPARE(shownLines.size(), 1);
+    bool number = false;
+    const qint64 shown = shownLines.first().mid(6).toLongLong(&number);
+    QVERIFY2(number, shownLines.first().constData());
+    QVERIFY(shown > started);
+    QVERIFY(shown < read);
 }
 
 QTEST_GUILESS_MAIN(LauncherRunTest)

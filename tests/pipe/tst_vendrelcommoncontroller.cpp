@@ -223,14 +223,29 @@ void TestVendrelCommonController::inkIsCentredOnItsRowWhateverItsColour_data()
     QTest::addColumn<bool>("wrap");
     QTest::addColumn<bool>("top");
     QTest::addColumn<QColor>("textColour");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<double>("length");
 
     // Texts whose ink lies far from their box's middle show whether the ink or the
     // box is centred; light text must be measured as well as dark.
     const QColor white(Qt::white), black(Qt::black), yellow(0xfe, 0xdb, 0x00);
     for (const QString text : {"HELLO", "___", "'''", "gjy"}) {
-        QTest::newRow(qPrintable(text + " single")) << text << false << false << black;
-        QTest::newRow(qPrintable(text + " wrap")) << text << true << false << white;
-        QTest::newRow(qPrintable(text + " wrap top")) << text << true << true << yellow;
+        QTest::newRow(qPrintable(text + " single"))
+            << text << false << false << black << NoResize << 864.0;
+        QTest::newRow(qPrintable(text + " wrap"))
+            << text << true << false << white << NoResize << 864.0;
+        QTest::newRow(qPrintable(text + " wrap top"))
+            << text << true << true << yellow << NoResize << 864.0;
+    }
+    // Stretched along the whole longest label, the text is measured squeezed back;
+    // its ink must still sit on the row's middle.
+    for (const QString text : {"gjy", "'''", "HOT WATER RETURN"}) {
+        QTest::newRow(qPrintable(text + " stretched"))
+            << text << false << false << black << int(VendrelCommonController::FitTextToLabel)
+            << 13824.0;
+        QTest::newRow(qPrintable(text + " stretched wrap"))
+            << text << true << false << white << int(VendrelCommonController::FitTextToLabel)
+            << 13824.0;
     }
 }
 
@@ -240,17 +255,20 @@ void TestVendrelCommonController::inkIsCentredOnItsRowWhateverItsColour()
     QFETCH(bool, wrap);
     QFETCH(bool, top);
     QFETCH(QColor, textColour);
+    QFETCH(int, option);
+    QFETCH(double, length);
     // High enough that no ink is cut off at an edge.
     const double height = wrap ? 360.0 : 144.0;
     TestEngine engine(
-        Make().size(864.0, height, 90.0, 3).modes(NoResize, false, wrap, top).legend(text).label);
+        Make().size(length, height, 90.0, 3).modes(option, false, wrap, top).legend(text).label);
     const QColor band = textColour == Qt::black ? Qt::white : QColor(0x24, 0x8d, 0x4f);
     engine.colorChangedAction(band, textColour);
     engine.layout();
     QCOMPARE(engine.m_textItem->defaultTextColor(), textColour);
     engine.m_secondTextItem->setVisible(false);
 
-    const QPair<int, int> ink = sceneInkRows(engine.m_ownCanvas.get(), {864.0, height}, band.rgb());
+    const QPair<int, int> ink =
+        sceneInkRows(engine.m_ownCanvas.get(), {length, height}, band.rgb());
     const double centre = (ink.first + ink.second) / 2.0;
     double expected = height / 2.0;
     if (wrap)

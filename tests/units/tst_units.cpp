@@ -4,6 +4,8 @@
 #include <QSettings>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 Q_DECLARE_METATYPE(UnitConversions::Units)
 
 class TestUnits : public QObject
@@ -20,7 +22,21 @@ private slots:
     void switchFactorRescalesShownValues();
     void storedDefaultIsReadSafely_data();
     void storedDefaultIsReadSafely();
+    void storingTheStoredUnitLeavesTheSettingsFileAlone_data();
+    void storingTheStoredUnitLeavesTheSettingsFileAlone();
 };
+
+namespace {
+// The settings file is replaced, never rewritten in place, when it is written:
+// a new inode means it was written.
+ino_t settingsInode()
+{
+    struct stat info = {};
+    if (::stat(QFile::encodeName(QSettings().fileName()).constData(), &info) != 0)
+        return 0;
+    return info.st_ino;
+}
+} // namespace
 
 void TestUnits::initTestCase()
 {
@@ -109,6 +125,40 @@ void TestUnits::storedDefaultIsReadSafely()
         QSettings().setValue(DefaultUnitController::SettingsKey, saved);
     }
     QCOMPARE(int(DefaultUnitController::getDefaultUnits()), expected);
+}
+
+void TestUnits::storingTheStoredUnitLeavesTheSettingsFileAlone_data()
+{
+    QTest::addColumn<QVariant>("stored"); // raw in the settings
+    QTest::addColumn<int>("units");
+    QTest::addColumn<bool>("written");
+    QTest::newRow("millimetres again") << QVariant(1) << 1 << false;
+    QTest::newRow("inches again") << QVariant(0) << 0 << false;
+    QTest::newRow("inches after millimetres") << QVariant(1) << 0 << true;
+    QTest::newRow("inches over unreadable text") << QVariant(QStringLiteral("mm")) << 0 << true;
+    QTest::newRow("inches over nothing") << QVariant() << 0 << true;
+}
+
+// Opening a label stores the unit its panel shows; the file must be written only
+// when that changes what it holds.
+void TestUnits::storingTheStoredUnitLeavesTheSettingsFileAlone()
+{
+    QFETCH(QVariant, stored);
+    QFETCH(int, units);
+    QFETCH(bool, written);
+    {
+        QSettings settings;
+        settings.setValue(QStringLiteral("anchor"), true);
+        if (stored.isValid())
+            settings.setValue(DefaultUnitController::SettingsKey, stored);
+        else
+            settings.remove(DefaultUnitController::SettingsKey);
+    }
+    const ino_t before = settingsInode();
+    QVERIFY(before != 0);
+    DefaultUnitController::saveDefaultUnit(static_cast<unsigned char>(units));
+    QCOMPARE(settingsInode() != before, written);
+    QCOMPARE(int(DefaultUnitController::getDefaultUnits()), units);
 }
 
 QTEST_GUILESS_MAIN(TestUnits)
