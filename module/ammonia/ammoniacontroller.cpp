@@ -693,8 +693,14 @@ void AmmoniaController::savePipeInfo(QDataStream& stream)
     // The record starts with a picture of the label for file choosers; readers of the
     // label skip it.
     stream << getCanvas()->createIcon(PreviewSide, PreviewSide);
-    AmmoniaRecord::write(stream, currentLabel());
+    saveRecord(stream);
     getCanvas()->setCanvasHasChanged(false);
+}
+
+bool AmmoniaController::saveRecord(QDataStream& stream)
+{
+    AmmoniaRecord::write(stream, currentLabel());
+    return true;
 }
 
 AmmoniaLabel AmmoniaController::currentLabel() const

@@ -42,6 +42,7 @@ public:
     void newPipeInfo() override;
     void savePipeInfo(QDataStream& stream) override;
     void loadPipeInfo(QDataStream& stream) override;
+    bool saveRecord(QDataStream& stream) override;
 
     bool checkPipeTextWidth(double available, double leftEdge, double& statesPosition) override;
     void checkComponentTextWidth(double available) override;
