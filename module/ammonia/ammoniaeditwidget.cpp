@@ -1001,13 +1001,19 @@ void AmmoniaEditWidget::selectCurrentEntry()
 {
     const QModelIndex entry = isComponentMode() ? m_lists->findComponent(m_currentComponent)
                                                 : m_lists->findAbbreviation(m_currentAbbreviation);
-    const QSignalBlocker blocker(m_listView->selectionModel());
-    m_listView->selectionModel()->clearSelection();
-    if (entry.isValid()) {
-        m_listView->selectionModel()->select(entry, QItemSelectionModel::ClearAndSelect);
-        m_listView->setCurrentIndex(entry);
-        m_listView->scrollTo(entry);
+    {
+        // The label shows this entry already; an open editor keeps its own.
+        const QSignalBlocker blocker(m_listView->selectionModel());
+        m_listView->selectionModel()->clearSelection();
+        if (entry.isValid()) {
+            m_listView->selectionModel()->select(entry, QItemSelectionModel::ClearAndSelect);
+            m_listView->setCurrentIndex(entry);
+            m_listView->scrollTo(entry);
+        }
     }
+    m_editButton->setEnabled(entry.isValid());
+    m_removeButton->setEnabled(entry.isValid());
+    m_listView->viewport()->update();
 }
 
 void AmmoniaEditWidget::addClicked()
