@@ -177,6 +177,18 @@ row "Save, whole (saveTemplateToFile, syncs too)" \
   "p50 $(fmt "$(value file/save p50_ms)") ms (cpu p50 $(fmt "$(value file/save cpu_p50_ms)"))" \
   "" "(for reference)"
 
+layout_row "Ammonia layout after a keystroke, pipe marker" ammonia-pipe 2
+layout_row "Ammonia layout after a keystroke, component" ammonia-component 2
+ammonia_open=$(value file/ammonia-open p50_ms)
+row "Open an ammonia label file" \
+  "p50 $(fmt "$ammonia_open") ms, p90 $(fmt "$(value file/ammonia-open p90_ms)") ms (cpu p50 $(fmt "$(value file/ammonia-open cpu_p50_ms)"))" \
+  "p50 <= 5 ms" "$(judge "$ammonia_open" 5)"
+# The whole save waits for the disk's syncs; its own work is its processor time.
+ammonia_save_cpu=$(value file/ammonia-save cpu_p50_ms)
+row "Save an ammonia label file (syncs too)" \
+  "p50 $(fmt "$(value file/ammonia-save p50_ms)") ms (cpu p50 $(fmt "$ammonia_save_cpu"))" \
+  "cpu p50 <= 10 ms" "$(judge "$ammonia_save_cpu" 10)"
+
 render_ms=$(value render wall_ms)
 rsvg_ms=$(value rsvg wall_ms)
 render_ratio=$(ratio "$render_ms" "$rsvg_ms")

@@ -42,9 +42,15 @@ void setIterationTime(benchmark::State& state, Clock::duration duration)
 void openFile(benchmark::State& state)
 {
     BenchController controller;
+    timeOpens(state, &controller, BenchLabels::filePath(QStringLiteral("ordinary.qypm")));
+}
+
+} // namespace
+
+void timeOpens(benchmark::State& state, IVendrelInterface* module, const QString& path)
+{
     PipeFileController files;
-    files.setContentModule(&controller);
-    const QString path = BenchLabels::filePath(QStringLiteral("ordinary.qypm"));
+    files.setContentModule(module);
     const auto count = static_cast<std::size_t>(state.max_iterations);
     PassTimes times(count), processorTimes(count);
     for (auto _ : state) {
@@ -64,6 +70,8 @@ void openFile(benchmark::State& state)
     times.report(state);
     processorTimes.report(state, "cpu_");
 }
+
+namespace {
 
 // The steps of PipeFileController::loadTemplateFromFile one by one: the container
 // header and the skipped preview, the snapshot the controller keeps to undo a
@@ -137,9 +145,15 @@ void saveFile(benchmark::State& state)
 {
     BenchController controller;
     controller.showLabel(BenchLabels::ordinary());
+    timeSaves(state, &controller, BenchLabels::filePath(QStringLiteral("saved.qypm")));
+}
+
+} // namespace
+
+void timeSaves(benchmark::State& state, IVendrelInterface* module, const QString& path)
+{
     PipeFileController files;
-    files.setContentModule(&controller);
-    const QString path = BenchLabels::filePath(QStringLiteral("saved.qypm"));
+    files.setContentModule(module);
     const auto count = static_cast<std::size_t>(state.max_iterations);
     PassTimes times(count), processorTimes(count);
     for (auto _ : state) {
@@ -159,6 +173,8 @@ void saveFile(benchmark::State& state)
     times.report(state);
     processorTimes.report(state, "cpu_");
 }
+
+namespace {
 
 bool syncFolderOf(const QString& path)
 {
@@ -256,7 +272,9 @@ void saveFileParts(benchmark::State& state)
     processorTimes.report(state, "cpu_");
 }
 
-void configure(benchmark::internal::Benchmark* benchmark, int iterations, bool quick)
+} // namespace
+
+void configureFileBenchmark(benchmark::internal::Benchmark* benchmark, int iterations, bool quick)
 {
     benchmark->Iterations(quick ? iterations / 10 : iterations)
         ->Repetitions(quick ? 1 : 3)
@@ -265,12 +283,12 @@ void configure(benchmark::internal::Benchmark* benchmark, int iterations, bool q
         ->Unit(benchmark::kMillisecond);
 }
 
-} // namespace
-
 void registerFileBenchmarks(bool quick)
 {
-    configure(benchmark::RegisterBenchmark("file/open", openFile), 100, quick);
-    configure(benchmark::RegisterBenchmark("file/open-parts", openFileParts), 100, quick);
-    configure(benchmark::RegisterBenchmark("file/save", saveFile), 60, quick);
-    configure(benchmark::RegisterBenchmark("file/save-parts", saveFileParts), 60, quick);
+    configureFileBenchmark(benchmark::RegisterBenchmark("file/open", openFile), 100, quick);
+    configureFileBenchmark(benchmark::RegisterBenchmark("file/open-parts", openFileParts), 100,
+                           quick);
+    configureFileBenchmark(benchmark::RegisterBenchmark("file/save", saveFile), 60, quick);
+    configureFileBenchmark(benchmark::RegisterBenchmark("file/save-parts", saveFileParts), 60,
+                           quick);
 }

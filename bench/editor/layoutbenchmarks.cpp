@@ -13,20 +13,31 @@ namespace {
 // Passes before the timing starts: a user has typed before, the glyphs are cached.
 constexpr int WarmUpPasses = 5;
 
-// The panel's text field sends every keystroke to the controller, which lays the
-// label out before the next key is read. The legend grows by one character and
-// shrinks again (a key, then backspace), so every pass lays out a text that differs
-// from the one before. What the event loop does afterwards (the scene's deferred
-// index updates) runs between passes, outside the timing, so it cannot pile up.
+// The legend of a pipe marker label, typed.
 void layoutAfterKeystroke(benchmark::State& state, const QString& labelName)
 {
     BenchController controller;
     const PipeLabel label = BenchLabels::byName(labelName);
     controller.showLabel(label);
-    const QString texts[2] = {label.legend + QLatin1Char('S'), label.legend};
+    timeKeystrokes(
+        state, [&controller](const QString& text) { controller.pipeTextChangedSlot(text); },
+        label.legend);
+}
+
+} // namespace
+
+// The panel's text field sends every keystroke to the controller, which lays the
+// label out before the next key is read. The text grows by one character and
+// shrinks again, so every pass lays out a text that differs from the one before.
+// What the event loop does afterwards (the scene's deferred index updates) runs
+// between passes, outside the timing, so it cannot pile up.
+void timeKeystrokes(benchmark::State& state, const std::function<void(const QString&)>& type,
+                    const QString& text)
+{
+    const QString texts[2] = {text + QLatin1Char('S'), text};
     int next = 0;
     for (int i = 0; i < WarmUpPasses; ++i) {
-        controller.pipeTextChangedSlot(texts[next]);
+        type(texts[next]);
         next = 1 - next;
         QCoreApplication::processEvents();
     }
@@ -36,7 +47,7 @@ void layoutAfterKeystroke(benchmark::State& state, const QString& labelName)
     for (auto _ : state) {
         const auto startCpu = PassTimes::threadCpuTime();
         const auto start = PassTimes::Clock::now();
-        controller.pipeTextChangedSlot(texts[next]);
+        type(texts[next]);
         const auto duration = PassTimes::Clock::now() - start;
         processorTimes.add(PassTimes::threadCpuTime() - startCpu);
         state.SetIterationTime(std::chrono::duration<double>(duration).count());
@@ -47,8 +58,6 @@ void layoutAfterKeystroke(benchmark::State& state, const QString& labelName)
     times.report(state);
     processorTimes.report(state, "cpu_");
 }
-
-} // namespace
 
 void registerLayoutBenchmarks(bool quick)
 {

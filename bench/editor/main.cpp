@@ -1,3 +1,4 @@
+#include "ammoniabenchmarks.h"
 #include "benchlabels.h"
 #include "filebenchmarks.h"
 #include "layoutbenchmarks.h"
@@ -67,6 +68,7 @@ int main(int argc, char* argv[])
     QTemporaryDir folder;
     BenchLabels::setFolder(folder.path());
     if (!folder.isValid() || !BenchLabels::writeFiles(folder.path()) ||
+        !writeAmmoniaFiles(folder.path()) ||
         (!labelFolder.isEmpty() && !BenchLabels::writeFiles(labelFolder))) {
         std::fprintf(stderr, "vendrel-bench-editor: cannot write the benchmark labels\n");
         return 1;
@@ -74,6 +76,7 @@ int main(int argc, char* argv[])
 
     registerLayoutBenchmarks(quick);
     registerFileBenchmarks(quick);
+    registerAmmoniaBenchmarks(quick);
     SummaryReporter reporter(summary);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
