@@ -14,26 +14,34 @@ double boundedSize(double value, double least, double most)
 }
 } // namespace
 
-PipeLabel PipeLabel::bounded() const
+PipeLabel PipeLabel::bounded(Bounds bounds) const
 {
     PipeLabel label = *this;
     label.pipeDiameterIndex = static_cast<short>(AnsiSizeTable::boundedRow(pipeDiameterIndex));
 
     const AnsiSizeTable::Row& least = AnsiSizeTable::row(AnsiSizeTable::CustomSizeRow);
+    // Nothing is drawn beyond the canvas' own limit; the editor also keeps to what
+    // its fields take, and no text is taller than the widest label.
+    const bool editable = bounds == Bounds::Editable;
+    const double mostAcross = editable ? LabelLimits::MaxHeight : LabelLimits::MaxLength;
     label.length = boundedSize(length, least.labelLength, LabelLimits::MaxLength);
-    label.height = boundedSize(height, least.labelHeight, LabelLimits::MaxHeight);
-    // No text can be taller than the tallest label.
-    label.textHeight = boundedSize(textHeight, least.textHeight, LabelLimits::MaxHeight);
+    label.height = boundedSize(height, least.labelHeight, mostAcross);
+    label.textHeight = boundedSize(textHeight, least.textHeight, mostAcross);
 
     const bool knownOption = resizeOption >= VendrelCommonController::FitLabelToText &&
                              resizeOption <= VendrelCommonController::NoResize;
     label.resizeOption = knownOption ? resizeOption : VendrelCommonController::FitLabelToText;
-
-    if (!backgroundColor.isValid())
-        label.backgroundColor = VendrelConstants::WhiteColor;
-    if (!textColor.isValid())
-        label.textColor = VendrelConstants::BlackColor;
     return label;
+}
+
+QColor PipeLabel::drawnBackgroundColor() const
+{
+    return backgroundColor.colorOr(VendrelConstants::WhiteColor);
+}
+
+QColor PipeLabel::drawnTextColor() const
+{
+    return textColor.colorOr(VendrelConstants::BlackColor);
 }
 
 bool PipeLabel::operator==(const PipeLabel& other) const

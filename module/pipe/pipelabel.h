@@ -1,6 +1,7 @@
 #ifndef PIPELABEL_H
 #define PIPELABEL_H
 
+#include "kit/recordcolor.h"
 #include "kit/vendrelconstants.h"
 #include "pipe/ansisizetable.h"
 
@@ -26,8 +27,10 @@ struct PipeLabel
     bool portrait = false;
     bool wrap = false;
     bool top = false;
-    QColor backgroundColor = VendrelConstants::WhiteColor;
-    QColor textColor = VendrelConstants::BlackColor;
+    // As the file holds them, also a value that is no colour (drawn with the
+    // fallback colours below, and saved back unchanged).
+    RecordColor backgroundColor = VendrelConstants::WhiteColor;
+    RecordColor textColor = VendrelConstants::BlackColor;
     // Older files keep an empty text here; it has never held anything else.
     QString reservedText = QString(QLatin1String(""));
     QString legend;
@@ -39,13 +42,28 @@ struct PipeLabel
 
     static constexpr short NewLabelRow = 1;
 
-    // The label with every value a damaged or foreign file may hold made usable: a
-    // pipe size row the table lacks is "Custom size"; sizes that are not finite or
-    // not positive are the smallest printable ones, larger ones the caps; an
-    // unknown resize option is "Fit label to text"; an invalid colour is white
-    // (background) or black (text). Arrow ids stay as they are, so that the label
-    // saves back unchanged.
-    PipeLabel bounded() const;
+    // How far the values of a label read from a file are bounded before use.
+    enum class Bounds
+    {
+        // Only what cannot be drawn is replaced, the rest is drawn as the file says:
+        // a pipe size row the table lacks is "Custom size"; sizes that are not finite
+        // or not positive are the smallest printable ones, sizes beyond any canvas
+        // the canvas' limit; an unknown resize option is "Fit label to text". Headless
+        // loaders.
+        Drawable,
+        // Also within the editor's caps: no label longer than the longest stock, no
+        // label height or text height above the widest label. The editor.
+        Editable
+    };
+
+    // The label with its values bounded as asked. Arrow ids and colours stay as
+    // they are, so that the label saves back unchanged.
+    PipeLabel bounded(Bounds bounds) const;
+
+    // The colours to draw at either level: an invalid value is drawn white
+    // (background) or black (text).
+    QColor drawnBackgroundColor() const;
+    QColor drawnTextColor() const;
 
     bool operator==(const PipeLabel& other) const;
     bool operator!=(const PipeLabel& other) const { return !(*this == other); }

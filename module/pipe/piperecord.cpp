@@ -1,6 +1,5 @@
 #include "pipe/piperecord.h"
 
-#include <QColor>
 #include <QString>
 
 void PipeRecord::write(QDataStream& stream, const PipeLabel& label)
@@ -20,7 +19,7 @@ void PipeRecord::write(QDataStream& stream, const PipeLabel& label)
     stream << label.lastWarning;
 }
 
-PipeLabel PipeRecord::read(QDataStream& stream)
+PipeLabel PipeRecord::read(QDataStream& stream, PipeLabel::Bounds bounds)
 {
     PipeLabel label;
     qint16 index = 0;
@@ -34,7 +33,7 @@ PipeLabel PipeRecord::read(QDataStream& stream)
     stream >> label.applyBothArrows >> label.lastWarning;
     label.pipeDiameterIndex = index;
     label.resizeOption = option;
-    return label.bounded();
+    return label.bounded(bounds);
 }
 
 void PipeRecord::readArrowIds(QDataStream& stream, int& leftId, int& rightId)

@@ -33,6 +33,9 @@ constexpr double PortraitBandDivisor = 1.75;
 // Clear room between the two legend lines of a wrapped portrait label, which
 // stand against its top and bottom edges.
 constexpr double PortraitWrapLineGap = 10.0;
+// How many times taller than its own proportions a portrait text fitted to the
+// label may be drawn; beyond it the letters no longer read.
+constexpr double MostPortraitGlyphStretch = 2.0;
 // Two lines overlapping by less than this are taken to touch.
 constexpr double OverlapTolerance = 0.01;
 constexpr double WrapRowDivisor = 3.0;
@@ -246,20 +249,14 @@ void VendrelCommonController::recalculateSizesArrows(double& leftSpace, double& 
         }
     }
 
-    const bool left = isArrowId(m_leftArrowId);
-    const bool right = isArrowId(m_rightArrowId);
-    if (!m_wrap) {
+    const bool left = sideHasArrow(LeftSide);
+    const bool right = sideHasArrow(RightSide);
+    if (!m_wrap || !fitText) {
+        // Stored labels were laid out with these spaces, wrapped or not: changing
+        // them would move the legend of every wrapped label on file.
         if (left)
             leftSpace = boxWidth;
         // The right arrow sits margin further in, so its room is wider.
-        if (right)
-            rightSpace = boxWidth + margin;
-    } else if (!fitText) {
-        // Wrapped arrows keep their full box width and start margin in from the end,
-        // so the text must leave the box and the margin free on both sides or it
-        // runs over the left arrow.
-        if (left)
-            leftSpace = boxWidth + margin;
         if (right)
             rightSpace = boxWidth + margin;
     } else {
@@ -387,10 +384,13 @@ bool VendrelCommonController::recalculateSizesPortrait(double leftSpace, double 
         if (band > 1.0)
             textBoxWidth *= band;
         size = m_textItem->getItemSize();
+        const auto fittedHeight = [&](double boxHeight) {
+            return boxHeight / size.height() * ascent / (fontLineHeight + PortraitLineExtra) *
+                   fontLineHeight;
+        };
         double textBoxHeight =
             (size.height() / lineHeight) * (lineHeight + PortraitLineExtra) / lineHeight * room;
-        const double fontHeight = textBoxHeight / size.height() * ascent /
-                                  (fontLineHeight + PortraitLineExtra) * fontLineHeight;
+        const double fontHeight = fittedHeight(textBoxHeight);
         bool clamped = false;
         if (fontHeight < 1.0) {
             // The text keeps the least printable height and no longer fits.
@@ -399,6 +399,18 @@ bool VendrelCommonController::recalculateSizesPortrait(double leftSpace, double 
             clamped = true;
         } else {
             m_fontHeight = fontHeight;
+            // Along an ordinary label the room is far longer than the band is wide:
+            // letters fitted to both would be drawn as stripes, and taller than any
+            // label. The text then stays that high and is centred in the room.
+            const double boxPerPoint = textBoxHeight / fontHeight;
+            const double legible =
+                MostPortraitGlyphStretch * textBoxWidth * size.height() / size.width();
+            const double most = qMin(legible, MaxLabelHeight * boxPerPoint);
+            if (textBoxHeight > most) {
+                textBoxHeight = most;
+                m_fontHeight = qMax(fittedHeight(textBoxHeight), LabelLimits::LeastTextHeight);
+                textBoxHeight = qMax(textBoxHeight, boxPerPoint);
+            }
         }
         m_textItem->setItemSize(textBoxWidth, textBoxHeight);
         setTextPosVert(leftSpace, rightSpace);
@@ -690,12 +702,21 @@ bool VendrelCommonController::loadArrow(ArrowSide side, int id, const ArrowSymbo
     return known;
 }
 
+bool VendrelCommonController::sideHasArrow(ArrowSide side) const
+{
+    if (!itemsReady())
+        return false;
+    if (side == LeftSide)
+        return isArrowId(m_leftArrowId) && m_leftArrow->hasDrawing();
+    return isArrowId(m_rightArrowId) && m_rightArrow->hasDrawing();
+}
+
 void VendrelCommonController::updateArrowVisibility()
 {
     if (!itemsReady())
         return;
-    const bool left = isArrowId(m_leftArrowId) && m_leftArrow->hasDrawing();
-    const bool right = isArrowId(m_rightArrowId) && m_rightArrow->hasDrawing();
+    const bool left = sideHasArrow(LeftSide);
+    const bool right = sideHasArrow(RightSide);
     m_leftArrow->setVisible(left);
     m_leftArrowSecond->setVisible(left && m_wrap);
     m_rightArrow->setVisible(right);
@@ -723,6 +744,14 @@ void VendrelCommonController::applyTextStretch()
         return;
     m_textItem->setStretchToFit(m_resizeOption == FitTextToLabel);
     m_secondTextItem->setStretchToFit(m_resizeOption == FitTextToLabel);
+}
+
+void VendrelCommonController::setResizeOption(int option)
+{
+    const bool known = option >= FitLabelToText && option <= NoResize;
+    m_resizeOption = known ? option : FitLabelToText;
+    // What the editor shows is what a reopened file and the headless loader draw.
+    applyTextStretch();
 }
 
 void VendrelCommonController::applyLabelLegend(const QString& legend)

@@ -122,6 +122,9 @@ public:
     void applyLabelModes(const PipeLabel& label);
     // Both text items stretch to their box exactly under "Fit text to label".
     void applyTextStretch();
+    // The resize option, an unknown one as "Fit label to text", with the text
+    // items' stretch that goes with it.
+    void setResizeOption(int option);
     // The legend, read-only on both lines, the second line shown in wrap mode only.
     void applyLabelLegend(const QString& legend);
 
@@ -146,9 +149,12 @@ protected:
 
     bool itemsReady() const;
 
-    // Ids 0 and 1 mean no arrow; ids are compared as unsigned values.
-    static bool isArrowId(int id) { return static_cast<unsigned int>(id) > 1u; }
-    bool hasAnyArrow() const { return isArrowId(m_leftArrowId) || isArrowId(m_rightArrowId); }
+    // Ids 0 and 1 mean no arrow, and so does any id not above 1.
+    static bool isArrowId(int id) { return id > 1; }
+    // A side lays out an arrow when its id is an arrow id and its arrows have a
+    // drawing: an id the symbols do not hold takes no room (and is still kept).
+    bool sideHasArrow(ArrowSide side) const;
+    bool hasAnyArrow() const { return sideHasArrow(LeftSide) || sideHasArrow(RightSide); }
 
     SymbolItem* m_leftArrow = nullptr;
     SymbolItem* m_rightArrow = nullptr;

@@ -35,6 +35,8 @@ VendrelController::VendrelController(QWidget* parent) : VendrelCommonController(
     m_pipeDiameterIndex = 1;
     m_backgroundColor = VendrelConstants::WhiteColor;
     m_textColor = VendrelConstants::BlackColor;
+    m_backgroundRecord = m_backgroundColor;
+    m_textColorRecord = m_textColor;
     setObjectName(QStringLiteral("VendrelController"));
 
     createCanvas();
@@ -332,13 +334,15 @@ void VendrelController::pipeDiameterChangedSlot(int index)
 
 void VendrelController::lengthChangedSlot(const QString& text)
 {
-    m_labelLength = typedPoints(text);
-    if (m_labelLength < LeastPrintableLength) {
-        // Kept as typed, but not laid out: the field and the warning say why.
+    const double value = typedPoints(text);
+    if (value < LeastPrintableLength) {
+        // The label keeps its last length, so nothing lays out or saves a label
+        // that cannot be printed; the field and the warning say why.
         m_editWidget->setLengthInvalid(true);
         reportErrors(Vendrel::LengthTooSmall, true, Vendrel::LengthBelowRecommendation, false);
         return;
     }
+    m_labelLength = value;
     if (m_labelLength > LengthCapSlack) {
         m_labelLength = MaxLabelLength;
         m_editWidget->setLabelLength(shownValue(m_labelLength));
@@ -351,7 +355,8 @@ void VendrelController::lengthChangedSlot(const QString& text)
 void VendrelController::widthChangedSlot(const QString& text)
 {
     const double value = typedPoints(text);
-    if (value < LeastTypedWidth) {
+    if (value < LeastPrintableWidth) {
+        // As for the length: marked and reported, the label keeps its height.
         m_editWidget->setHeightInvalid(true);
         reportErrors(Vendrel::WidthBelowSupply, true, Vendrel::WidthBelowRecommendation, false);
         return;
@@ -433,7 +438,7 @@ bool VendrelController::refitToMode(bool heightChanged, bool fontChanged)
 void VendrelController::resizeLabelSlot(int option)
 {
     forgetEditStart();
-    m_resizeOption = (option >= FitLabelToText && option <= NoResize) ? option : FitLabelToText;
+    setResizeOption(option);
     const bool fontChanged = keepOrRestoreFontHeight(m_resizeOption == FitTextToLabel);
     recalculateSizes(refitToMode(false, fontChanged));
     markChanged();
@@ -477,11 +482,18 @@ void VendrelController::topSlot(bool top)
 
 void VendrelController::colorChangedSlot(const QColor& background, const QColor& textColor)
 {
+    m_backgroundRecord = background;
+    m_textColorRecord = textColor;
+    showColors(background, textColor);
+    markChanged();
+}
+
+void VendrelController::showColors(const QColor& background, const QColor& textColor)
+{
     m_backgroundColor = background;
     m_textColor = textColor;
     colorChangedAction(m_backgroundColor, m_textColor);
     m_editWidget->updateColorCombo(m_textColor, m_backgroundColor);
-    markChanged();
 }
 
 void VendrelController::pipeTextChangedSlot(const QString& text)
@@ -562,8 +574,8 @@ void VendrelController::newPipeInfo()
     m_editWidget->setTop(m_top);
     applyTextStretch();
 
-    m_backgroundColor = fresh.backgroundColor;
-    m_textColor = fresh.textColor;
+    m_backgroundColor = fresh.drawnBackgroundColor();
+    m_textColor = fresh.drawnTextColor();
 
     m_editWidget->setTextContent(fresh.legend);
     setLegend(fresh.legend);
@@ -615,8 +627,8 @@ PipeLabel VendrelController::currentLabel() const
     label.portrait = m_vertical;
     label.wrap = m_wrap;
     label.top = m_top;
-    label.backgroundColor = m_backgroundColor;
-    label.textColor = m_textColor;
+    label.backgroundColor = m_backgroundRecord;
+    label.textColor = m_textColorRecord;
     label.legend = m_text;
     label.fontFamily = m_editWidget->getFontfamily();
     label.leftArrowId = m_leftArrowId;
@@ -631,7 +643,7 @@ void VendrelController::loadPipeInfo(QDataStream& stream)
     // A record cut short leaves Qt's stream defaults in whatever was not read; the
     // record's bounds keep those (and any damaged value) drawable, and the file
     // controller refuses the file afterwards.
-    const PipeLabel label = PipeRecord::read(stream);
+    const PipeLabel label = PipeRecord::read(stream, PipeLabel::Bounds::Editable);
     m_editWidget->resetErrorStatus();
     // Sizes are stored in points; the unit they were typed in is the user's
     // preference on that system, not part of the label.
@@ -651,8 +663,8 @@ void VendrelController::loadPipeInfo(QDataStream& stream)
     m_editWidget->setTop(m_top);
     applyTextStretch();
 
-    m_backgroundColor = label.backgroundColor;
-    m_textColor = label.textColor;
+    m_backgroundColor = label.drawnBackgroundColor();
+    m_textColor = label.drawnTextColor();
     m_editWidget->setTextContent(label.legend);
     applyLabelLegend(label.legend);
 
@@ -671,7 +683,10 @@ void VendrelController::loadPipeInfo(QDataStream& stream)
     // The label's own sizes win over what switching the modes on would make of them.
     m_savedLabelHeight = -1.0;
     m_savedFontHeight = -1.0;
-    colorChangedSlot(m_backgroundColor, m_textColor);
+    // Drawn with the fallback where the file holds no colour, kept as read.
+    m_backgroundRecord = label.backgroundColor;
+    m_textColorRecord = label.textColor;
+    showColors(m_backgroundColor, m_textColor);
     orientationSlot(m_vertical);
     applyLabelSizes(label);
     setSizesOnWidgets();

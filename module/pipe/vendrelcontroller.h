@@ -2,6 +2,7 @@
 #define VENDRELCONTROLLER_H
 
 #include "kit/labellimits.h"
+#include "kit/recordcolor.h"
 #include "pipe/ansisizetable.h"
 #include "pipe/pipelabel.h"
 #include "pipe/vendrelcommoncontroller.h"
@@ -23,11 +24,12 @@ class VendrelController : public VendrelCommonController
     Q_OBJECT
 
 public:
-    // Below these a label side is too small to print.
+    // Below these a label side or text is too small to print; a typed value below
+    // them is marked and reported but never becomes the label's.
     static constexpr double LeastPrintableLength =
         LabelLimits::LeastSide - LabelLimits::LeastSideTolerance;
+    static constexpr double LeastPrintableWidth = LeastPrintableLength;
     static constexpr double LeastPrintableTextHeight = LabelLimits::LeastTextHeight;
-    static constexpr double LeastTypedWidth = 1.0;
     // Typed values above these (plus a hair for rounding) are cut to the cap.
     static constexpr double LengthCapSlack = LabelLimits::MaxLength + LabelLimits::CapTolerance;
     static constexpr double HeightCapSlack = LabelLimits::MaxHeight + LabelLimits::CapTolerance;
@@ -118,6 +120,10 @@ protected:
     short m_pipeDiameterIndex = 1;
     QColor m_backgroundColor;
     QColor m_textColor;
+    // The colours as the label's record holds them: those read from a file until the
+    // user picks colours, so that a value no colour can take saves back unchanged.
+    RecordColor m_backgroundRecord;
+    RecordColor m_textColorRecord;
     double m_savedLabelHeight = -1.0;
     double m_savedFontHeight = -1.0;
     // The text height when the user began typing a width, and the label height when
@@ -139,6 +145,8 @@ private:
     void markChanged();
     void forgetEditStart();
     void applyArrow(ArrowSide side, unsigned int id, const QByteArray& data, bool mirror);
+    // Draws the colours and lets the panel's colour list show the pair.
+    void showColors(const QColor& background, const QColor& textColor);
 };
 
 #endif

@@ -273,7 +273,7 @@ QFrame* VendrelEditWidget::createContentFrame()
     }
     options->addLayout(wrapColumn, 1, 1, Qt::AlignLeft | Qt::AlignTop);
     connect(m_wrapCheckBox, &QCheckBox::toggled, this, &VendrelEditWidget::wrapSlot);
-    connect(m_topCheckBox, &QCheckBox::toggled, this, &VendrelEditWidget::topSignal);
+    connect(m_topCheckBox, &QCheckBox::toggled, this, &VendrelEditWidget::topSlot);
 
     m_resizeCombo = new MvComboBox(frame);
     m_resizeCombo->setObjectName(QStringLiteral("ResizeCombo"));
@@ -518,14 +518,17 @@ void VendrelEditWidget::setWrap(bool wrap)
 
 void VendrelEditWidget::setTop(bool top)
 {
-    if (top && !m_topCheckBox->isEnabled()) {
-        // Top only exists for a wrapped landscape label; say so rather than
-        // leaving the controller with a top line the panel does not show.
-        m_topCheckBox->setChecked(false);
-        emit topSignal(false);
-        return;
-    }
-    m_topCheckBox->setChecked(top);
+    // The label's flag, also where the box cannot show it (a file may hold it for a
+    // portrait or unwrapped label, whose arrows it turns): the box shows it again
+    // once it is enabled.
+    m_top = top;
+    showTop();
+}
+
+void VendrelEditWidget::showTop()
+{
+    const QSignalBlocker blocker(m_topCheckBox);
+    m_topCheckBox->setChecked(m_topCheckBox->isEnabledTo(this) && m_top);
 }
 
 void VendrelEditWidget::setOrientation(bool portrait)
@@ -666,19 +669,25 @@ void VendrelEditWidget::orientationSlot(int id)
 {
     if (id != m_orientationGroup->checkedId())
         return;
-    applyEnablingRules();
+    applyEnablingRules(true);
     emit orientationSignal(id != 0);
 }
 
 void VendrelEditWidget::wrapSlot(bool checked)
 {
-    applyEnablingRules();
+    applyEnablingRules(true);
     emit wrapSignal(checked);
+}
+
+void VendrelEditWidget::topSlot(bool checked)
+{
+    m_top = checked;
+    emit topSignal(checked);
 }
 
 void VendrelEditWidget::resizeLabelSlot(int index)
 {
-    applyEnablingRules();
+    applyEnablingRules(true);
     emit resizeLabelSignal(index);
 }
 
@@ -838,17 +847,22 @@ void VendrelEditWidget::enableFontResize(bool enable)
     m_fontIncreaseButton->setEnabled(enable);
 }
 
-void VendrelEditWidget::applyEnablingRules()
+void VendrelEditWidget::applyEnablingRules(bool byUser)
 {
     const bool portrait = m_orientationGroup->checkedId() == 1;
     const int option = m_resizeCombo->currentIndex();
 
     const bool topAllowed = !portrait && m_wrapCheckBox->isChecked();
+    // A disabled box shows no tick. When the user's change takes a ticked box away,
+    // the label's top line goes too, and the controller hears it, so a later return
+    // to a wrapped landscape label does not bring back a top line the user saw go.
+    const bool tickTaken = byUser && m_top && m_topCheckBox->isChecked() && !topAllowed;
     m_topCheckBox->setEnabled(topAllowed);
-    // Unchecking tells the controller too, so a later return to landscape does
-    // not bring back a top line the box no longer shows.
-    if (!topAllowed)
-        m_topCheckBox->setChecked(false);
+    if (tickTaken)
+        m_top = false;
+    showTop();
+    if (tickTaken)
+        emit topSignal(false);
 
     m_lengthEdit->setEnabled(option != FitLabelToText);
     enableFontResize(!(portrait && option == FitTextToLabel));

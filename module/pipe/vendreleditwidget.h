@@ -105,6 +105,7 @@ protected:
 private slots:
     void orientationSlot(int id);
     void wrapSlot(bool checked);
+    void topSlot(bool checked);
     void resizeLabelSlot(int index);
     void resizeOptionsChangedSlot(const QString& text);
     void unitsChangedSlot(int index);
@@ -131,7 +132,10 @@ private:
     void createPipeDiameterModels();
 
     // Which controls may be used follows from orientation, wrap and resize option.
-    void applyEnablingRules();
+    // byUser: the change is the user's, who may so take the top line away.
+    void applyEnablingRules(bool byUser = false);
+    // The box shows the label's top flag where it is enabled.
+    void showTop();
     void enableFontResize(bool enable);
     // Puts the fields, the diameter list and the step into `units`, rescaling the
     // values shown from the unit they were written in.
@@ -163,6 +167,8 @@ private:
     QToolButton* m_portraitButton = nullptr;
     QCheckBox* m_wrapCheckBox = nullptr;
     QCheckBox* m_topCheckBox = nullptr;
+    // The label's top flag; the box shows it only where it is enabled.
+    bool m_top = false;
     MvComboBox* m_resizeCombo = nullptr;
 
     // Size

@@ -29,7 +29,7 @@ void VendrelFileLoader::loadPipeInfo(QDataStream& stream)
 
     // Units and pipe diameter only matter to an editor, the apply-both choice only
     // to its panel.
-    const PipeLabel label = PipeRecord::read(stream);
+    const PipeLabel label = PipeRecord::read(stream, PipeLabel::Bounds::Drawable);
     applyLabelSizes(label);
     applyLabelModes(label);
     applyTextStretch();
@@ -37,7 +37,7 @@ void VendrelFileLoader::loadPipeInfo(QDataStream& stream)
     setFontFamily(label.fontFamily, QStringLiteral("A"));
     loadArrowIds(label.leftArrowId, label.rightArrowId);
 
-    colorChangedAction(label.backgroundColor, label.textColor);
+    colorChangedAction(label.drawnBackgroundColor(), label.drawnTextColor());
     orientationSettingAction();
 
     {

@@ -1,6 +1,9 @@
 #include "canvas/mvcanvasmodel.h"
 #include "canvas/simpletextitem.h"
 #include "canvas/symbolitem.h"
+#include "kit/arrowsymbols.h"
+#include "kit/vendrelconstants.h"
+#include "kit/vendrelwidgetsutils.h"
 #include "pipe/ansisizetable.h"
 #include "pipe/pipelabel.h"
 #include "pipe/vendrelcommoncontroller.h"
@@ -51,13 +54,15 @@ constexpr int NoResize = VendrelCommonController::NoResize;
 class TestEngine : public VendrelCommonController
 {
 public:
+    using VendrelCommonController::m_fontHeight;
     using VendrelCommonController::m_labelHeight;
     using VendrelCommonController::m_labelLength;
     using VendrelCommonController::m_secondTextItem;
     using VendrelCommonController::m_textItem;
     using VendrelCommonController::recalculateSizesArrows;
 
-    // The arrows get no drawing: the layout places them by their ids alone.
+    // Arrows take their drawings from the pipe marker symbols, as the readers do, so
+    // an id the symbols lack has none; whether the second row turns is the test's.
     explicit TestEngine(const PipeLabel& label, bool leftMirror = false)
         : m_ownCanvas(new MvCanvasModel({Qt::black, Qt::white}, 13824.0, 13824.0, 576.0, 72.0))
     {
@@ -71,9 +76,10 @@ public:
         applyLabelSizes(label);
         m_recommendedLength = AnsiSizeTable::row(label.pipeDiameterIndex).labelLength;
         applyLabelModes(label);
-        setArrow(LeftSide, label.leftArrowId, QByteArray(), leftMirror);
-        setArrow(RightSide, label.rightArrowId, QByteArray(), false);
+        setArrow(LeftSide, label.leftArrowId, drawing(label.leftArrowId), leftMirror);
+        setArrow(RightSide, label.rightArrowId, drawing(label.rightArrowId), false);
         setLegend(label.legend);
+        applyTextStretch();
         if (!capHeight)
             m_capHeight = 0.0;
         orientationSettingAction();
@@ -87,6 +93,14 @@ public:
     {
         return QList<SymbolItem*>{m_leftArrow, m_rightArrow, m_leftArrowSecond,
                                   m_rightArrowSecond}[i];
+    }
+    static QByteArray drawing(int id)
+    {
+        static const ArrowSymbols symbols(VendrelWidgetsUtils::getDataPath() +
+                                          VendrelConstants::PipeMarkerSymbolDatabase);
+        ArrowSymbols::Symbol symbol;
+        symbols.selectable(id, &symbol);
+        return symbol.data;
     }
 
     std::unique_ptr<MvCanvasModel> m_ownCanvas;
@@ -157,6 +171,8 @@ private slots:
     void wrapArrowRowsAndTopExchange();
     void portraitHeightGrowsButNeverShrinks_data();
     void portraitHeightGrowsButNeverShrinks();
+    void portraitFittedTextStaysLegible_data();
+    void portraitFittedTextStaysLegible();
 };
 
 void TestVendrelCommonController::initTestCase()
@@ -263,8 +279,17 @@ void TestVendrelCommonController::arrowSpacesFollowTheArrowsThatExist_data()
     QTest::newRow("ids 0 and 1") << Make().arrows(0, 1).label << 10.0 << 10.0 << -1.0;
     QTest::newRow("right arrow beside id 0") << Make().arrows(0, 2).label << 10.0 << 82.0 << 514.0;
     QTest::newRow("left arrow beside id 0") << Make().arrows(2, 0).label << 72.0 << 10.0 << -1.0;
+    // An id the symbols do not hold draws nothing and so takes no room.
+    QTest::newRow("unknown id") << Make().arrows(999, 1).label << 10.0 << 10.0 << -1.0;
+    QTest::newRow("negative id beside a right arrow")
+        << Make().arrows(-3, 2).label << 10.0 << 82.0 << 514.0;
+    QTest::newRow("wrap, unknown ids")
+        << Make().arrows(26, -1).modes(0, false, true).label << 10.0 << 10.0 << -1.0;
     QTest::newRow("wrap sizes arrows by the text")
-        << Make().arrows(2, 2).modes(0, false, true).label << 46.0 << 46.0 << 530.0;
+        << Make().arrows(2, 2).modes(0, false, true).label << 36.0 << 46.0 << 530.0;
+    QTest::newRow("wrap, portrait")
+        << Make().size(576.0, 216.0).arrows(2, 2).modes(2, true, true).label << 72.0 << 82.0
+        << 494.0;
     QTest::newRow("wrap, fit text to label")
         << Make().arrows(2, 2).modes(FitText, false, true).label << 56.0 << 56.0 << 530.0;
 }
@@ -339,6 +364,10 @@ void TestVendrelCommonController::textIsHiddenWhenItCannotBeLaidOut_data()
     QTest::newRow("blank: arrow spaces beat a short recommendation")
         << Make(blank).size(2000.0, 72.0, 36.0, 0).arrows(2, 1).legend("\t").label << true << 82.0
         << false;
+    // Wrapped arrows leave the same room as single ones: s on the left, s + 10 on the right.
+    QTest::newRow("blank, wrapped: arrow spaces of the text height")
+        << Make(blank).size(2000.0, 108.0, 36.0, 0).modes(0, false, true).arrows(2, 3).label << true
+        << 82.0 << false;
     QTest::newRow("no cap height to divide by")
         << Make().legend("OIL").label << false << 576.0 << false;
 
@@ -472,6 +501,48 @@ void TestVendrelCommonController::portraitHeightGrowsButNeverShrinks()
     QVERIFY(engine.m_secondTextItem->isVisible());
     QVERIFY(qAbs(second.bottom() - engine.m_labelHeight) < 0.01);
     QCOMPARE(first.intersects(second), capped);
+}
+
+void TestVendrelCommonController::portraitFittedTextStaysLegible_data()
+{
+    QTest::addColumn<PipeLabel>("label");
+    QTest::addColumn<bool>("fillsRoom"); // the text reaches across the room between the arrows
+
+    const Make fit = Make().modes(FitText, true, false);
+    QTest::newRow("row 4, VENT") << Make(fit).size(1728.0, 216.0, 180.0, 4).legend("VENT").label
+                                 << false;
+    QTest::newRow("row 1, AIR") << Make(fit).legend("AIR").label << false;
+    QTest::newRow("wrapped, arrows")
+        << Make(fit).size(576.0, 216.0).modes(FitText, true, true).arrows(2, 3).legend("GAS").label
+        << false;
+    QTest::newRow("narrow letter on the largest label")
+        << Make(fit).size(13824.0, 864.0, 36.0, 0).legend("I").label << false;
+    QTest::newRow("short, wide label: the text fills it")
+        << Make(fit).size(120.0, 400.0, 36.0, 0).legend("AIR").label << true;
+}
+
+void TestVendrelCommonController::portraitFittedTextStaysLegible()
+{
+    QFETCH(PipeLabel, label);
+    QFETCH(bool, fillsRoom);
+    TestEngine engine(label);
+    engine.layout();
+    double left = 10.0;
+    double right = 10.0;
+    engine.recalculateSizesArrows(left, right);
+
+    QVERIFY2(engine.m_fontHeight <= 864.0, qPrintable(QString::number(engine.m_fontHeight)));
+    // Letters drawn far taller than their own proportions become stripes.
+    const QSizeF box = engine.m_textItem->getItemSize();
+    const QSizeF natural = engine.m_textItem->naturalSize();
+    const double stretch = (box.height() / natural.height()) / (box.width() / natural.width());
+    QVERIFY2(stretch <= 2.0 + 1e-9, qPrintable(QString::number(stretch)));
+
+    const QRectF text = engine.m_textItem->sceneBoundingRect();
+    const double room = engine.m_labelLength - left - right;
+    QCOMPARE(text.width() >= room - 0.01, fillsRoom);
+    QVERIFY(qAbs(text.center().x() - (left + room / 2.0)) < 0.01);
+    QVERIFY(text.top() >= -0.01 && text.bottom() <= engine.m_labelHeight + 0.01);
 }
 
 QTEST_MAIN(TestVendrelCommonController)

@@ -1,6 +1,7 @@
 #include "canvas/mvcanvasmodel.h"
 #include "canvas/simpletextitem.h"
 #include "canvas/symbolitem.h"
+#include "pipe/piperecord.h"
 #include "pipe/vendrelcontroller.h"
 #include "pipe/vendreleditwidget.h"
 #include "pipe/wizardvendrel.h"
@@ -17,6 +18,8 @@ namespace {
 const QString TextHeightBelow = QStringLiteral("Text Height Smaller Than ANSI Recommendations");
 const QString LengthTooSmall = QStringLiteral("Label Length Too Small To Print");
 const QString LengthBelow = QStringLiteral("Label Length Smaller Than ANSI Recommendations");
+const QString WidthTooSmall = QStringLiteral("Label Width Smaller Than Available Supply");
+const QString TextHeightTooSmall = QStringLiteral("Text Height Too Small To Print");
 
 // The interactive controller with its items and panel fields reachable.
 class TestController : public VendrelController
@@ -73,8 +76,8 @@ private slots:
     void pipeSizeRowsGiveRecommendedSizes();
     void typedTextHeightMakesRoomOnTheLabel_data();
     void typedTextHeightMakesRoomOnTheLabel();
-    void typedLengthIsJudgedAndCapped_data();
-    void typedLengthIsJudgedAndCapped();
+    void typedSizeIsJudgedAndCapped_data();
+    void typedSizeIsJudgedAndCapped();
     void typingKeepsTheTypedTextAndEndsOnTheFinalValue_data();
     void typingKeepsTheTypedTextAndEndsOnTheFinalValue();
     void wrapOnAndOffReturnsTheHeight_data();
@@ -178,30 +181,48 @@ void TestVendrelController::typedTextHeightMakesRoomOnTheLabel()
     QVERIFY(near(controller.getCanvas()->getCanvasSize().height(), height));
 }
 
-void TestVendrelController::typedLengthIsJudgedAndCapped_data()
+void TestVendrelController::typedSizeIsJudgedAndCapped_data()
 {
+    QTest::addColumn<QString>("field");
     QTest::addColumn<int>("units");
     QTest::addColumn<QString>("typed");
-    QTest::addColumn<double>("length");
+    QTest::addColumn<double>("size"); // of the field's size afterwards
     QTest::addColumn<bool>("laidOut");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<QString>("warning");
 
-    QTest::newRow("inches, too small") << 0 << "0.13" << 9.36 << false << "0.13" << LengthTooSmall;
+    // Row 1: 576 x 72 with a 36 point text. What cannot be printed is marked and
+    // reported, and the label keeps its last size.
+    const QString length = QStringLiteral("LengthEdit");
+    const QString width = QStringLiteral("WidthEdit");
+    const QString text = QStringLiteral("FontHeightEdit");
+    QTest::newRow("inches, too small")
+        << length << 0 << "0.13" << 576.0 << false << "0.13" << LengthTooSmall;
     QTest::newRow("millimetres, too small")
-        << 1 << "3.5" << 3.5 / 25.4 * 72.0 << false << "3.5" << LengthTooSmall;
-    QTest::newRow("inches, beyond the cap") << 0 << "20000" << 13824.0 << true << "192.00"
+        << length << 1 << "3.5" << 576.0 << false << "3.5" << LengthTooSmall;
+    QTest::newRow("length emptied") << length << 0 << "" << 576.0 << false << "" << LengthTooSmall;
+    QTest::newRow("inches, beyond the cap") << length << 0 << "20000" << 13824.0 << true << "192.00"
                                             << "";
-    QTest::newRow("millimetres, beyond the cap") << 1 << "20000" << 13824.0 << true << "4876.80"
-                                                 << "";
-    QTest::newRow("below the recommendation") << 0 << "6" << 432.0 << true << "6" << LengthBelow;
+    QTest::newRow("millimetres, beyond the cap")
+        << length << 1 << "20000" << 13824.0 << true << "4876.80"
+        << "";
+    QTest::newRow("below the recommendation")
+        << length << 0 << "6" << 432.0 << true << "6" << LengthBelow;
+    QTest::newRow("width too small")
+        << width << 0 << "0.1" << 72.0 << false << "0.1" << WidthTooSmall;
+    QTest::newRow("width emptied") << width << 1 << "" << 72.0 << false << "" << WidthTooSmall;
+    QTest::newRow("text height too small")
+        << text << 0 << "0.01" << 36.0 << false << "0.01" << TextHeightTooSmall;
+    QTest::newRow("text height emptied")
+        << text << 0 << "" << 36.0 << false << "" << TextHeightTooSmall;
 }
 
-void TestVendrelController::typedLengthIsJudgedAndCapped()
+void TestVendrelController::typedSizeIsJudgedAndCapped()
 {
+    QFETCH(QString, field);
     QFETCH(int, units);
     QFETCH(QString, typed);
-    QFETCH(double, length);
+    QFETCH(double, size);
     QFETCH(bool, laidOut);
     QFETCH(QString, shown);
     QFETCH(QString, warning);
@@ -213,18 +234,44 @@ void TestVendrelController::typedLengthIsJudgedAndCapped()
     controller.getCanvas()->setCanvasHasChanged(false);
     QSignalSpy fit(&controller, &IVendrelInterface::fitCanvasInViewSignal);
 
-    MvLineEdit* field = controller.field("LengthEdit");
-    QVERIFY(field);
-    field->setText(typed);
-    controller.lengthChangedSlot(typed);
+    MvLineEdit* edit = controller.field(qPrintable(field));
+    QVERIFY(edit);
+    edit->setText(typed);
+    if (field == QLatin1String("LengthEdit"))
+        controller.lengthChangedSlot(typed);
+    else if (field == QLatin1String("WidthEdit"))
+        controller.widthChangedSlot(typed);
+    else
+        controller.fontHeightChangedSlot(typed);
 
-    QVERIFY(near(controller.labelLength(), length));
-    QCOMPARE(field->text(), shown);
+    const double sizes[] = {controller.labelLength(), controller.labelHeight(),
+                            controller.fontHeight()};
+    const double changed =
+        sizes[QStringList{"LengthEdit", "WidthEdit", "FontHeightEdit"}.indexOf(field)];
+    QVERIFY2(near(changed, size), qPrintable(QString::number(changed)));
+    QCOMPARE(edit->text(), shown);
     QCOMPARE(controller.getLastWarning(), warning);
-    QCOMPARE(field->isInvalid(), !warning.isEmpty());
+    QCOMPARE(edit->isInvalid(), !warning.isEmpty());
     QCOMPARE(fit.isEmpty(), !laidOut);
     QCOMPARE(controller.getCanvas()->canvasHasChanged(), laidOut);
-    QCOMPARE(controller.getCanvas()->getCanvasSize().width(), laidOut ? length : 576.0);
+    const QSizeF label(controller.labelLength(), controller.labelHeight());
+    QCOMPARE(controller.getCanvas()->getCanvasSize(), laidOut ? label : QSizeF(576.0, 72.0));
+
+    // A later layout and a save use the label's sizes, never the unprintable value.
+    controller.pipeTextChangedSlot(QStringLiteral("AIR"));
+    QCOMPARE(controller.getCanvas()->getCanvasSize(), label);
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setFloatingPointPrecision(QDataStream::SinglePrecision);
+    controller.savePipeInfo(out);
+    QDataStream in(bytes);
+    in.setFloatingPointPrecision(QDataStream::SinglePrecision);
+    QImage preview;
+    in >> preview;
+    const PipeLabel saved = PipeRecord::read(in, PipeLabel::Bounds::Drawable);
+    QCOMPARE(saved.length, double(float(controller.labelLength())));
+    QCOMPARE(saved.height, double(float(controller.labelHeight())));
+    QCOMPARE(saved.textHeight, double(float(controller.fontHeight())));
 }
 
 void TestVendrelController::typingKeepsTheTypedTextAndEndsOnTheFinalValue_data()

@@ -64,6 +64,8 @@ private slots:
     void enablingFollowsOrientationWrapAndResizeOption_data();
     void enablingFollowsOrientationWrapAndResizeOption();
     void portraitUnchecksTopAndLandscapeLeavesItUnchecked();
+    void topSetByTheControllerIsKeptUntilTheUserChangesIt_data();
+    void topSetByTheControllerIsKeptUntilTheUserChangesIt();
     void textHeightStepButtons_data();
     void textHeightStepButtons();
     void unitSwitchRescalesFields_data();
@@ -184,12 +186,64 @@ void PipePanelTest::portraitUnchecksTopAndLandscapeLeavesItUnchecked()
     child<QToolButton>("LandscapeButton")->click();
     QVERIFY(top->isEnabled());
     QVERIFY(!top->isChecked());
+}
 
-    // Asking for a top line where there can be none is answered with "no top".
-    panel->setWrap(false);
+void PipePanelTest::topSetByTheControllerIsKeptUntilTheUserChangesIt_data()
+{
+    QTest::addColumn<bool>("portrait"); // set by the controller with wrap, then top on
+    QTest::addColumn<bool>("wrap");
+    QTest::addColumn<QStringList>("clicks"); // then the user's
+    QTest::addColumn<bool>("enabled");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<QList<bool>>("told"); // what topSignal said
+
+    const QStringList none;
+    QTest::newRow("portrait") << true << true << none << false << false << QList<bool>{};
+    QTest::newRow("unwrapped") << false << false << none << false << false << QList<bool>{};
+    QTest::newRow("wrapped landscape") << false << true << none << true << true << QList<bool>{};
+    // Where the box can show the flag again, it shows the flag the label has.
+    QTest::newRow("portrait, then landscape")
+        << true << true << QStringList{"LandscapeButton"} << true << true << QList<bool>{};
+    QTest::newRow("unwrapped, then wrapped")
+        << false << false << QStringList{"WrapCheckBox"} << true << true << QList<bool>{};
+    QTest::newRow("portrait unwrapped, then landscape and wrapped")
+        << true << false << QStringList{"LandscapeButton", "WrapCheckBox"} << true << true
+        << QList<bool>{};
+    // The user sees the tick go: the label's top line goes with it.
+    QTest::newRow("wrapped landscape, then portrait")
+        << false << true << QStringList{"PortraitButton"} << false << false << QList<bool>{false};
+    QTest::newRow("wrapped landscape, then portrait and back")
+        << false << true << QStringList{"PortraitButton", "LandscapeButton"} << true << false
+        << QList<bool>{false};
+    QTest::newRow("wrapped landscape, top off and on")
+        << false << true << QStringList{"TopCheckBox", "TopCheckBox"} << true << true
+        << QList<bool>{false, true};
+}
+
+void PipePanelTest::topSetByTheControllerIsKeptUntilTheUserChangesIt()
+{
+    QFETCH(bool, portrait);
+    QFETCH(bool, wrap);
+    QFETCH(QStringList, clicks);
+    QFETCH(bool, enabled);
+    QFETCH(bool, checked);
+    QFETCH(QList<bool>, told);
+
+    VendrelEditWidget* panel = createPanel(UnitConversions::Inches);
+    auto* top = child<QCheckBox>("TopCheckBox");
+    QSignalSpy topSpy(panel, &VendrelEditWidget::topSignal);
+    panel->setOrientation(portrait);
+    panel->setWrap(wrap);
     panel->setTop(true);
-    QVERIFY(!top->isChecked());
-    QCOMPARE(topSpy.last().at(0).toBool(), false);
+    for (const QString& name : clicks)
+        child<QAbstractButton>(qPrintable(name))->click();
+
+    QCOMPARE(top->isEnabled(), enabled);
+    QCOMPARE(top->isChecked(), checked);
+    QList<bool> said;
+    for (const QList<QVariant>& signal : topSpy)
+        said.append(signal.at(0).toBool());
+    QCOMPARE(said, told);
 }
 
 // ---- Text height buttons -----------------------------------------------------

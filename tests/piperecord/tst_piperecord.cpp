@@ -3,6 +3,7 @@
 #include "canvas/symbolitem.h"
 #include "files/pipefilecontroller.h"
 #include "kit/arrowsmenu.h"
+#include "kit/recordcolor.h"
 #include "kit/vendrelwidgetsutils.h"
 #include "pipe/pipelabel.h"
 #include "pipe/piperecord.h"
@@ -20,6 +21,8 @@
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(RecordColor)
 
 namespace {
 
@@ -86,6 +89,7 @@ public:
     SimpleTextItem* text(int i) const { return i ? this->m_secondTextItem : this->m_textItem; }
     int leftId() const { return this->m_leftArrowId; }
     int option() const { return this->m_resizeOption; }
+    double textHeight() const { return this->m_fontHeight; }
 };
 
 class Controller : public Opened<VendrelController>
@@ -105,7 +109,7 @@ public:
         orientationSlot(l.portrait);
         topSlot(l.top);
         resizeLabelSlot(l.resizeOption);
-        colorChangedSlot(l.backgroundColor, l.textColor);
+        colorChangedSlot(l.backgroundColor.color(), l.textColor.color());
         pipeTextChangedSlot(l.legend);
         // As the arrow menu hands them over: vertical arrows come mirrored.
         ArrowsMenu* menu = m_editWidget->getSymbolsMenu();
@@ -212,8 +216,8 @@ QVector<Field> decodeRecord(const QByteArray& file, QImage* preview = nullptr)
     readField<qint8>(stream, f);
     for (int i = 0; i < 4; ++i)
         readField<bool>(stream, f);
-    readField<QColor>(stream, f);
-    readField<QColor>(stream, f);
+    readField<RecordColor>(stream, f);
+    readField<RecordColor>(stream, f);
     for (int i = 0; i < 3; ++i)
         readField<QString>(stream, f);
     readField<qint32>(stream, f);
@@ -234,6 +238,7 @@ QByteArray patched(QByteArray file, int number, const QByteArray& hex)
 } // namespace
 
 Q_DECLARE_METATYPE(PipeLabel)
+Q_DECLARE_METATYPE(PipeLabel::Bounds)
 
 class PipeRecordTest : public QObject
 {
@@ -255,6 +260,8 @@ private slots:
     void damagedValuesAreBounded();
     void loaderDrawsTheLabel_data();
     void loaderDrawsTheLabel();
+    void onlyTheEditorCapsSizes_data();
+    void onlyTheEditorCapsSizes();
     void newLabelForgetsTheLoadedOne_data();
     void newLabelForgetsTheLoadedOne();
     void recordReadsWhatItWrote_data();
@@ -479,24 +486,54 @@ void PipeRecordTest::damagedValuesAreBounded_data()
     QTest::addColumn<QSizeF>("size"); // length x height; a negative length is not compared
     QTest::addColumn<double>("textHeight");
     QTest::addColumn<QByteArray>("savedBack"); // the field when the controller saves again
+    QTest::addColumn<QColor>("band");          // as drawn
+    QTest::addColumn<QColor>("ink");
+
+    const QColor green(0x24, 0x8d, 0x4f);
+    const QColor white(Qt::white);
+    const QColor black(Qt::black);
 
     QTest::newRow("row 99") << 3 << QByteArray("0063") << 0 << 2 << QSizeF(900, 144) << 90.0
-                            << QByteArray("0000");
+                            << QByteArray("0000") << green << white;
     QTest::newRow("NaN length") << 4 << QByteArray("7fc00000") << 3 << 2 << QSizeF(14.4, 144)
-                                << 90.0 << QByteArray("41666666");
-    QTest::newRow("largest float length") << 4 << QByteArray("7f7fffff") << 3 << 2
-                                          << QSizeF(13824, 144) << 90.0 << QByteArray("46580000");
+                                << 90.0 << QByteArray("41666666") << green << white;
+    QTest::newRow("largest float length")
+        << 4 << QByteArray("7f7fffff") << 3 << 2 << QSizeF(13824, 144) << 90.0
+        << QByteArray("46580000") << green << white;
     QTest::newRow("negative height") << 5 << QByteArray("c2c80000") << 3 << 2 << QSizeF(900, 14.4)
-                                     << 90.0 << QByteArray("41666666");
-    QTest::newRow("infinite text height") << 6 << QByteArray("7f800000") << 3 << 2
-                                          << QSizeF(900, 144) << 1.0 << QByteArray("3f800000");
+                                     << 90.0 << QByteArray("41666666") << green << white;
+    QTest::newRow("infinite text height")
+        << 6 << QByteArray("7f800000") << 3 << 2 << QSizeF(900, 144) << 1.0
+        << QByteArray("3f800000") << green << white;
     QTest::newRow("option 7") << 7 << QByteArray("07") << 3 << 0 << QSizeF(-1, 144) << 90.0
-                              << QByteArray("00");
+                              << QByteArray("00") << green << white;
     // Arrow ids the symbols do not hold: no arrow drawn, the id kept.
     QTest::newRow("left arrow 999") << 17 << QByteArray("000003e7") << 3 << 2 << QSizeF(900, 144)
-                                    << 90.0 << QByteArray("000003e7");
+                                    << 90.0 << QByteArray("000003e7") << green << white;
     QTest::newRow("left arrow -3") << 17 << QByteArray("fffffffd") << 3 << 2 << QSizeF(900, 144)
-                                   << 90.0 << QByteArray("fffffffd");
+                                   << 90.0 << QByteArray("fffffffd") << green << white;
+    // Colours no QColor can take are drawn white (band) or black (text) and kept.
+    const QByteArray spec7 = "07ffff0000000000000000";
+    QTest::newRow("band spec 7") << 12 << spec7 << 3 << 2 << QSizeF(900, 144) << 90.0 << spec7
+                                 << white << white;
+    const QByteArray negative = "ffffff0000000000000000";
+    QTest::newRow("band spec -1") << 12 << negative << 3 << 2 << QSizeF(900, 144) << 90.0
+                                  << negative << white << white;
+    const QByteArray invalid = "00ffff0000000000000000";
+    QTest::newRow("band invalid") << 12 << invalid << 3 << 2 << QSizeF(900, 144) << 90.0 << invalid
+                                  << white << white;
+    const QByteArray hue360 = "02ffff8ca0ffffffff0000";
+    QTest::newRow("band hue 360") << 12 << hue360 << 3 << 2 << QSizeF(900, 144) << 90.0 << hue360
+                                  << white << white;
+    const QByteArray spec6 = "06ffff0000000000000000";
+    QTest::newRow("text spec 6") << 13 << spec6 << 3 << 2 << QSizeF(900, 144) << 90.0 << spec6
+                                 << green << black;
+    const QByteArray halfNaN = "053c007e00000000000000";
+    QTest::newRow("text extended, not a number")
+        << 13 << halfNaN << 3 << 2 << QSizeF(900, 144) << 90.0 << halfNaN << green << black;
+    const QByteArray hsv = "02ffff2328ffffffff0000";
+    QTest::newRow("text hue 90") << 13 << hsv << 3 << 2 << QSizeF(900, 144) << 90.0 << hsv << green
+                                 << QColor::fromHsv(90, 255, 255);
 }
 
 void PipeRecordTest::damagedValuesAreBounded()
@@ -508,6 +545,8 @@ void PipeRecordTest::damagedValuesAreBounded()
     QFETCH(QSizeF, size);
     QFETCH(double, textHeight);
     QFETCH(QByteArray, savedBack);
+    QFETCH(QColor, band);
+    QFETCH(QColor, ink);
 
     const QString path = pathOf(QStringLiteral("bounded.qypm"));
     writeAll(path, patched(m_known, number, hex));
@@ -525,6 +564,8 @@ void PipeRecordTest::damagedValuesAreBounded()
     QCOMPARE(controller.arrow(0)->isVisible(), leftArrowKnown);
     QCOMPARE(controller.arrow(0)->hasDrawing(), leftArrowKnown);
     QVERIFY(controller.arrow(2)->isVisible());
+    QCOMPARE(controller.getCanvas()->canvasBackgroundColor(), band);
+    QCOMPARE(controller.text(0)->textColor(), ink);
     const QString again = pathOf(QStringLiteral("again.qypm"));
     QVERIFY(saveWith(&controller, again));
     const QByteArray saved = readAll(again);
@@ -540,6 +581,8 @@ void PipeRecordTest::damagedValuesAreBounded()
     QCOMPARE(float(drawn.height()), float(size.height()));
     QCOMPARE(loader.arrow(0)->isVisible(), leftArrowKnown);
     QVERIFY(loader.arrow(2)->isVisible());
+    QCOMPARE(loader.m_canvas.canvasBackgroundColor(), band);
+    QCOMPARE(loader.text(0)->textColor(), ink);
 }
 
 void PipeRecordTest::loaderDrawsTheLabel_data()
@@ -593,11 +636,58 @@ void PipeRecordTest::loaderDrawsTheLabel()
         QCOMPARE(loader.text(i)->isVisible(), i == 0 || label.wrap);
         QCOMPARE(loader.text(i)->toPlainText(), label.legend);
         QCOMPARE(loader.text(i)->stretchToFit(), stretched);
-        QCOMPARE(loader.text(i)->textColor(), label.textColor);
+        QCOMPARE(loader.text(i)->textColor(), label.textColor.color());
     }
     QCOMPARE(loader.m_canvas.getCanvasSize().width(), length);
-    QCOMPARE(loader.m_canvas.canvasBackgroundColor(), label.backgroundColor);
+    QCOMPARE(loader.m_canvas.canvasBackgroundColor(), label.backgroundColor.color());
     QCOMPARE(warnings.count(), 0);
+}
+
+void PipeRecordTest::onlyTheEditorCapsSizes_data()
+{
+    QTest::addColumn<double>("height");
+    QTest::addColumn<double>("textHeight");
+    QTest::addColumn<double>("drawnHeight"); // by the headless loader
+    QTest::addColumn<double>("drawnTextHeight");
+    QTest::addColumn<double>("editedHeight"); // by the editor
+    QTest::addColumn<double>("editedTextHeight");
+
+    QTest::newRow("within the caps") << 600.0 << 300.0 << 600.0 << 300.0 << 600.0 << 300.0;
+    QTest::newRow("1000 high") << 1000.0 << 500.0 << 1000.0 << 500.0 << 864.0 << 500.0;
+    QTest::newRow("text 900 high") << 1000.0 << 900.0 << 1000.0 << 900.0 << 864.0 << 864.0;
+    QTest::newRow("not positive") << -5.0 << 0.0 << 14.4 << 1.0 << 14.4 << 1.0;
+    // No canvas is larger than this.
+    QTest::newRow("beyond any canvas")
+        << 20000.0 << 30000.0 << 13824.0 << 13824.0 << 864.0 << 864.0;
+}
+
+void PipeRecordTest::onlyTheEditorCapsSizes()
+{
+    QFETCH(double, height);
+    QFETCH(double, textHeight);
+    QFETCH(double, drawnHeight);
+    QFETCH(double, drawnTextHeight);
+    QFETCH(double, editedHeight);
+    QFETCH(double, editedTextHeight);
+
+    PipeLabel label = made(0, 2, "", "#ffd200", "black", "TALL", 1, 1, true);
+    label.height = height;
+    label.textHeight = textHeight;
+    const QString path = pathOf(QStringLiteral("tall.qypm"));
+    writeAll(path, storedFile(label));
+    Loader loader;
+    QVERIFY(openWith(&loader, path));
+    Controller editor;
+    QVERIFY(openWith(&editor, path));
+
+    QCOMPARE(loader.m_canvas.getCanvasSize(), QSizeF(576.0, drawnHeight));
+    QCOMPARE(editor.getCanvas()->getCanvasSize(), QSizeF(576.0, editedHeight));
+    QCOMPARE(loader.textHeight(), drawnTextHeight);
+    QCOMPARE(editor.fontHeight(), editedTextHeight);
+    // The text is drawn at the height each one took.
+    const double drawn = loader.text(0)->getItemSize().height();
+    const double edited = editor.text(0)->getItemSize().height();
+    QVERIFY(qAbs(drawn / edited - drawnTextHeight / editedTextHeight) < 1e-6);
 }
 
 void PipeRecordTest::newLabelForgetsTheLoadedOne_data()
@@ -637,8 +727,8 @@ void PipeRecordTest::newLabelForgetsTheLoadedOne()
     QVERIFY(saveWith(&fresh, freshPath));
     QCOMPARE(readAll(newPath), readAll(freshPath));
     const QVector<Field> record = decodeRecord(readAll(newPath));
-    QCOMPARE(record.value(10).value.value<QColor>(), QColor(Qt::white));
-    QCOMPARE(record.value(11).value.value<QColor>(), QColor(Qt::black));
+    QCOMPARE(record.value(10).value.value<RecordColor>().color(), QColor(Qt::white));
+    QCOMPARE(record.value(11).value.value<RecordColor>().color(), QColor(Qt::black));
     QVERIFY(record.value(13).value.toString().isEmpty());
     QCOMPARE(record.value(15).value.toInt() + record.value(16).value.toInt(), 2);
 }
@@ -647,44 +737,62 @@ void PipeRecordTest::recordReadsWhatItWrote_data()
 {
     QTest::addColumn<PipeLabel>("written");
     QTest::addColumn<PipeLabel>("read");
+    QTest::addColumn<PipeLabel::Bounds>("bounds");
 
-    QTest::newRow("new label") << PipeLabel() << PipeLabel();
-    QTest::newRow("every field") << everyField() << everyField();
+    const PipeLabel::Bounds Editable = PipeLabel::Bounds::Editable;
+
+    QTest::newRow("new label") << PipeLabel() << PipeLabel() << Editable;
+    QTest::newRow("every field") << everyField() << everyField() << Editable;
     // Kept, so that the label saves back unchanged.
     const PipeLabel unknownArrows =
         with(everyField(), [](PipeLabel& l) { l.leftArrowId = 999, l.rightArrowId = -3; });
-    QTest::newRow("unknown arrow ids") << unknownArrows << unknownArrows;
+    QTest::newRow("unknown arrow ids") << unknownArrows << unknownArrows << Editable;
     QTest::newRow("sizes stored as single floats")
         << with(PipeLabel(), [](PipeLabel& l) { l.length = 170.64; })
-        << with(PipeLabel(), [](PipeLabel& l) { l.length = double(float(170.64)); });
+        << with(PipeLabel(), [](PipeLabel& l) { l.length = double(float(170.64)); }) << Editable;
 
     // What a damaged or foreign file may hold is bounded on reading.
     QTest::newRow("row outside the table")
         << with(everyField(), [](PipeLabel& l) { l.pipeDiameterIndex = 6; })
-        << with(everyField(), [](PipeLabel& l) { l.pipeDiameterIndex = 0; });
+        << with(everyField(), [](PipeLabel& l) { l.pipeDiameterIndex = 0; }) << Editable;
     QTest::newRow("negative row") << with(everyField(), [](PipeLabel& l) {
         l.pipeDiameterIndex = -1;
-    }) << with(everyField(), [](PipeLabel& l) { l.pipeDiameterIndex = 0; });
+    }) << with(everyField(), [](PipeLabel& l) {
+        l.pipeDiameterIndex = 0;
+    }) << Editable;
     QTest::newRow("sizes that are not finite or not positive")
-        << everyFieldSized(qQNaN(), -72.0, qInf()) << everyFieldSized(14.4, 14.4, 1.0);
-    QTest::newRow("sizes above the caps")
-        << everyFieldSized(20000.0, 1000.0, 900.0) << everyFieldSized(13824.0, 864.0, 864.0);
+        << everyFieldSized(qQNaN(), -72.0, qInf()) << everyFieldSized(14.4, 14.4, 1.0) << Editable;
+    QTest::newRow("sizes above the caps") << everyFieldSized(20000.0, 1000.0, 900.0)
+                                          << everyFieldSized(13824.0, 864.0, 864.0) << Editable;
+    // A headless loader keeps what it can draw.
+    QTest::newRow("sizes above the caps, drawn")
+        << everyFieldSized(20000.0, 1000.0, 900.0) << everyFieldSized(13824.0, 1000.0, 900.0)
+        << PipeLabel::Bounds::Drawable;
+    QTest::newRow("sizes beyond any canvas, drawn")
+        << everyFieldSized(14000.0, 14000.0, 1e30) << everyFieldSized(13824.0, 13824.0, 13824.0)
+        << PipeLabel::Bounds::Drawable;
+    QTest::newRow("sizes that are not finite or not positive, drawn")
+        << everyFieldSized(qQNaN(), -72.0, qInf()) << everyFieldSized(14.4, 14.4, 1.0)
+        << PipeLabel::Bounds::Drawable;
     QTest::newRow("resize option 3")
         << with(everyField(), [](PipeLabel& l) { l.resizeOption = 3; })
-        << with(everyField(), [](PipeLabel& l) { l.resizeOption = 0; });
+        << with(everyField(), [](PipeLabel& l) { l.resizeOption = 0; }) << Editable;
     QTest::newRow("resize option -1")
         << with(everyField(), [](PipeLabel& l) { l.resizeOption = -1; })
-        << with(everyField(), [](PipeLabel& l) { l.resizeOption = 0; });
-    QTest::newRow("invalid colours")
-        << with(everyField(), [](PipeLabel& l) { l.backgroundColor = l.textColor = QColor(); })
-        << with(everyField(),
-                [](PipeLabel& l) { l.backgroundColor = Qt::white, l.textColor = Qt::black; });
+        << with(everyField(), [](PipeLabel& l) { l.resizeOption = 0; }) << Editable;
+    // Kept, so that the label saves back unchanged; drawn white and black.
+    const PipeLabel noColours =
+        with(everyField(), [](PipeLabel& l) { l.backgroundColor = l.textColor = QColor(); });
+    QTest::newRow("invalid colours") << noColours << noColours << Editable;
+    QTest::newRow("invalid colours, drawn")
+        << noColours << noColours << PipeLabel::Bounds::Drawable;
 }
 
 void PipeRecordTest::recordReadsWhatItWrote()
 {
     QFETCH(PipeLabel, written);
     QFETCH(PipeLabel, read);
+    QFETCH(PipeLabel::Bounds, bounds);
 
     QByteArray bytes;
     {
@@ -694,7 +802,7 @@ void PipeRecordTest::recordReadsWhatItWrote()
     }
     QDataStream in(bytes);
     in.setFloatingPointPrecision(QDataStream::SinglePrecision);
-    const PipeLabel label = PipeRecord::read(in);
+    const PipeLabel label = PipeRecord::read(in, bounds);
     QVERIFY(label == read);
     QVERIFY(!(label != read));
     QCOMPARE(in.status(), QDataStream::Ok);
@@ -707,8 +815,8 @@ void PipeRecordTest::recordReadsWhatItWrote()
         out.setFloatingPointPrecision(QDataStream::SinglePrecision);
         PipeRecord::write(out, label);
     }
-    QCOMPARE(again == bytes, written.bounded() == written);
-    QCOMPARE(label.bounded(), label);
+    QCOMPARE(again == bytes, written.bounded(bounds) == written);
+    QCOMPARE(label.bounded(bounds), label);
 }
 
 void PipeRecordTest::editorSavesBackWhatItRead_data()
@@ -776,92 +884,138 @@ void PipeRecordTest::editorSavesBackWhatItRead()
 void PipeRecordTest::editorAndLoaderDrawAlike_data()
 {
     QTest::addColumn<PipeLabel>("stored");
+    // Resize options chosen through the editor's slot after opening, before saving.
+    QTest::addColumn<QList<int>>("switches");
 
-    // Top on a portrait or unwrapped label is left out: the editor still drops a
-    // loaded Top flag when the panel's Top box is disabled.
     const PipeLabel steam = made(3, 2, "", "#dc0b0b", "white", "STEAM", 2, 3, true);
-    QTest::newRow("landscape") << steam;
-    QTest::newRow("wrap") << with(steam, [](PipeLabel& l) { l.wrap = true; });
-    QTest::newRow("wrap top") << with(steam, [](PipeLabel& l) { l.wrap = l.top = true; });
-    QTest::newRow("portrait") << with(steam, [](PipeLabel& l) { l.portrait = true; });
+    QTest::newRow("landscape") << steam << QList<int>{};
+    QTest::newRow("wrap") << with(steam, [](PipeLabel& l) { l.wrap = true; }) << QList<int>{};
+    QTest::newRow("wrap top") << with(steam, [](PipeLabel& l) { l.wrap = l.top = true; })
+                              << QList<int>{};
+    QTest::newRow("portrait") << with(steam, [](PipeLabel& l) { l.portrait = true; })
+                              << QList<int>{};
     QTest::newRow("portrait wrap, vertical arrow")
-        << with(steam, [](PipeLabel& l) { l.portrait = l.wrap = true, l.leftArrowId = 11; });
+        << with(steam, [](PipeLabel& l) { l.portrait = l.wrap = true, l.leftArrowId = 11; })
+        << QList<int>{};
     QTest::newRow("wrap, vertical arrows on both sides")
-        << with(steam, [](PipeLabel& l) { l.wrap = true, l.leftArrowId = 4, l.rightArrowId = 5; });
+        << with(steam, [](PipeLabel& l) { l.wrap = true, l.leftArrowId = 4, l.rightArrowId = 5; })
+        << QList<int>{};
     QTest::newRow("fit label to text, long legend") << with(steam, [](PipeLabel& l) {
         l.resizeOption = 0;
         l.legend = QStringLiteral("CONDENSATE RETURN TO THE BOILER HOUSE");
-    });
+    }) << QList<int>{};
     QTest::newRow("fit label to text, portrait wrap")
-        << with(steam, [](PipeLabel& l) { l.resizeOption = 0, l.portrait = l.wrap = true; });
-    QTest::newRow("fit text to label") << with(steam, [](PipeLabel& l) { l.resizeOption = 1; });
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 0, l.portrait = l.wrap = true; })
+        << QList<int>{};
+    QTest::newRow("fit text to label")
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 1; }) << QList<int>{};
     QTest::newRow("fit text to label, wrap")
-        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.wrap = true; });
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.wrap = true; }) << QList<int>{};
     QTest::newRow("fit text to label, portrait")
-        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.portrait = true; });
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.portrait = true; }) << QList<int>{};
     QTest::newRow("fit text to label, portrait wrap")
-        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.portrait = l.wrap = true; });
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.portrait = l.wrap = true; })
+        << QList<int>{};
     QTest::newRow("none, text longer than the label") << with(steam, [](PipeLabel& l) {
         l.length = 200.0;
         l.legend = QStringLiteral("HOT WATER RETURN");
-    });
-    QTest::newRow("no legend") << with(steam, [](PipeLabel& l) { l.legend.clear(); });
-    QTest::newRow("unknown arrow ids, wrapped") << with(
-        steam, [](PipeLabel& l) { l.wrap = true, l.leftArrowId = 999, l.rightArrowId = -3; });
+    }) << QList<int>{};
+    QTest::newRow("no legend") << with(steam, [](PipeLabel& l) { l.legend.clear(); })
+                               << QList<int>{};
+    QTest::newRow("unknown arrow ids, wrapped") << with(steam, [](PipeLabel& l) {
+        l.wrap = true, l.leftArrowId = 999, l.rightArrowId = -3;
+    }) << QList<int>{};
     QTest::newRow("arrow id 0 beside a right arrow")
-        << with(steam, [](PipeLabel& l) { l.leftArrowId = 0; });
+        << with(steam, [](PipeLabel& l) { l.leftArrowId = 0; }) << QList<int>{};
+    // Top turns the arrows also where the panel's Top box cannot show it.
+    QTest::newRow("top, portrait")
+        << with(steam, [](PipeLabel& l) { l.portrait = l.top = true; }) << QList<int>{};
+    QTest::newRow("top, unwrapped, vertical arrows")
+        << with(steam, [](PipeLabel& l) { l.top = true, l.leftArrowId = 4, l.rightArrowId = 5; })
+        << QList<int>{};
+    QTest::newRow("top, portrait wrap, vertical arrow")
+        << with(steam, [](PipeLabel& l) { l.portrait = l.wrap = l.top = true, l.leftArrowId = 11; })
+        << QList<int>{};
+    // The text's stretch follows the option whenever it changes, not only on opening.
+    QTest::newRow("switched to fit text to label") << steam << QList<int>{1};
+    QTest::newRow("switched to fit text to label, wrap")
+        << with(steam, [](PipeLabel& l) { l.wrap = true; }) << QList<int>{0, 1};
+    QTest::newRow("switched to fit text to label, portrait")
+        << with(steam, [](PipeLabel& l) { l.portrait = true; }) << QList<int>{1};
+    QTest::newRow("switched away from fit text to label")
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 1; }) << QList<int>{2};
+    QTest::newRow("switched away from fit text to label, portrait wrap")
+        << with(steam, [](PipeLabel& l) { l.resizeOption = 1, l.portrait = l.wrap = true; })
+        << QList<int>{0};
 }
 
 void PipeRecordTest::editorAndLoaderDrawAlike()
 {
     QFETCH(PipeLabel, stored);
+    QFETCH(QList<int>, switches);
 
     // Stored as the editor stores it, so that the length a fitted label was given is
     // the one on file.
     const QString written = pathOf(QStringLiteral("written.qypm"));
     const QString path = pathOf(QStringLiteral("stored.qypm"));
     writeAll(written, storedFile(stored));
-    {
-        Controller editor;
-        QVERIFY(openWith(&editor, written));
-        QVERIFY(saveWith(&editor, path));
-    }
+    Controller made;
+    QVERIFY(openWith(&made, written));
+    for (const int option : switches)
+        made.resizeLabelSlot(option);
+    QVERIFY(saveWith(&made, path));
+    // The modes go on file as they came, also a Top flag the panel cannot show.
+    const QVector<Field> record = decodeRecord(readAll(path));
+    QCOMPARE(record.value(7).value.toBool(), stored.portrait);
+    QCOMPARE(record.value(8).value.toBool(), stored.wrap);
+    QCOMPARE(record.value(9).value.toBool(), stored.top);
 
-    Controller editor;
-    QVERIFY(openWith(&editor, path));
+    Controller reopened;
+    QVERIFY(openWith(&reopened, path));
     // The loader reads the symbols without a widget of its own.
     Loader loader;
     const int widgets = QApplication::allWidgets().size();
     QVERIFY(openWith(&loader, path));
     QCOMPARE(QApplication::allWidgets().size(), widgets);
 
-    QCOMPARE(loader.m_canvas.getCanvasSize(), editor.getCanvas()->getCanvasSize());
     auto same = [](const QRectF& a, const QRectF& b) {
         return qAbs(a.left() - b.left()) < 0.01 && qAbs(a.top() - b.top()) < 0.01 &&
                qAbs(a.width() - b.width()) < 0.01 && qAbs(a.height() - b.height()) < 0.01;
     };
-    for (int i = 0; i < 4; ++i) {
-        const SymbolItem* drawn = loader.arrow(i);
-        const SymbolItem* edited = editor.arrow(i);
-        QCOMPARE(drawn->isVisible(), edited->isVisible());
-        QCOMPARE(drawn->hasDrawing(), edited->hasDrawing());
-        QCOMPARE(drawn->itemRotation(), edited->itemRotation());
-        QVERIFY2(same(drawn->sceneBoundingRect(), edited->sceneBoundingRect()),
-                 qPrintable(QStringLiteral("arrow %1").arg(i)));
-    }
-    for (int i = 0; i < 2; ++i) {
-        const SimpleTextItem* drawn = loader.text(i);
-        const SimpleTextItem* edited = editor.text(i);
-        QCOMPARE(drawn->isVisible(), edited->isVisible());
-        QCOMPARE(drawn->stretchToFit(), edited->stretchToFit());
-        QCOMPARE(drawn->itemRotation(), edited->itemRotation());
-        QVERIFY2(same(drawn->sceneBoundingRect(), edited->sceneBoundingRect()),
-                 qPrintable(QStringLiteral("text %1").arg(i)));
+    // The editor that made the file and the one that reopened it draw what the loader
+    // draws.
+    for (const Controller* editor : {&made, &reopened}) {
+        const QString which = editor == &made ? QStringLiteral("made") : QStringLiteral("reopened");
+        // The file holds single floats: the editor that made it may be a hair off.
+        QVERIFY2(same(QRectF(QPointF(), loader.m_canvas.getCanvasSize()),
+                      QRectF(QPointF(), editor->getCanvas()->getCanvasSize())),
+                 qPrintable(which));
+        for (int i = 0; i < 4; ++i) {
+            const SymbolItem* drawn = loader.arrow(i);
+            const SymbolItem* edited = editor->arrow(i);
+            QCOMPARE(drawn->isVisible(), edited->isVisible());
+            QCOMPARE(drawn->hasDrawing(), edited->hasDrawing());
+            QCOMPARE(drawn->itemRotation(), edited->itemRotation());
+            QVERIFY2(same(drawn->sceneBoundingRect(), edited->sceneBoundingRect()),
+                     qPrintable(QStringLiteral("%1: arrow %2").arg(which).arg(i)));
+        }
+        for (int i = 0; i < 2; ++i) {
+            const SimpleTextItem* drawn = loader.text(i);
+            const SimpleTextItem* edited = editor->text(i);
+            QCOMPARE(drawn->isVisible(), edited->isVisible());
+            QVERIFY2(drawn->stretchToFit() == edited->stretchToFit(),
+                     qPrintable(QStringLiteral("%1: text %2 stretch").arg(which).arg(i)));
+            QCOMPARE(drawn->itemRotation(), edited->itemRotation());
+            QVERIFY2(same(drawn->sceneBoundingRect(), edited->sceneBoundingRect()),
+                     qPrintable(QStringLiteral("%1: text %2").arg(which).arg(i)));
+        }
     }
     // An arrow id without a symbol (the pipe marker symbols are 1 to 25) shows nothing.
     const auto shown = [](int id) { return id > 1 && id <= 25; };
     QCOMPARE(loader.arrow(0)->isVisible(), shown(stored.leftArrowId));
     QCOMPARE(loader.arrow(2)->isVisible(), shown(stored.rightArrowId));
+    QCOMPARE(loader.text(0)->stretchToFit(),
+             (switches.isEmpty() ? stored.resizeOption : switches.last()) == 1);
 }
 
 QTEST_MAIN(PipeRecordTest)
