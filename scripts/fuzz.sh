@@ -46,11 +46,12 @@ for entry in "${targets[@]}"; do
   log="build-fuzz/findings/$target.log"
   mkdir -p "$corpus" "$findings"
   cp "$seeds"/* "$corpus"/
-  # Each input runs in a fresh home (tests/run-test.sh), so nothing the readers
-  # write reaches the user's settings. A label takes milliseconds: an input that
-  # takes 25 s hangs.
+  # The target runs in a fresh home (tests/run-test.sh), so nothing the readers
+  # write reaches the user's settings. An input that takes a minute hangs: a
+  # label takes milliseconds, the largest legends some seconds under the
+  # sanitizers.
   status=0
-  tests/run-test.sh "build-fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=25 \
+  tests/run-test.sh "build-fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=60 \
     -max_len=16384 -print_final_stats=1 -artifact_prefix="$PWD/$findings/" \
     "$corpus" >"$log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
