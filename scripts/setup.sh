@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
+  clang libclang-rt-14-dev llvm
   qtbase5-dev qtbase5-dev-tools libqt5svg5-dev libqt5sql5-sqlite
   qttools5-dev qttools5-dev-tools qt5-image-formats-plugins
   fonts-dejavu-core fonts-liberation2

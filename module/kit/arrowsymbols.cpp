@@ -2,6 +2,7 @@
 
 #include "canvas/symboldatabasemodel.h"
 
+#include <QHash>
 #include <QImage>
 #include <QPixmap>
 #include <QStandardItem>
@@ -13,12 +14,28 @@ QStringList& unavailable()
     static QStringList paths;
     return paths;
 }
+
+// Never destroyed: a model going at exit would close its database connection after
+// Qt's own globals, which the connections need, are gone.
+QHash<QString, std::shared_ptr<const SymbolDatabaseModel>>& readDatabases()
+{
+    static auto* databases = new QHash<QString, std::shared_ptr<const SymbolDatabaseModel>>;
+    return *databases;
+}
 } // namespace
 
-ArrowSymbols::ArrowSymbols(const QString& databasePath)
-    : m_database(std::make_unique<SymbolDatabaseModel>()), m_path(databasePath)
+ArrowSymbols::ArrowSymbols(const QString& databasePath) : m_path(databasePath)
 {
-    m_open = m_database->setDatabasePath(databasePath);
+    m_database = readDatabases().value(databasePath);
+    if (m_database) {
+        m_open = true;
+        return;
+    }
+    auto database = std::make_shared<SymbolDatabaseModel>();
+    m_open = database->setDatabasePath(databasePath);
+    m_database = database;
+    if (m_open)
+        readDatabases().insert(databasePath, m_database);
 }
 
 ArrowSymbols::~ArrowSymbols() = default;

@@ -15,6 +15,12 @@ class SymbolDatabaseModel;
 // Reads the arrow symbols of one symbol database by id, without any widget: the
 // arrow menu shows them, the layouts draw them, and the headless loaders need
 // nothing more than this. A missing or damaged database holds no symbol.
+//
+// A database is read once per process: every later reader of the same path
+// shares what the first one read. The databases are installed, read-only data,
+// and a program that draws one label after another (a headless loader opens one
+// reader for each label) would otherwise spend most of each label reading them.
+// A database that could not be opened is tried again by the next reader.
 class ArrowSymbols
 {
 public:
@@ -64,7 +70,7 @@ public:
 private:
     void noteAsked(int id) const;
 
-    std::unique_ptr<SymbolDatabaseModel> m_database;
+    std::shared_ptr<const SymbolDatabaseModel> m_database;
     QString m_path;
     bool m_open = false;
 };

@@ -44,7 +44,13 @@ void VendrelHelp::createFaqList()
     QFile file(faqFilePath());
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return;
-    QTextStream in(&file);
+    m_faqs.append(readFaqs(&file));
+}
+
+QList<QPair<QIcon, QString>> VendrelHelp::readFaqs(QIODevice* device)
+{
+    QList<QPair<QIcon, QString>> faqs;
+    QTextStream in(device);
     in.setCodec("UTF-8");
     while (!in.atEnd()) {
         const QString line = in.readLine();
@@ -57,6 +63,7 @@ void VendrelHelp::createFaqList()
             picture.isNull()
                 ? QIcon()
                 : QIcon(picture.scaled(48, 48, Qt::KeepAspectRatio, Qt::SmoothTransformation));
-        m_faqs.append({icon, entry.second});
+        faqs.append({icon, entry.second});
     }
+    return faqs;
 }

@@ -6,6 +6,8 @@
 #include <QPair>
 #include <QString>
 
+class QIODevice;
+
 // The frequently asked questions shown in the help window, read from a per-language
 // CSV file under the data root: one "icon path,text" pair per line.
 class VendrelHelp
@@ -22,6 +24,8 @@ public:
     static QString faqFilePath();
     // One CSV line as (icon path, text); a comma inside the text is written ",".
     static QPair<QString, QString> parseFaqLine(const QString& line);
+    // The questions of a whole FAQ file, read from a device open for reading text.
+    static QList<QPair<QIcon, QString>> readFaqs(QIODevice* device);
 
 private:
     static QList<QPair<QIcon, QString>> m_faqs;

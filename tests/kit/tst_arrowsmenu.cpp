@@ -1,4 +1,5 @@
 #include "kit/arrowsmenu.h"
+#include "kit/arrowsymbols.h"
 #include "kit/pipesignalemitter.h"
 #include "kit/vendrelwidgetsutils.h"
 #include "widgets/dragscrolllistview.h"
@@ -123,6 +124,35 @@ struct ArrowPanel
     QList<bool> flags;
 };
 
+// Writes the behaviour tests' database; false when it cannot.
+bool writeTestDatabase(const QString& path)
+{
+    bool written = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "writer");
+        db.setDatabaseName(path);
+        QSqlQuery query(db);
+        written = db.open() && query.exec("PRAGMA user_version = 1") &&
+                  query.exec("CREATE TABLE symbols (id INTEGER PRIMARY KEY, name TEXT, "
+                             "category TEXT DEFAULT '', selectable INTEGER, svg BLOB, icon BLOB)");
+        for (int i = 0; written && i < 5; ++i) {
+            QByteArray png;
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
+            render(TestSvgs[i]).save(&buffer, "PNG");
+            query.prepare("INSERT INTO symbols (id, name, selectable, svg, icon) "
+                          "VALUES (?, ?, ?, ?, ?)");
+            for (const QVariant& value :
+                 {QVariant(i + 1), QVariant(TestNames[i]), QVariant(i == 2 ? 0 : 1),
+                  QVariant(QByteArray(TestSvgs[i])), QVariant(png)})
+                query.addBindValue(value);
+            written = query.exec();
+        }
+    }
+    QSqlDatabase::removeDatabase("writer");
+    return written;
+}
+
 } // namespace
 
 class TestArrowsMenu : public QObject
@@ -136,30 +166,38 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
+        QVERIFY(writeTestDatabase(database()));
+    }
+
+    void databaseIsReadOncePerProcess_data()
+    {
+        QTest::addColumn<bool>("thereAtFirst");
+        QTest::newRow("read: a later change on disk is not seen") << true;
+        QTest::newRow("not there: looked for again") << false;
+    }
+    void databaseIsReadOncePerProcess()
+    {
+        QFETCH(bool, thereAtFirst);
+        const QString path = m_dir.filePath(
+            QString::fromLatin1(QTest::currentDataTag()).replace(QRegularExpression("\\W"), "_") +
+            ".db");
+        if (thereAtFirst)
+            QVERIFY(writeTestDatabase(path));
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "writer");
-            db.setDatabaseName(database());
-            QVERIFY(db.open());
-            QSqlQuery query(db);
-            QVERIFY(query.exec("PRAGMA user_version = 1"));
-            QVERIFY(
-                query.exec("CREATE TABLE symbols (id INTEGER PRIMARY KEY, name TEXT, "
-                           "category TEXT DEFAULT '', selectable INTEGER, svg BLOB, icon BLOB)"));
-            for (int i = 0; i < 5; ++i) {
-                QByteArray png;
-                QBuffer buffer(&png);
-                buffer.open(QIODevice::WriteOnly);
-                render(TestSvgs[i]).save(&buffer, "PNG");
-                query.prepare("INSERT INTO symbols (id, name, selectable, svg, icon) "
-                              "VALUES (?, ?, ?, ?, ?)");
-                for (const QVariant& value :
-                     {QVariant(i + 1), QVariant(TestNames[i]), QVariant(i == 2 ? 0 : 1),
-                      QVariant(QByteArray(TestSvgs[i])), QVariant(png)})
-                    query.addBindValue(value);
-                QVERIFY(query.exec());
-            }
+            const ArrowSymbols first(path);
+            QCOMPARE(first.isOpen(), thereAtFirst);
         }
-        QSqlDatabase::removeDatabase("writer");
+        if (thereAtFirst) {
+            QFile damaged(path);
+            QVERIFY(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            damaged.write("not a database");
+        } else {
+            QVERIFY(writeTestDatabase(path));
+        }
+        const ArrowSymbols second(path);
+        QVERIFY(second.isOpen());
+        QCOMPARE(second.data(2), QByteArray(TestSvgs[1]));
+        QVERIFY(second.selectable(2));
     }
 
     // Every built database: rows in id order, No Arrow first, at least a dozen

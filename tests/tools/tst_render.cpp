@@ -1,5 +1,6 @@
 #include "files/pipefilecontroller.h"
 #include "kit/arrowsmenu.h"
+#include "labelrenderer.h"
 #include "pipe/vendrelcontroller.h"
 #include "pipe/vendreleditwidget.h"
 
@@ -36,6 +37,8 @@ private slots:
     void pdfAndSvgHaveTheLabelSize();
     void genericLabelIsDrawn();
     void damagedRecordIsRefusedAtEveryLength();
+    void everyPrefixIsRefusedOrOpened_data();
+    void everyPrefixIsRefusedOrOpened();
     void arrowsNeedTheirSymbolDatabase_data();
     void arrowsNeedTheirSymbolDatabase();
     void extremeLabelsAreDrawnOrRefused_data();
@@ -52,6 +55,7 @@ private:
     render(const QStringList& arguments,
            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
     QString savedPipeMarker(const QString& name, bool withArrow = true);
+    QByteArray savedWrappedPipeMarker();
     QTemporaryDir m_dir;
 };
 
@@ -309,6 +313,117 @@ void RenderTest::damagedRecordIsRefusedAtEveryLength()
                                                    .arg(QString::fromUtf8(run.err))));
         QVERIFY2(run.err.trimmed().split('\n').size() == 1, run.err.constData());
     }
+}
+
+QByteArray RenderTest::savedWrappedPipeMarker()
+{
+    VendrelController controller;
+    controller.pipeTextChangedSlot(QStringLiteral("NATURAL GAS"));
+    controller.orientationSlot(true);
+    controller.wrapSlot(true);
+    ArrowsMenu* arrows = controller.editWidget()->getSymbolsMenu();
+    controller.leftArrowChangedSlot(3, arrows->getSymbol(3), true);
+    controller.rightArrowChangeSlot(2, arrows->getSymbol(2), false);
+    PipeFileController files;
+    files.setContentModule(&controller);
+    const QString path = m_dir.filePath(QStringLiteral("wrapped.qypm"));
+    if (!files.saveTemplateToFile(path))
+        return QByteArray();
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+namespace {
+// The refusals of a walk are expected; a fatal message still ends the test.
+void dropMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
+} // namespace
+
+void RenderTest::everyPrefixIsRefusedOrOpened_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<bool>("throughEditor");
+
+    QFile steam(savedPipeMarker(QStringLiteral("prefix-source.qypm")));
+    QVERIFY(steam.open(QIODevice::ReadOnly));
+    const QByteArray pipeMarker = steam.readAll();
+    const QByteArray wrapped = savedWrappedPipeMarker();
+    QVERIFY(!wrapped.isEmpty());
+
+    MvCanvasModel canvas(QList<QColor>{Qt::black, Qt::white}, 13824, 13824, 300, 100);
+    canvas.addGenericItem(MvCanvasModel::SimpleTextType, QStringLiteral("DRAIN"), true,
+                          QPointF(10, 10), 0.0, 7, true);
+    canvas.addSymbolItem(QByteArray("<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 10 "
+                                    "10\"><path d=\"M0 4H6V0L10 5 6 10V6H0z\"/></svg>"));
+    const QByteArray generic = GenericLabelWriter(&canvas).toBytes();
+
+    QTest::newRow("pipe marker, editor's file controller") << "cut.qypm" << pipeMarker << true;
+    QTest::newRow("pipe marker, renderer") << "cut.qypm" << pipeMarker << false;
+    QTest::newRow("wrapped pipe marker, editor's file controller") << "cut.qypm" << wrapped << true;
+    QTest::newRow("wrapped pipe marker, renderer") << "cut.qypm" << wrapped << false;
+    QTest::newRow("generic label, renderer") << "cut.qyld" << generic << false;
+}
+
+void RenderTest::everyPrefixIsRefusedOrOpened()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, bytes);
+    QFETCH(bool, throughEditor);
+    const QString path = m_dir.filePath(name);
+
+    // The editor shows a label before the walk; a refused file must leave it as it was.
+    VendrelController editor;
+    editor.pipeTextChangedSlot(QStringLiteral("BEFORE"));
+    PipeFileController files;
+    files.setContentModule(&editor);
+    const auto record = [&editor] {
+        QByteArray snapshot;
+        QDataStream stream(&snapshot, QIODevice::WriteOnly);
+        stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
+        editor.savePipeInfo(stream);
+        return snapshot;
+    };
+    const QByteArray shown = record();
+
+    const QtMessageHandler previous = qInstallMessageHandler(dropMessages);
+    QString failure;
+    for (int length = 0; length <= bytes.size() && failure.isEmpty(); ++length) {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(bytes.constData(), length) != length) {
+            failure = QStringLiteral("cannot write %1 bytes").arg(length);
+            break;
+        }
+        file.close();
+        const bool whole = length == bytes.size();
+        bool opened = false;
+        QString reason;
+        if (throughEditor) {
+            opened = files.loadTemplateFromFile(path, false);
+            reason = files.lastLoadResult().reason();
+            // Only a record that was read can have touched the label; a refused
+            // header or preview never reaches it.
+            if (files.lastLoadResult().status() == LabelFileResult::DamagedRecord &&
+                record() != shown)
+                failure =
+                    QStringLiteral("%1 bytes: the refused file changed the label").arg(length);
+        } else {
+            LabelRenderer renderer;
+            opened = renderer.open(path);
+            reason = renderer.error();
+            if (opened && !renderer.writePng(m_dir.filePath(QStringLiteral("cut.png")), 72))
+                failure = QStringLiteral("%1 bytes: opened but not drawn").arg(length);
+        }
+        if (opened != whole)
+            failure = QStringLiteral("%1 of %2 bytes: %3")
+                          .arg(length)
+                          .arg(bytes.size())
+                          .arg(opened ? QStringLiteral("opened") : QStringLiteral("refused"));
+        else if (!opened && reason.isEmpty())
+            failure = QStringLiteral("%1 bytes: refused without a reason").arg(length);
+    }
+    qInstallMessageHandler(previous);
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
 }
 
 void RenderTest::arrowsNeedTheirSymbolDatabase_data()

@@ -1,6 +1,7 @@
 #include "kit/ivendrelinterface.h"
 #include "window/vendrelmainwindow.h"
 
+#include <QBuffer>
 #include <QGraphicsView>
 #include <QLabel>
 #include <QPushButton>
@@ -84,6 +85,8 @@ private slots:
     void exportLeavesHiddenItemsOutAndRestoresThem();
     void faqLinesSplitAtFirstPlainComma_data();
     void faqLinesSplitAtFirstPlainComma();
+    void faqFileIsReadLineByLine_data();
+    void faqFileIsReadLineByLine();
     void faqFileFollowsTheLanguage_data();
     void faqFileFollowsTheLanguage();
     void helpOpensOnlyForTheActiveWindow();
@@ -428,6 +431,46 @@ void VendrelMainWindowTest::faqLinesSplitAtFirstPlainComma()
     const QPair<QString, QString> entry = VendrelHelp::parseFaqLine(line);
     QCOMPARE(entry.first, icon);
     QCOMPARE(entry.second, text);
+}
+
+void VendrelMainWindowTest::faqFileIsReadLineByLine_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QStringList>("texts");
+    QTest::addColumn<QList<bool>>("icons");
+    const QByteArray icon = ":/FileMenu/FileMenuIcons/new.png";
+    QTest::newRow("empty file") << QByteArray() << QStringList() << QList<bool>();
+    QTest::newRow("lines without a comma are skipped")
+        << QByteArray(icon + ",New\nno question here\n\n:/missing.png,Open\n")
+        << QStringList{"New", "Open"} << QList<bool>{true, false};
+    QTest::newRow("Windows line ends, last line unended")
+        << QByteArray(",First\r\n,Second") << QStringList{"First", "Second"}
+        << QList<bool>{false, false};
+    QTest::newRow("UTF-8 text") << QByteArray(",Gr\xc3\xb6\xc3\x9f"
+                                              "e \xe2\x86\x92 Ma\xc3\x9f\n")
+                                << QStringList{QStringLiteral("Gr\u00f6\u00dfe \u2192 Ma\u00df")}
+                                << QList<bool>{false};
+    QTest::newRow("NUL bytes are text")
+        << QByteArray(",a\0b\n", 6) << QStringList{QStringLiteral("a\u0000b")}
+        << QList<bool>{false};
+}
+
+void VendrelMainWindowTest::faqFileIsReadLineByLine()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QStringList, texts);
+    QFETCH(QList<bool>, icons);
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly | QIODevice::Text));
+    const QList<QPair<QIcon, QString>> faqs = VendrelHelp::readFaqs(&buffer);
+    QStringList readTexts;
+    QList<bool> readIcons;
+    for (const auto& faq : faqs) {
+        readTexts << faq.second;
+        readIcons << !faq.first.isNull();
+    }
+    QCOMPARE(readTexts, texts);
+    QCOMPARE(readIcons, icons);
 }
 
 void VendrelMainWindowTest::faqFileFollowsTheLanguage_data()

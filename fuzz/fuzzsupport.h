@@ -1,0 +1,34 @@
+#ifndef FUZZSUPPORT_H
+#define FUZZSUPPORT_H
+
+#include <QByteArray>
+
+#include <cstddef>
+#include <cstdint>
+
+class MvCanvasModel;
+
+// What every fuzz target needs once per process, before its first input: the
+// application object and the data the readers look things up in. Building them
+// per input would cost more than reading the input.
+class FuzzSupport
+{
+public:
+    FuzzSupport() = delete;
+
+    // Makes the application (offscreen), points the data root at the build's
+    // unless MORVANTIC_DATA_ROOT names one, registers the compiled-in pictures and
+    // the font list, and silences Qt's messages: a reader that refuses an input
+    // says why, and a million refusals would bury the one report that matters.
+    // VENDREL_FUZZ_VERBOSE=1 keeps them. A fatal message still ends the run.
+    static void start(const char* programName);
+
+    // The input as bytes, without a copy: the readers must not keep it.
+    static QByteArray bytes(const uint8_t* data, size_t size);
+
+    // Draws the whole canvas into a small picture, as the renderer and the preview
+    // do, so that a label that reads but cannot be painted is found too.
+    static void draw(MvCanvasModel* canvas);
+};
+
+#endif

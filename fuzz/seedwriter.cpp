@@ -1,0 +1,192 @@
+// vendrel-fuzz-seeds FOLDER
+//
+// Writes the fuzz targets' seed corpora into FOLDER/<corpus>/ with the editor's
+// own writers: pipe marker files saved by the file controller from labels set up
+// through the editor's panel slots (each also without its preview, which keeps the
+// fuzzer on the record), generic labels written from those labels' canvases, and
+// the help files of the data root. The seeds are checked in; run this again after
+// a format changes.
+
+#include "files/labelfileheader.h"
+#include "files/pipefilecontroller.h"
+#include "fuzzsupport.h"
+#include "kit/arrowsmenu.h"
+#include "pipe/vendrelcontroller.h"
+#include "pipe/vendreleditwidget.h"
+
+#include <QBuffer>
+#include <QDataStream>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <functional>
+
+#include "canvas/mvcanvasmodel.h"
+#include "files/genericlabelwriter.h"
+#include "widgets/dataroot.h"
+
+namespace {
+struct PipeSeed
+{
+    const char* name;
+    std::function<void(VendrelController&)> setUp;
+};
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The same file with an empty preview marker in place of the picture.
+QByteArray withoutPreview(const QByteArray& file, const QString& path)
+{
+    QByteArray bytes = file;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QDataStream stream(&buffer);
+    stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
+    if (!LabelFileHeader::read(stream, path, {QStringLiteral("qypm")}).isOk())
+        return QByteArray();
+    const qint64 headerEnd = buffer.pos();
+    if (!LabelFileHeader::skipPreview(stream).isOk())
+        return QByteArray();
+    QByteArray stripped = file.left(int(headerEnd));
+    stripped.append(QByteArray(4, '\0'));
+    stripped.append(file.mid(int(buffer.pos())));
+    return stripped;
+}
+
+QByteArray arrow(VendrelController& label, int id)
+{
+    return label.editWidget()->getSymbolsMenu()->getSymbol(id);
+}
+
+QList<PipeSeed> pipeSeeds()
+{
+    return {
+        {"new", [](VendrelController&) {}},
+        {"steam-arrow",
+         [](VendrelController& label) {
+             label.colorChangedSlot(QColor(QStringLiteral("#dc0b0b")), Qt::white);
+             label.pipeTextChangedSlot(QStringLiteral("STEAM"));
+             label.leftArrowChangedSlot(2, arrow(label, 2), false);
+         }},
+        {"portrait-wrap",
+         [](VendrelController& label) {
+             label.colorChangedSlot(QColor(QStringLiteral("#fedb00")), Qt::black);
+             label.pipeTextChangedSlot(QStringLiteral("NATURAL GAS 2 BAR"));
+             label.orientationSlot(true);
+             label.wrapSlot(true);
+             label.topSlot(true);
+             label.leftArrowChangedSlot(3, arrow(label, 3), true);
+             label.rightArrowChangeSlot(2, arrow(label, 2), false);
+         }},
+        {"fit-text",
+         [](VendrelController& label) {
+             label.colorChangedSlot(QColor(QStringLiteral("#248d4f")), Qt::white);
+             label.resizeLabelSlot(1);
+             label.lengthChangedSlot(QStringLiteral("12"));
+             label.widthChangedSlot(QStringLiteral("2"));
+             label.pipeTextChangedSlot(QStringLiteral("COOLING WATER RETURN \u2192 TOWER"));
+             label.rightArrowChangeSlot(2, arrow(label, 2), false);
+         }},
+        {"no-resize-large",
+         [](VendrelController& label) {
+             label.pipeDiameterChangedSlot(5);
+             label.resizeLabelSlot(2);
+             label.fontHeightChangedSlot(QStringLiteral("3.5"));
+             label.pipeTextChangedSlot(QStringLiteral("AIR"));
+         }},
+    };
+}
+
+// Generic labels by name, written from the pipe markers' canvases.
+QList<QPair<QString, QByteArray>> genericLabels;
+
+bool writePipeSeeds(const QDir& out, const QString& scratch)
+{
+    QDir().mkpath(out.filePath(QStringLiteral("qypm")));
+    bool first = true;
+    for (const PipeSeed& seed : pipeSeeds()) {
+        VendrelController label;
+        seed.setUp(label);
+        PipeFileController files;
+        files.setContentModule(&label);
+        const QString name = QString::fromLatin1(seed.name);
+        const QString saved = scratch + QLatin1Char('/') + name + QStringLiteral(".qypm");
+        if (!files.saveTemplateToFile(saved))
+            return false;
+        const QByteArray bytes = readFile(saved);
+        const QByteArray stripped = withoutPreview(bytes, saved);
+        if (stripped.isEmpty())
+            return false;
+        // One seed keeps its picture, so that the walk through the preview's
+        // chunks is fuzzed too.
+        if (first && !writeFile(out.filePath(QStringLiteral("qypm/") + name +
+                                             QStringLiteral("-preview.qypm")),
+                                bytes))
+            return false;
+        first = false;
+        if (!writeFile(out.filePath(QStringLiteral("qypm/") + name + QStringLiteral(".qypm")),
+                       stripped))
+            return false;
+        genericLabels.append({name, GenericLabelWriter(label.getCanvas()).toBytes()});
+    }
+    return true;
+}
+
+bool writeGenericSeeds(const QDir& out)
+{
+    QDir().mkpath(out.filePath(QStringLiteral("qyld")));
+    const MvCanvasModel empty(QList<QColor>{Qt::black, Qt::white}, 13824, 13824, 288, 36);
+    genericLabels.append({QStringLiteral("empty"), GenericLabelWriter(&empty).toBytes()});
+    for (const auto& label : qAsConst(genericLabels))
+        if (!writeFile(
+                out.filePath(QStringLiteral("qyld/") + label.first + QStringLiteral(".qyld")),
+                label.second))
+            return false;
+    return true;
+}
+
+bool writeHelpSeeds(const QDir& out)
+{
+    QDir().mkpath(out.filePath(QStringLiteral("help_faq")));
+    const QDir help(DataRoot::path() + QStringLiteral("Help"));
+    const QStringList files = help.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
+    for (const QString& name : files)
+        if (!writeFile(out.filePath(QStringLiteral("help_faq/") + name),
+                       readFile(help.filePath(name))))
+            return false;
+    return !files.isEmpty();
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: vendrel-fuzz-seeds FOLDER\n";
+        return 1;
+    }
+    // Saving notes the file in the settings' history: keep that out of the user's.
+    QTemporaryDir scratch;
+    qputenv("HOME", QFile::encodeName(scratch.path()));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(scratch.path()));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(scratch.path()));
+    FuzzSupport::start(argv[0]);
+
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!writePipeSeeds(out, scratch.path()) || !writeGenericSeeds(out) || !writeHelpSeeds(out)) {
+        QTextStream(stderr) << "vendrel-fuzz-seeds: could not write the seeds\n";
+        return 2;
+    }
+    return 0;
+}
