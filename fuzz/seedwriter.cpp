@@ -1,12 +1,14 @@
 // vendrel-fuzz-seeds FOLDER
 //
 // Writes the fuzz targets' seed corpora into FOLDER/<corpus>/ with the editor's
-// own writers: pipe marker files saved by the file controller from labels set up
-// through the editor's panel slots (each also without its preview, which keeps the
-// fuzzer on the record), generic labels written from those labels' canvases, and
-// the help files of the data root. The seeds are checked in; run this again after
+// own writers: pipe marker and ammonia files saved by the file controller from
+// labels set up through the modules' panel slots (each also without its preview,
+// which keeps the fuzzer on the record), generic labels written from those labels'
+// canvases, and the help files of the data root. The seeds are checked in; run this again after
 // a format changes.
 
+#include "ammonia/ammoniacontroller.h"
+#include "ammonia/ammoniaeditwidget.h"
 #include "files/labelfileheader.h"
 #include "files/pipefilecontroller.h"
 #include "fuzzsupport.h"
@@ -28,10 +30,10 @@
 #include "widgets/dataroot.h"
 
 namespace {
-struct PipeSeed
+template <typename Controller> struct Seed
 {
     const char* name;
-    std::function<void(VendrelController&)> setUp;
+    std::function<void(Controller&)> setUp;
 };
 
 bool writeFile(const QString& path, const QByteArray& bytes)
@@ -47,14 +49,14 @@ QByteArray readFile(const QString& path)
 }
 
 // The same file with an empty preview marker in place of the picture.
-QByteArray withoutPreview(const QByteArray& file, const QString& path)
+QByteArray withoutPreview(const QByteArray& file, const QString& path, const QString& format)
 {
     QByteArray bytes = file;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
     QDataStream stream(&buffer);
     stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
-    if (!LabelFileHeader::read(stream, path, {QStringLiteral("qypm")}).isOk())
+    if (!LabelFileHeader::read(stream, path, {format}).isOk())
         return QByteArray();
     const qint64 headerEnd = buffer.pos();
     if (!LabelFileHeader::skipPreview(stream).isOk())
@@ -65,12 +67,12 @@ QByteArray withoutPreview(const QByteArray& file, const QString& path)
     return stripped;
 }
 
-QByteArray arrow(VendrelController& label, int id)
+template <typename Controller> QByteArray arrow(Controller& label, int id)
 {
     return label.editWidget()->getSymbolsMenu()->getSymbol(id);
 }
 
-QList<PipeSeed> pipeSeeds()
+QList<Seed<VendrelController>> pipeSeeds()
 {
     return {
         {"new", [](VendrelController&) {}},
@@ -109,37 +111,59 @@ QList<PipeSeed> pipeSeeds()
     };
 }
 
-// Generic labels by name, written from the pipe markers' canvases.
+QList<Seed<AmmoniaController>> ammoniaSeeds()
+{
+    return {
+        {"new", [](AmmoniaController&) {}},
+        {"hsd-vap-high-arrows",
+         [](AmmoniaController& label) {
+             label.abbrevChangedSlot(QStringLiteral("HSD"));
+             label.vapStateChangedSlot(true);
+             label.highPressureChangedSlot(true);
+             label.leftArrowChangedSlot(2, arrow(label, 2), false);
+             label.rightArrowChangeSlot(3, arrow(label, 3), false);
+         }},
+        {"component-low-yellow",
+         [](AmmoniaController& label) {
+             label.moduleChangedSlot(false);
+             label.compChangedSlot(QStringLiteral("COMPRESSOR 1"));
+             label.liqStateChangedSlot(true);
+             label.lowPressureChangedSlot(true);
+             label.colorChangedSlot(QColor(QStringLiteral("#fedb00")));
+         }},
+    };
+}
+
+// Generic labels by name, written from the seeds' canvases.
 QList<QPair<QString, QByteArray>> genericLabels;
 
-bool writePipeSeeds(const QDir& out, const QString& scratch)
+// Saves each seed's label with the file controller into out/<format>/, the first
+// with its preview too, so that the walk through the preview's chunks is fuzzed.
+template <typename Controller>
+bool writeLabelSeeds(const QList<Seed<Controller>>& seeds, const QString& format, const QDir& out,
+                     const QString& scratch)
 {
-    QDir().mkpath(out.filePath(QStringLiteral("qypm")));
+    QDir().mkpath(out.filePath(format));
     bool first = true;
-    for (const PipeSeed& seed : pipeSeeds()) {
-        VendrelController label;
+    for (const Seed<Controller>& seed : seeds) {
+        Controller label;
         seed.setUp(label);
         PipeFileController files;
         files.setContentModule(&label);
         const QString name = QString::fromLatin1(seed.name);
-        const QString saved = scratch + QLatin1Char('/') + name + QStringLiteral(".qypm");
+        const QString saved = scratch + QLatin1Char('/') + name + QLatin1Char('.') + format;
         if (!files.saveTemplateToFile(saved))
             return false;
         const QByteArray bytes = readFile(saved);
-        const QByteArray stripped = withoutPreview(bytes, saved);
-        if (stripped.isEmpty())
-            return false;
-        // One seed keeps its picture, so that the walk through the preview's
-        // chunks is fuzzed too.
-        if (first && !writeFile(out.filePath(QStringLiteral("qypm/") + name +
-                                             QStringLiteral("-preview.qypm")),
-                                bytes))
+        const QByteArray stripped = withoutPreview(bytes, saved, format);
+        const QString stem = out.filePath(format + QLatin1Char('/') + name);
+        if (stripped.isEmpty() ||
+            (first && !writeFile(stem + QStringLiteral("-preview.") + format, bytes)) ||
+            !writeFile(stem + QLatin1Char('.') + format, stripped))
             return false;
         first = false;
-        if (!writeFile(out.filePath(QStringLiteral("qypm/") + name + QStringLiteral(".qypm")),
-                       stripped))
-            return false;
-        genericLabels.append({name, GenericLabelWriter(label.getCanvas()).toBytes()});
+        genericLabels.append(
+            {format + QLatin1Char('-') + name, GenericLabelWriter(label.getCanvas()).toBytes()});
     }
     return true;
 }
@@ -184,7 +208,9 @@ int main(int argc, char* argv[])
     FuzzSupport::start(argv[0]);
 
     const QDir out(QString::fromLocal8Bit(argv[1]));
-    if (!writePipeSeeds(out, scratch.path()) || !writeGenericSeeds(out) || !writeHelpSeeds(out)) {
+    if (!writeLabelSeeds(pipeSeeds(), QStringLiteral("qypm"), out, scratch.path()) ||
+        !writeLabelSeeds(ammoniaSeeds(), QStringLiteral("qyam"), out, scratch.path()) ||
+        !writeGenericSeeds(out) || !writeHelpSeeds(out)) {
         QTextStream(stderr) << "vendrel-fuzz-seeds: could not write the seeds\n";
         return 2;
     }

@@ -35,6 +35,7 @@ ASAN_OPTIONS="$ASAN_OPTIONS:fast_unwind_on_malloc=0" \
 targets=(
   fuzz_qypm_loader:qypm
   fuzz_qypm_editor:qypm
+  fuzz_qyam_loader:qyam
   fuzz_qyld:qyld
   fuzz_help_faq:help_faq
 )
