@@ -1,5 +1,9 @@
+#include "ammonia/ammoniacontroller.h"
+#include "ammonia/ammoniaeditwidget.h"
 #include "files/pipefilecontroller.h"
+#include "kinds/labelkinds.h"
 #include "kit/arrowsmenu.h"
+#include "kit/labelkind.h"
 #include "labelrenderer.h"
 #include "pipe/vendrelcontroller.h"
 #include "pipe/vendreleditwidget.h"
@@ -12,6 +16,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <memory>
 
 #include "canvas/mvcanvasmodel.h"
 #include "canvas/simpletextitem.h"
@@ -56,6 +62,7 @@ private:
            const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment());
     QString savedPipeMarker(const QString& name, bool withArrow = true);
     QByteArray savedWrappedPipeMarker();
+    QByteArray savedAmmoniaLabel();
     QTemporaryDir m_dir;
 };
 
@@ -333,6 +340,23 @@ QByteArray RenderTest::savedWrappedPipeMarker()
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QByteArray RenderTest::savedAmmoniaLabel()
+{
+    AmmoniaController controller;
+    controller.abbrevChangedSlot(QStringLiteral("HSD"));
+    controller.vapStateChangedSlot(true);
+    controller.highPressureChangedSlot(true);
+    ArrowsMenu* arrows = controller.editWidget()->getSymbolsMenu();
+    controller.leftArrowChangedSlot(2, arrows->getSymbol(2), false);
+    PipeFileController files;
+    files.setContentModule(&controller);
+    const QString path = m_dir.filePath(QStringLiteral("ammonia.qyam"));
+    if (!files.saveTemplateToFile(path))
+        return QByteArray();
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 namespace {
 // The refusals of a walk are expected; a fatal message still ends the test.
 void dropMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
@@ -349,6 +373,8 @@ void RenderTest::everyPrefixIsRefusedOrOpened_data()
     const QByteArray pipeMarker = steam.readAll();
     const QByteArray wrapped = savedWrappedPipeMarker();
     QVERIFY(!wrapped.isEmpty());
+    const QByteArray ammonia = savedAmmoniaLabel();
+    QVERIFY(!ammonia.isEmpty());
 
     MvCanvasModel canvas(QList<QColor>{Qt::black, Qt::white}, 13824, 13824, 300, 100);
     canvas.addGenericItem(MvCanvasModel::SimpleTextType, QStringLiteral("DRAIN"), true,
@@ -361,6 +387,8 @@ void RenderTest::everyPrefixIsRefusedOrOpened_data()
     QTest::newRow("pipe marker, renderer") << "cut.qypm" << pipeMarker << false;
     QTest::newRow("wrapped pipe marker, editor's file controller") << "cut.qypm" << wrapped << true;
     QTest::newRow("wrapped pipe marker, renderer") << "cut.qypm" << wrapped << false;
+    QTest::newRow("ammonia, editor's file controller") << "cut.qyam" << ammonia << true;
+    QTest::newRow("ammonia, renderer") << "cut.qyam" << ammonia << false;
     QTest::newRow("generic label, renderer") << "cut.qyld" << generic << false;
 }
 
@@ -371,19 +399,31 @@ void RenderTest::everyPrefixIsRefusedOrOpened()
     QFETCH(bool, throughEditor);
     const QString path = m_dir.filePath(name);
 
-    // The editor shows a label before the walk; a refused file must leave it as it was.
-    VendrelController editor;
-    editor.pipeTextChangedSlot(QStringLiteral("BEFORE"));
+    {
+        QFile whole(path);
+        QVERIFY(whole.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        whole.write(bytes);
+    }
+    // The editor of the file's kind shows the whole file's label before the walk; a
+    // refused file must leave it as it was.
+    std::unique_ptr<IVendrelInterface> editor;
     PipeFileController files;
-    files.setContentModule(&editor);
     const auto record = [&editor] {
         QByteArray snapshot;
         QDataStream stream(&snapshot, QIODevice::WriteOnly);
         stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
-        editor.savePipeInfo(stream);
+        editor->savePipeInfo(stream);
         return snapshot;
     };
-    const QByteArray shown = record();
+    QByteArray shown;
+    if (throughEditor) {
+        const LabelKind* kind = LabelKinds::byFileName(name);
+        QVERIFY(kind);
+        editor.reset(kind->makeModule(*kind, nullptr));
+        files.setContentModule(editor.get());
+        QVERIFY(files.loadTemplateFromFile(path, false));
+        shown = record();
+    }
 
     const QtMessageHandler previous = qInstallMessageHandler(dropMessages);
     QString failure;
