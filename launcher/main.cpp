@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QLocale>
 #include <QSettings>
+#include <QTextStream>
 #include <QTranslator>
 #include <QUuid>
 
@@ -22,6 +23,18 @@ extern "C" const char* vendrelModuleVersion();
 
 int main(int argc, char* argv[])
 {
+    // Answered before any application object exists: asking for help must work
+    // without a display and without touching the user's settings or log.
+    QStringList rawArguments;
+    for (int i = 0; i < argc; ++i)
+        rawArguments << QString::fromLocal8Bit(argv[i]);
+    const QString information = StartArguments::informationText(
+        rawArguments, QString::fromLatin1(vendrelModuleVersion()));
+    if (!information.isEmpty()) {
+        QTextStream(stdout) << information;
+        return 0;
+    }
+
     LogMessageFilter::install();
 
     // The editor paints every widget with the raster engine and never uses OpenGL,

@@ -16,6 +16,12 @@ struct StartArguments
 
     // arguments as the process received them, program path first.
     static StartArguments parse(QStringList arguments);
+
+    // What "--help" or "--version" asks the launcher to print before it exits,
+    // without opening a window (so without a display); empty when neither is
+    // among the arguments, which then keep the rule of parse(). Help wins when
+    // both are given.
+    static QString informationText(const QStringList& arguments, const QString& version);
 };
 
 #endif

@@ -11,6 +11,8 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   xvfb xauth imagemagick
   libbenchmark-dev librsvg2-bin
+  dpkg-dev fakeroot file xdg-utils shared-mime-info libfile-mimeinfo-perl
+  desktop-file-utils appstream groff-base
 )
 
 missing=()

@@ -37,6 +37,12 @@ QString DataRoot::find(const QString& variable, const QString& installedPath,
         return withSlash(variable);
     if (QFileInfo(installedPath).isDir())
         return withSlash(installedPath);
+    if (!programFolder.isEmpty()) {
+        const QString prefixed =
+            QDir(programFolder).absoluteFilePath(QString::fromLatin1(PrefixPath));
+        if (QFileInfo(prefixed).isDir())
+            return withSlash(QDir::cleanPath(prefixed));
+    }
     // A program run from its build folder, without installing anything, finds the
     // data root the build assembled however deep the program sits in the build.
     if (!programFolder.isEmpty()) {

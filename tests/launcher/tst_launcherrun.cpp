@@ -17,6 +17,8 @@ private slots:
     void runReportsStartAndEndWithOneSession();
     void shownTimeIsReportedOnlyWhenAsked_data();
     void shownTimeIsReportedOnlyWhenAsked();
+    void helpAndVersionNeedNoDisplay_data();
+    void helpAndVersionNeedNoDisplay();
 
 private:
     static QString hitsFile()
@@ -138,4 +140,42 @@ void LauncherRunTest::shownTimeIsReportedOnlyWhenAsked()
 }
 
 QTEST_GUILESS_MAIN(LauncherRunTest)
+
+void LauncherRunTest::helpAndVersionNeedNoDisplay_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("firstLine");
+    QTest::newRow("help") << QStringList{"--help"} << "Usage: vendrel [--mvtestmode] [FILE]";
+    QTest::newRow("short help after a file")
+        << QStringList{"a.qypm", "-h"} << "Usage: vendrel [--mvtestmode] [FILE]";
+    QTest::newRow("version") << QStringList{"--version"} << "vendrel 3.0.5.5";
+    QTest::newRow("help wins over version")
+        << QStringList{"--version", "--help"} << "Usage: vendrel [--mvtestmode] [FILE]";
+}
+
+void LauncherRunTest::helpAndVersionNeedNoDisplay()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, firstLine);
+    QFile::remove(hitsFile());
+    QProcess editor;
+    // Without a display the editor itself could not start: only the text can come.
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    editor.setProcessEnvironment(environment);
+    editor.start(QStringLiteral(VENDREL_PROGRAM), arguments);
+    QVERIFY(editor.waitForFinished(30000));
+    QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(editor.exitCode(), 0);
+    const QString output = QString::fromLocal8Bit(editor.readAllStandardOutput());
+    QCOMPARE(output.section(QLatin1Char('\n'), 0, 0), firstLine);
+    if (firstLine.startsWith(QLatin1String("Usage"))) {
+        for (const char* suffix : {".qypm", ".qyam", ".qyaw"})
+            QVERIFY2(output.contains(QLatin1String(suffix)), suffix);
+    }
+    QVERIFY(hits().isEmpty());
+}
+
 #include "tst_launcherrun.moc"

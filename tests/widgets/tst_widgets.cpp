@@ -855,6 +855,11 @@ void TestWidgets::dataRootIsFoundAsAUserExpects_data()
         << "build/data/Morvantic/";
     QTest::newRow("none beside the program: the installed folder") << "" << false << "/"
                                                                    << "installed/";
+    QTest::newRow("installed under another prefix") << "" << false << "prefix/bin"
+                                                    << "prefix/share/data/Morvantic/";
+    QTest::newRow("the /usr installation over another prefix")
+        << "" << true << "prefix/bin"
+        << "installed/";
 }
 
 void TestWidgets::dataRootIsFoundAsAUserExpects()
@@ -865,7 +870,8 @@ void TestWidgets::dataRootIsFoundAsAUserExpects()
     QFETCH(QString, root);
     QTemporaryDir dir;
     const QString base = dir.path() + QLatin1Char('/');
-    for (const char* folder : {"build/launcher", "build/tools/render", "build/data/Morvantic"})
+    for (const char* folder : {"build/launcher", "build/tools/render", "build/data/Morvantic",
+                               "prefix/bin", "prefix/share/data/Morvantic"})
         QVERIFY(QDir(base).mkpath(QString::fromLatin1(folder)));
     if (installed)
         QVERIFY(QDir(base).mkpath(QStringLiteral("installed")));
