@@ -14,15 +14,15 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Morvantic <support@morvantic.com>")
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "https://www.morvantic.com/")
+# The summary above is the first line; CPack indents these lines below it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
-    "touch-oriented editor for pipe-marker labels
- Vendrel lays out and prints the labels that mark pipes: pipe markers,
- ammonia pipe markers and arrow wraps. The user types the legend, picks the
- pipe diameter, size, colours and arrows, sees the label drawn with warnings
- about anything that will not print well, saves it and prints it.
- .
- The package also holds vendrel-render, which draws label files to PNG, PDF
- or SVG without a display.")
+    "Vendrel lays out and prints the labels that mark pipes: pipe markers,
+ammonia pipe markers and arrow wraps. The user types the legend, picks the
+pipe diameter, size, colours and arrows, sees the label drawn with warnings
+about anything that will not print well, saves it and prints it.
+
+The package also holds vendrel-render, which draws label files to PNG, PDF
+or SVG without a display.")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The editor's own library ships in the package; dpkg-shlibdeps is told where the
 # build keeps it, so it is not looked for in another package.
