@@ -28,8 +28,8 @@ int main(int argc, char* argv[])
     QStringList rawArguments;
     for (int i = 0; i < argc; ++i)
         rawArguments << QString::fromLocal8Bit(argv[i]);
-    const QString information = StartArguments::informationText(
-        rawArguments, QString::fromLatin1(vendrelModuleVersion()));
+    const QString information =
+        StartArguments::informationText(rawArguments, QString::fromLatin1(vendrelModuleVersion()));
     if (!information.isEmpty()) {
         QTextStream(stdout) << information;
         return 0;

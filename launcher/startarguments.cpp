@@ -13,20 +13,19 @@ QString usage()
     for (const LabelKind* kind : LabelKinds::all())
         kinds += QStringLiteral("                  .%1  %2\n")
                      .arg(QString::fromLatin1(kind->extension), kind->title());
-    return QStringLiteral(
-               "Usage: vendrel [--mvtestmode] [FILE]\n"
-               "Lays out and prints pipe-marker labels.\n"
-               "\n"
-               "  FILE            a label file to open; its suffix chooses the module:\n"
-               "%1"
-               "                  any other file is not opened\n"
-               "  --mvtestmode    test mode: printing writes PDF files instead of\n"
-               "                  sending jobs to a printer\n"
-               "  --help          show this text and exit\n"
-               "  --version       show the version and exit\n"
-               "\n"
-               "The data folder is /usr/share/data/Morvantic/; the environment\n"
-               "variable MORVANTIC_DATA_ROOT names another one.\n")
+    return QStringLiteral("Usage: vendrel [--mvtestmode] [FILE]\n"
+                          "Lays out and prints pipe-marker labels.\n"
+                          "\n"
+                          "  FILE            a label file to open; its suffix chooses the module:\n"
+                          "%1"
+                          "                  any other file is not opened\n"
+                          "  --mvtestmode    test mode: printing writes PDF files instead of\n"
+                          "                  sending jobs to a printer\n"
+                          "  --help          show this text and exit\n"
+                          "  --version       show the version and exit\n"
+                          "\n"
+                          "The data folder is /usr/share/data/Morvantic/; the environment\n"
+                          "variable MORVANTIC_DATA_ROOT names another one.\n")
         .arg(kinds);
 }
 } // namespace

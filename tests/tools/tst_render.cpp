@@ -14,6 +14,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -41,6 +43,7 @@ private slots:
     void pipeMarkerIsDrawnAtItsRealSize();
     void pipeMarkerInfoListsItsItems();
     void pdfAndSvgHaveTheLabelSize();
+    void drawingsNameTheFontTheTextWasLaidOutWith();
     void genericLabelIsDrawn();
     void damagedRecordIsRefusedAtEveryLength();
     void everyPrefixIsRefusedOrOpened_data();
@@ -269,6 +272,36 @@ void RenderTest::pdfAndSvgHaveTheLabelSize()
     const QByteArray svgBytes = svgFile.readAll();
     QVERIFY(svgBytes.contains("viewBox=\"0 0 " + QByteArray::number(width, 'g', 6) + " 72\""));
     QVERIFY(svgBytes.contains("STEAM") || svgBytes.contains("<path"));
+}
+
+void RenderTest::drawingsNameTheFontTheTextWasLaidOutWith()
+{
+    // The label asks for the suite family, which no other machine has: the drawings
+    // must carry the installed family that stood in for it (scripts/setup.sh
+    // installs DejaVu Sans, the first choice).
+    const QString label = savedPipeMarker(QStringLiteral("fonts.qypm"));
+    const QString pdf = m_dir.filePath(QStringLiteral("fonts.pdf"));
+    const QString svg = m_dir.filePath(QStringLiteral("fonts.svg"));
+    QCOMPARE(render({label, QStringLiteral("--pdf"), pdf, QStringLiteral("--svg"), svg}).exitCode,
+             0);
+
+    QFile svgFile(svg);
+    QVERIFY(svgFile.open(QIODevice::ReadOnly));
+    const QString drawing = QString::fromUtf8(svgFile.readAll());
+    QVERIFY(!drawing.contains(QLatin1String("Vad Ivar")));
+    const QRegularExpression family(QStringLiteral("font-family=\"([^\"]*)\""));
+    QSet<QString> families;
+    for (QRegularExpressionMatchIterator it = family.globalMatch(drawing); it.hasNext();)
+        families << it.next().captured(1);
+    QCOMPARE(families, (QSet<QString>{QStringLiteral("'DejaVu Sans', sans-serif")}));
+    QVERIFY(drawing.contains(QLatin1String(">STEAM<")));
+
+    QFile pdfFile(pdf);
+    QVERIFY(pdfFile.open(QIODevice::ReadOnly));
+    const QByteArray page = pdfFile.readAll();
+    QVERIFY(!page.contains("Vad"));
+    QVERIFY2(page.contains("+DejaVuSans") && page.contains("/FontFile2"),
+             "the real font travels inside the PDF");
 }
 
 void RenderTest::genericLabelIsDrawn()

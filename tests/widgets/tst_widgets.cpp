@@ -857,9 +857,8 @@ void TestWidgets::dataRootIsFoundAsAUserExpects_data()
                                                                    << "installed/";
     QTest::newRow("installed under another prefix") << "" << false << "prefix/bin"
                                                     << "prefix/share/data/Morvantic/";
-    QTest::newRow("the /usr installation over another prefix")
-        << "" << true << "prefix/bin"
-        << "installed/";
+    QTest::newRow("the /usr installation over another prefix") << "" << true << "prefix/bin"
+                                                               << "installed/";
 }
 
 void TestWidgets::dataRootIsFoundAsAUserExpects()

@@ -1,5 +1,6 @@
 #include "labelrenderer.h"
 #include "loadermessagefilter.h"
+#include "svgfontfamilies.h"
 
 #include "files/pipefilecontroller.h"
 #include "kinds/labelkinds.h"
@@ -8,6 +9,7 @@
 #include "kit/labelkind.h"
 #include "kit/labellimits.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QGraphicsItem>
@@ -15,6 +17,7 @@
 #include <QJsonArray>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSaveFile>
 #include <QSvgGenerator>
 
 #include "canvas/item.h"
@@ -171,21 +174,26 @@ bool LabelRenderer::writePdf(const QString& path)
 bool LabelRenderer::writeSvg(const QString& path)
 {
     const QSizeF points = m_canvas->getCanvasSize();
+    QBuffer drawing;
+    drawing.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
-    generator.setFileName(path);
+    generator.setOutputDevice(&drawing);
     generator.setResolution(72);
     generator.setSize(points.toSize());
     generator.setViewBox(QRectF(QPointF(0, 0), points));
     generator.setTitle(QFileInfo(path).completeBaseName());
     QPainter painter;
     if (!painter.begin(&generator)) {
-        m_error = QStringLiteral("cannot write %1").arg(path);
+        m_error = QStringLiteral("cannot draw the SVG of %1").arg(path);
         return false;
     }
     painter.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
     m_canvas->renderCanvas(&painter, QRectF(QPointF(0, 0), points));
     painter.end();
-    if (!QFileInfo::exists(path)) {
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) ||
+        file.write(SvgFontFamilies::rewrite(drawing.data())) < 0 || !file.commit()) {
         m_error = QStringLiteral("cannot write %1").arg(path);
         return false;
     }
