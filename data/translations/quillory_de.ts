@@ -739,7 +739,7 @@ Bitte erneut versuchen.
     <message>
         <source>Pipe Wrap</source>
         <comment>Wrap the label around the pipe.</comment>
-        <translation>Rohrumwicklung</translation>
+        <translation>Umwickeln</translation>
     </message>
     <message>
         <source>Top</source>
@@ -749,12 +749,12 @@ Bitte erneut versuchen.
     <message>
         <source>Fit label to text</source>
         <comment>Resize option.</comment>
-        <translation>Etikett an Text anpassen</translation>
+        <translation>Etikett folgt Text</translation>
     </message>
     <message>
         <source>Fit text to label</source>
         <comment>Resize option.</comment>
-        <translation>Text an Etikett anpassen</translation>
+        <translation>Text folgt Etikett</translation>
     </message>
     <message>
         <source>None</source>

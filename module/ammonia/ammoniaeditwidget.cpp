@@ -361,7 +361,8 @@ QFrame* AmmoniaEditWidget::createSizeFrame()
     m_unitsCombo->addItems(
         {tr("Inches", "Unit of measurement."), tr("Millimeters", "Unit of measurement.")});
     m_unitsCombo->setCurrentIndex(UnitConversions::getCanvasUnits());
-    m_unitsCombo->setFixedWidth(120);
+    // Wide enough for the longer unit name in every language.
+    m_unitsCombo->setFixedWidth(140);
     body->addWidget(m_unitsCombo, 0, 1, 1, 4, Qt::AlignLeft);
     connect(m_unitsCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &AmmoniaEditWidget::unitsChangedSlot);

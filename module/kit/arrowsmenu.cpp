@@ -20,6 +20,8 @@ bool ArrowsMenu::m_userToldOfUnavailableSymbols = false;
 namespace {
 
 const QSize AddArrowIconSize(69, 58);
+constexpr int MinimumCaptionPixels = 8;
+constexpr int CaptionMargin = 2;
 
 const char* const ListViewStyle =
     "QListView { background-color: #f2f2f2; border: 1px solid #fd7800; }"
@@ -128,12 +130,29 @@ QIcon ArrowsMenu::createAddArrowIcon()
         // Painting needs a true-colour image; a palette PNG would refuse it.
         image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     }
+    //: Caption painted on an arrow button before an arrow is chosen
+    const QString caption = tr("Add Arrow");
+    const QRect box(QPoint(0, 0), AddArrowIconSize);
+    // A longer word of a translation ("hinzufügen") would be cut at the edges of the
+    // small face: the caption gets smaller until every word fits its width and the
+    // lines its height.
+    QFont font(QStringLiteral("Arial"));
+    for (int pixels = QFontInfo(font).pixelSize(); pixels > MinimumCaptionPixels; --pixels) {
+        font.setPixelSize(pixels);
+        const QFontMetrics metrics(font);
+        bool fits =
+            metrics.boundingRect(box, Qt::AlignCenter | Qt::TextWordWrap, caption).height() <=
+            box.height();
+        const QStringList words = caption.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        for (const QString& word : words)
+            fits = fits && metrics.horizontalAdvance(word) <= box.width() - 2 * CaptionMargin;
+        if (fits)
+            break;
+    }
     {
         QPainter painter(&image);
-        painter.setFont(QFont(QStringLiteral("Arial")));
-        painter.drawText(QRect(QPoint(0, 0), AddArrowIconSize), Qt::AlignCenter | Qt::TextWordWrap,
-                         //: Caption painted on an arrow button before an arrow is chosen
-                         tr("Add Arrow"));
+        painter.setFont(font);
+        painter.drawText(box, Qt::AlignCenter | Qt::TextWordWrap, caption);
     }
     return QIcon(QPixmap::fromImage(image));
 }

@@ -23,6 +23,7 @@
 #include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTranslator>
 
 #include <memory>
 
@@ -312,6 +313,50 @@ private slots:
         menu.highlightSymbol(2);
         menu.highlightSymbol(id);
         QCOMPARE(selectedRows(&menu), rows);
+    }
+
+    void addArrowCaptionStaysInsideItsFace_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("English") << "en_US";
+        QTest::newRow("German, whose second word is the longest") << "de_DE";
+    }
+
+    void addArrowCaptionStaysInsideItsFace()
+    {
+        QFETCH(QString, language);
+        QTranslator translator;
+        if (language != QLatin1String("en_US")) {
+            QVERIFY(translator.load(
+                QLocale(language), QStringLiteral("quillory"), QStringLiteral("_"),
+                qEnvironmentVariable("MORVANTIC_DATA_ROOT") + QStringLiteral("/translations"),
+                QString()));
+            QCoreApplication::installTranslator(&translator);
+        }
+        const QImage picture = ArrowsMenu::createAddArrowIcon()
+                                   .pixmap(QSize(69, 58))
+                                   .toImage()
+                                   .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QCoreApplication::removeTranslator(&translator);
+        QImage face(QStringLiteral(":/Common/Icons/CommonIcons/add-arrow.png"));
+        if (face.isNull()) {
+            face = QImage(picture.size(), QImage::Format_ARGB32_Premultiplied);
+            face.fill(Qt::transparent);
+        }
+        face = face.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        QCOMPARE(picture.size(), face.size());
+        // A caption cut by the edge leaves its ink in the outermost columns.
+        int changed = 0;
+        for (int y = 0; y < picture.height(); ++y) {
+            for (int x = 0; x < picture.width(); ++x) {
+                if (picture.pixel(x, y) == face.pixel(x, y))
+                    continue;
+                ++changed;
+                QVERIFY2(x > 0 && x < picture.width() - 1,
+                         qPrintable(QStringLiteral("caption ink at the edge, x = %1").arg(x)));
+            }
+        }
+        QVERIFY(changed > 20);
     }
 
     void missingDatabaseGivesAnEmptyMenuWithAddArrowPicture()
