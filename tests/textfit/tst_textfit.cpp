@@ -2,7 +2,9 @@
 
 #include "window/vendrelmainwindow.h"
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QTranslator>
@@ -147,6 +149,28 @@ void TextFitTest::everyTextFitsItsWidget()
     fileMenuButton->click();
     clipped << clippedInNextDialog(QStringLiteral("about"), items.at(6));
 
+    // Then every button of the module's panel, and what it opens: the pop-up
+    // frames, the list editors, the questions.
+    auto* panel = window.findChild<QWidget*>(QStringLiteral("containerFrame"));
+    QVERIFY(panel);
+    const QList<QAbstractButton*> panelButtons = panel->findChildren<QAbstractButton*>();
+    for (const QPointer<QAbstractButton> button : panelButtons) {
+        if (!button || !button->isVisible() || !button->isEnabled())
+            continue;
+        const QString screen =
+            QStringLiteral("after %1 \"%2\"").arg(button->objectName(), button->text());
+        QTimer::singleShot(0, [&clipped, screen] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                clipped << clippedOnTopLevels(screen);
+                dialog->close();
+            }
+        });
+        button->click();
+        QCoreApplication::processEvents();
+        clipped << clippedOnTopLevels(screen);
+    }
+
+    clipped.removeDuplicates();
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QLatin1Char('\n'))));
 }
 
