@@ -1037,4 +1037,57 @@ Bitte erneut versuchen.
         <translation>Text eingeben</translation>
     </message>
 </context>
+<context>
+    <name>FluidCategories</name>
+    <message>
+        <source>Fire Quenching</source>
+        <comment>Fluid category of a pipe.</comment>
+        <translation>Feuerlöschmittel</translation>
+    </message>
+    <message>
+        <source>Toxic and Corrosive</source>
+        <comment>Fluid category of a pipe.</comment>
+        <translation>Giftig und ätzend</translation>
+    </message>
+    <message>
+        <source>Flammable</source>
+        <comment>Fluid category of a pipe.</comment>
+        <translation>Entzündlich</translation>
+    </message>
+    <message>
+        <source>Combustible</source>
+        <comment>Fluid category of a pipe.</comment>
+        <translation>Brennbar</translation>
+    </message>
+    <message>
+        <source>Water</source>
+        <comment>Fluid category of a pipe.</comment>
+        <translation>Wasser</translation>
+    </message>
+    <message>
+        <source>Compressed Air</source>
+        <comment>Fluid category of a pipe.</comment>
+        <translation>Druckluft</translation>
+    </message>
+    <message>
+        <source>User Defined 1</source>
+        <comment>Fluid category of a pipe.</comment>
+        <translation>Benutzerdefiniert 1</translation>
+    </message>
+    <message>
+        <source>User Defined 2</source>
+        <comment>Fluid category of a pipe.</comment>
+        <translation>Benutzerdefiniert 2</translation>
+    </message>
+    <message>
+        <source>User Defined 3</source>
+        <comment>Fluid category of a pipe.</comment>
+        <translation>Benutzerdefiniert 3</translation>
+    </message>
+    <message>
+        <source>User Defined 4</source>
+        <comment>Fluid category of a pipe.</comment>
+        <translation>Benutzerdefiniert 4</translation>
+    </message>
+</context>
 </TS>

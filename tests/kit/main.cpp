@@ -3,6 +3,7 @@
 int runWidgetsUtilsTests(int argc, char** argv);
 int runArrowsMenuTests(int argc, char** argv);
 int runPanelPiecesTests(int argc, char** argv);
+int runFluidCategoriesTests(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
@@ -13,5 +14,6 @@ int main(int argc, char** argv)
     failures += runWidgetsUtilsTests(argc, argv);
     failures += runArrowsMenuTests(argc, argv);
     failures += runPanelPiecesTests(argc, argv);
+    failures += runFluidCategoriesTests(argc, argv);
     return failures;
 }
