@@ -27,7 +27,7 @@ namespace {
 constexpr int FieldHeight = 35;
 constexpr int SizeFieldWidth = 80;
 constexpr int ArrowFieldWidth = 55;
-constexpr int CountFieldWidth = 30;
+constexpr int CountFieldWidth = 40;
 constexpr int CaptionWidth = 100;
 constexpr int MenuWidth = 424;
 constexpr int MenuHeight = 138;
@@ -120,32 +120,28 @@ TitledFrame* ArrowWrapEditWidget::createSizeFrame()
         tr("LABEL OPTIONS", "Different user selectable options for the label."), this);
     frame->setFixedWidth(PanelWidth);
 
-    // The unit choice sits in the title bar, on its right.
-    auto* bar = new QHBoxLayout(frame->titleBar());
-    bar->setContentsMargins(0, 0, 2, 0);
-    bar->setSpacing(8);
-    bar->addStretch(1);
-    auto* unitsCaption = new QLabel(tr("Units of Measurement",
-                                       "Title of the combo box that allows the users to select the "
-                                       "unit of measurement: millimeters or inches."),
-                                    frame->titleBar());
-    unitsCaption->setStyleSheet(QStringLiteral("color: white;"));
-    bar->addWidget(unitsCaption);
-    m_unitsCombo = new MvComboBox(frame->titleBar());
+    auto* body = new QGridLayout();
+    body->setContentsMargins(10, 6, 10, 6);
+    body->setHorizontalSpacing(8);
+    body->setVerticalSpacing(4);
+    frame->setBody(body);
+
+    // A combo is taller than the title bar: the unit takes the first row.
+    body->addWidget(
+        caption(tr("Units of Measurement", "Title of the combo box that allows the users to "
+                                           "select the unit of measurement: millimeters or "
+                                           "inches."),
+                frame),
+        0, 0);
+    m_unitsCombo = new MvComboBox(frame);
     m_unitsCombo->setObjectName(QStringLiteral("UnitsCombo"));
     m_unitsCombo->addItems({tr("Inches", "A unit of measurement option."),
                             tr("Millimeters", "A unit of measurement option.")});
     m_unitsCombo->setCurrentIndex(UnitConversions::getCanvasUnits());
-    m_unitsCombo->setFixedSize(120, TitledFrame::TitleBarHeight - 2);
-    bar->addWidget(m_unitsCombo);
+    m_unitsCombo->setFixedWidth(120);
+    body->addWidget(m_unitsCombo, 0, 1, 1, 3, Qt::AlignLeft);
     connect(m_unitsCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &ArrowWrapEditWidget::unitsChangedSlot);
-
-    auto* body = new QGridLayout();
-    body->setContentsMargins(10, 8, 10, 8);
-    body->setHorizontalSpacing(8);
-    body->setVerticalSpacing(8);
-    frame->setBody(body);
 
     body->addLayout(PanelStyle::captionWithNote(
                         tr("Pipe Diameter ", "UI label for the diameter of the pipe."),
@@ -153,26 +149,29 @@ TitledFrame* ArrowWrapEditWidget::createSizeFrame()
                            "Second line in the diameter UI label, specifying that the diameter "
                            "of the pipe includes any plastic covering."),
                         frame),
-                    0, 0);
+                    1, 0);
     m_pipeDiaCombo = new MvComboBox(frame);
     m_pipeDiaCombo->setObjectName(QStringLiteral("PipeDiameterCombo"));
     m_pipeDiaCombo->setModel(m_pipeDiaModels.value(m_unitsCombo->currentIndex()));
     m_pipeDiaCombo->setCurrentIndex(0);
     m_pipeDiaCombo->setMinimumWidth(140);
-    body->addWidget(m_pipeDiaCombo, 0, 1, 1, 3, Qt::AlignLeft);
+    PanelStyle::fitComboToColumn(m_pipeDiaCombo, 9);
+    body->addWidget(m_pipeDiaCombo, 1, 1);
     connect(m_pipeDiaCombo, QOverload<int>::of(&QComboBox::activated), this,
             &ArrowWrapEditWidget::pipeDiameterChangedSignal);
 
-    body->addWidget(caption(tr("Color", "The background color of the pipe marking label."), frame),
-                    1, 0);
+    QLabel* colorCaption =
+        caption(tr("Color", "The background color of the pipe marking label."), frame);
+    colorCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    body->addWidget(colorCaption, 1, 2);
     VendrelWidgetsUtils::createColorList(m_colorNames, m_backgroundColorNames,
                                          m_foregroundColorNames);
     m_colorCombo =
         new ColorListCombo(m_colorNames, m_backgroundColorNames, m_foregroundColorNames, frame);
     m_colorCombo->setObjectName(QStringLiteral("ColorCombo"));
-    m_colorCombo->setMinimumSize(100, 30);
-    PanelStyle::fitComboToColumn(m_colorCombo, 12);
-    body->addWidget(m_colorCombo, 1, 1, 1, 3, Qt::AlignLeft);
+    m_colorCombo->setMinimumSize(130, 30);
+    PanelStyle::fitComboToColumn(m_colorCombo, 10);
+    body->addWidget(m_colorCombo, 1, 3);
     connect(m_colorCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &ArrowWrapEditWidget::colorChangedSlot);
 
@@ -186,8 +185,8 @@ TitledFrame* ArrowWrapEditWidget::createSizeFrame()
         caption(tr("Wrap Width", "UI label for the wrapping label width."), frame);
     QLabel* lengthCaption =
         caption(tr("Wrap Length", "UI label for the wrapping label length."), frame);
-    for (QLabel* label : {widthCaption, lengthCaption})
-        label->setMinimumWidth(CaptionWidth);
+    widthCaption->setMinimumWidth(CaptionWidth);
+    lengthCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     body->addWidget(widthCaption, 2, 0);
     body->addWidget(m_widthEdit, 2, 1);
     body->addWidget(lengthCaption, 2, 2);
