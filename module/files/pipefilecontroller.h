@@ -10,7 +10,6 @@
 class IVendrelInterface;
 class QDataStream;
 class QSaveFile;
-struct LabelKind;
 class QWidget;
 
 // Owns the label file container: a short header naming the label kind, then the
