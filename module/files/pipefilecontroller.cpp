@@ -129,7 +129,7 @@ bool PipeFileController::saveTemplateToFile(const QString& path)
     m_currentFiles.insert(m_fileExtension, path);
     emit currentFileChanged(QFileInfo(path).fileName());
 
-    QSettings settings;
+    QSettings& settings = FileControllerTools::applicationSettings();
     FileControllerTools::saveFileInHistory(path, settings, false, QString::fromLatin1(HistoryKey));
 
     AnalyticsLibrary::sendAnalyticHit(
@@ -267,7 +267,7 @@ bool PipeFileController::loadTemplateFromFile(const QString& path, bool updateHi
     emit currentFileChanged(QFileInfo(path).fileName());
 
     if (updateHistory) {
-        QSettings settings;
+        QSettings& settings = FileControllerTools::applicationSettings();
         settings.setValue(QString::fromLatin1(LabelFolderKey), QFileInfo(path).absolutePath());
         FileControllerTools::saveFileInHistory(QFileInfo(path).absoluteFilePath(), settings, true,
                                                QString::fromLatin1(HistoryKey));
@@ -404,7 +404,7 @@ bool PipeFileController::saveTemplateAs()
         info = QFileInfo(path);
     }
 
-    QSettings settings;
+    QSettings& settings = FileControllerTools::applicationSettings();
     settings.setValue(QString::fromLatin1(LabelFolderKey), folder);
     return saveTemplateToFile(path);
 }
