@@ -138,7 +138,8 @@ TitledFrame* ArrowWrapEditWidget::createSizeFrame()
     m_unitsCombo->addItems({tr("Inches", "A unit of measurement option."),
                             tr("Millimeters", "A unit of measurement option.")});
     m_unitsCombo->setCurrentIndex(UnitConversions::getCanvasUnits());
-    m_unitsCombo->setFixedWidth(120);
+    // Wide enough for the longer unit name in every language.
+    m_unitsCombo->setFixedWidth(140);
     body->addWidget(m_unitsCombo, 0, 1, 1, 3, Qt::AlignLeft);
     connect(m_unitsCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
             &ArrowWrapEditWidget::unitsChangedSlot);
