@@ -11,6 +11,7 @@ packages=(
   fonts-dejavu-core fonts-liberation2
   xvfb xauth imagemagick
   libbenchmark-dev librsvg2-bin
+  libcups2-dev cups cups-client cups-bsd
 )
 
 missing=()
