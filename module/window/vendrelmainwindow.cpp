@@ -106,6 +106,8 @@ VendrelMainWindow::VendrelMainWindow(QString printerSelection, bool testMode,
     // The panel is the part of the print stack that knows of a printer change.
     connect(m_printWidget, &PrintWidget::selectedPrinterChanged, this,
             &VendrelMainWindow::selectedPrinterChanged);
+    // The starting module may have offered tags before the frame listened.
+    printFrameSizeChanged(m_printWidget->visibleTags() != 0);
     connect(m_printManager, &PrintManager::managerPrintSignal, this,
             &VendrelMainWindow::pipePrintSlot);
     connect(m_printManager, &PrintManager::printErrorSignal, this,
@@ -149,6 +151,9 @@ VendrelMainWindow::VendrelMainWindow(QString printerSelection, bool testMode,
 
 VendrelMainWindow::~VendrelMainWindow()
 {
+    // Closing the window moves the focus out of the print panel: that must not reach
+    // a window taken apart.
+    m_printWidget->disconnect(this);
     delete m_printManager;
     delete m_printController;
     delete m_supplyProperties;

@@ -117,11 +117,11 @@ PrintWidget::PrintWidget(bool testMode, QWidget* parent) : QWidget(parent), m_te
     buttons->setSpacing(8);
     //: Button of the print panel that shows how the label will print.
     m_preview = new QPushButton(tr("Preview"), this);
-    m_preview->setObjectName(QStringLiteral("previewButton"));
+    m_preview->setObjectName(QStringLiteral("panelPreviewButton"));
     m_preview->setStyleSheet(QString::fromLatin1(ButtonStyle));
     //: Button of the print panel that prints the label.
     m_print = new QPushButton(tr("Print"), this);
-    m_print->setObjectName(QStringLiteral("printButton"));
+    m_print->setObjectName(QStringLiteral("panelPrintButton"));
     m_print->setStyleSheet(QString::fromLatin1(PrintButtonStyle));
     for (QPushButton* button : {m_preview, m_print}) {
         button->setMinimumHeight(TouchHeight);
