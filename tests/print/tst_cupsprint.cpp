@@ -1,10 +1,13 @@
 #include "pdfpages.h"
 
+#include "ammonia/ammoniacontroller.h"
 #include "canvas/mvcanvasmodel.h"
+#include "files/pipefilecontroller.h"
 #include "print/cupsqueue.h"
 #include "print/printcontrollerlinux.h"
 #include "print/printwidget.h"
 #include "print/supplyproperties.h"
+#include "widgets/moduleresourceicons.h"
 #include "widgets/mvcombobox.h"
 
 #include <QDir>
@@ -69,6 +72,7 @@ private slots:
     void ribbonsComeFromThePrintersMarkers();
     void unknownPrinterIsReported();
     void quitPrintingCancelsWhatIsStillQueued();
+    void renderToolListsAndPrints();
 
 private:
     QString waitForJob(int job, int timeoutMs = 20000);
@@ -98,6 +102,8 @@ void CupsPrintTest::initTestCase()
         QStringLiteral("lpadmin"), {QStringLiteral("/usr/sbin"), QStringLiteral("/usr/bin")});
     if (cupsd.isEmpty() || lpadmin.isEmpty())
         QSKIP("cupsd or lpadmin is not installed (scripts/setup.sh installs them)");
+    Q_INIT_RESOURCE(module);
+    qInitResources_module_resource_icons();
     QString serverBin;
     runTool(QStringLiteral("cups-config"), {QStringLiteral("--serverbin")}, &serverBin);
     serverBin = serverBin.trimmed();
@@ -290,6 +296,43 @@ void CupsPrintTest::quitPrintingCancelsWhatIsStillQueued()
     QFile::remove(hold);
     QTest::qWait(500);
     QVERIFY(!QFile::exists(m_out + QStringLiteral("/job-%1.pdf").arg(second)));
+}
+
+void CupsPrintTest::renderToolListsAndPrints()
+{
+    QString listed;
+    QVERIFY(runTool(QStringLiteral(VENDREL_RENDER), {QStringLiteral("--list-printers")}, &listed));
+    QVERIFY2(listed.startsWith(Queue + QStringLiteral("\tdefault\tready\tlocal")),
+             qPrintable(listed));
+
+    // A label saved by the editor, printed from the command line.
+    AmmoniaController ammonia;
+    PipeFileController files;
+    files.setContentModule(&ammonia);
+    const QString label = m_root.filePath(QStringLiteral("line.qyam"));
+    QVERIFY(files.saveTemplateToFile(label));
+    const QSizeF size = ammonia.getCanvas()->getCanvasSize();
+    QString printed;
+    QVERIFY2(runTool(QStringLiteral(VENDREL_RENDER),
+                     {label, QStringLiteral("--print"), Queue, QStringLiteral("--copies"),
+                      QStringLiteral("3")},
+                     &printed),
+             qPrintable(printed));
+    const int job = printed.section(QStringLiteral("job "), 1).trimmed().toInt();
+    QVERIFY2(job > 0, qPrintable(printed));
+    const QString output = waitForJob(job);
+    QVERIFY(!output.isEmpty());
+    const QSizeF page = pdfPageSizes(output).value(0);
+    QVERIFY(qAbs(page.width() - size.width()) < 0.5);
+    QVERIFY(qAbs(page.height() - size.height()) < 0.5);
+    QFile copiesFile(m_out + QStringLiteral("/job-%1.copies").arg(job));
+    QVERIFY(copiesFile.open(QIODevice::ReadOnly));
+    QCOMPARE(copiesFile.readAll().trimmed(), QByteArray("3"));
+
+    QString refused;
+    QVERIFY(!runTool(QStringLiteral(VENDREL_RENDER),
+                     {label, QStringLiteral("--print"), QStringLiteral("nowhere")}, &refused));
+    QVERIFY2(refused.contains(QStringLiteral("cannot be found")), qPrintable(refused));
 }
 
 QTEST_MAIN(CupsPrintTest)
