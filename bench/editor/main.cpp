@@ -2,6 +2,7 @@
 #include "benchlabels.h"
 #include "filebenchmarks.h"
 #include "layoutbenchmarks.h"
+#include "printbenchmarks.h"
 #include "summaryreporter.h"
 
 #include <QApplication>
@@ -77,6 +78,7 @@ int main(int argc, char* argv[])
     registerLayoutBenchmarks(quick);
     registerFileBenchmarks(quick);
     registerAmmoniaBenchmarks(quick);
+    registerPrintBenchmarks(quick);
     SummaryReporter reporter(summary);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
