@@ -572,6 +572,19 @@ Bitte erneut versuchen.
     </message>
 </context>
 <context>
+    <name>PrintManager</name>
+    <message>
+        <source>Print</source>
+        <extracomment>Button of the print preview that prints what it shows.</extracomment>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Button of the print preview that closes it.</extracomment>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>PrintMessageHelper</name>
     <message>
         <source>The printer cannot be found.</source>

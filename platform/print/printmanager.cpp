@@ -11,6 +11,8 @@
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QToolBar>
+#include <QToolButton>
 
 PrintManager::PrintManager(bool testMode, PrintWidgetInterface* widget, MvIPC* ipc,
                            PrintController* controller, MvCanvasModel* canvas,
@@ -142,6 +144,39 @@ void PrintManager::showPrintPreview()
                     PrintController::paintCanvas(shown, &painter, target);
                 }
             });
+    // The toolbar is for fingers, and prints as the panel does: the dialog's own
+    // print and page set-up would ask for a file or a paper size instead, and the
+    // label's page has one orientation only.
+    if (auto* bar = dialog->findChild<QToolBar*>()) {
+        bar->setIconSize(QSize(36, 36));
+        const QStringList hidden = {
+            QCoreApplication::translate("QPrintPreviewDialog", "Print"),
+            QCoreApplication::translate("QPrintPreviewDialog", "Page setup"),
+            QCoreApplication::translate("QPrintPreviewDialog", "Portrait"),
+            QCoreApplication::translate("QPrintPreviewDialog", "Landscape")};
+        for (QAction* action : bar->actions())
+            if (hidden.contains(action->text()))
+                action->setVisible(false);
+        bar->addSeparator();
+        //: Button of the print preview that prints what it shows.
+        QAction* printNow = bar->addAction(tr("Print"));
+        //: Button of the print preview that closes it.
+        QAction* close = bar->addAction(tr("Close"));
+        for (QAction* action : {printNow, close})
+            if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(action))) {
+                button->setMinimumSize(96, 44);
+                button->setStyleSheet(QStringLiteral(
+                    "QToolButton { background-color: white; border: 1px solid #c6c6c6; "
+                    "font-weight: bold; margin-left: 6px; }"
+                    "QToolButton:pressed { background-color: #fd7800; color: white; }"));
+            }
+        connect(printNow, &QAction::triggered, dialog, [this, dialog] {
+            dialog->close();
+            quickPrintSlot();
+        });
+        connect(close, &QAction::triggered, dialog, &QWidget::close);
+    }
+
     // The editor's screen is 1024 x 540: the dialog covers the window, never more.
     QRect area = m_parentWidget ? m_parentWidget->window()->geometry()
                                 : QApplication::primaryScreen()->availableGeometry();
