@@ -149,11 +149,11 @@ void PrintManager::showPrintPreview()
     // label's page has one orientation only.
     if (auto* bar = dialog->findChild<QToolBar*>()) {
         bar->setIconSize(QSize(36, 36));
-        const QStringList hidden = {
-            QCoreApplication::translate("QPrintPreviewDialog", "Print"),
-            QCoreApplication::translate("QPrintPreviewDialog", "Page setup"),
-            QCoreApplication::translate("QPrintPreviewDialog", "Portrait"),
-            QCoreApplication::translate("QPrintPreviewDialog", "Landscape")};
+        // Qt's own texts of those actions, as Qt's catalogue translates them.
+        static const char* const QtActions[] = {"Print", "Page setup", "Portrait", "Landscape"};
+        QStringList hidden;
+        for (const char* text : QtActions)
+            hidden << QCoreApplication::translate("QPrintPreviewDialog", text);
         for (QAction* action : bar->actions())
             if (hidden.contains(action->text()))
                 action->setVisible(false);
