@@ -52,7 +52,6 @@ private slots:
     void errorTableClosesThePanelForTheseValues();
     void commandReaderCutsLines_data();
     void commandReaderCutsLines();
-    void commandReaderStaysBoundedOnFloods();
     void supplyComesFromFileElseDefault();
     void supplyFileChangeEmitsOnlyWhatChanged();
     void panelOffersOnlyTagRowsAtBitValues();
@@ -231,19 +230,6 @@ void PrintStackTest::commandReaderCutsLines()
         }
     QCOMPARE(gotKinds, kinds);
     QCOMPARE(gotArguments, arguments);
-}
-
-void PrintStackTest::commandReaderStaysBoundedOnFloods()
-{
-    IpcCommandReader reader;
-    QByteArray flood(1 << 20, 'x');
-    for (int i = 0; i < 8; ++i) {
-        reader.feed(flood);
-        QVERIFY(reader.pending() <= IpcCommandReader::MaxLineLength);
-    }
-    const auto commands = reader.feed("\nprint\n");
-    QCOMPARE(commands.size(), 1);
-    QCOMPARE(commands.first().kind, IpcCommandReader::Command::Print);
 }
 
 void PrintStackTest::supplyComesFromFileElseDefault()
