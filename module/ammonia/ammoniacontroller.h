@@ -53,13 +53,6 @@ public:
     // The label as the members and the panel hold it, as it is saved.
     AmmoniaLabel currentLabel() const;
 
-    // The tag drawings, as the resources hold them (empty when one is missing).
-    static QByteArray m_highPressSvgDataReal;
-    static QByteArray m_lowPressSvgDataReal;
-    static QByteArray m_liqStateSvgDataReal;
-    static QByteArray m_vapStateSvgDataReal;
-    static void loadStateSvgsForPrint();
-
     void preparePrintTag(int tag) override;
 
 public slots:
@@ -92,6 +85,13 @@ public slots:
     void sizeEditingFinishedSlot();
 
 protected:
+    // The tag drawings, as the resources hold them (empty when one is missing).
+    static QByteArray m_highPressSvgDataReal;
+    static QByteArray m_lowPressSvgDataReal;
+    static QByteArray m_liqStateSvgDataReal;
+    static QByteArray m_vapStateSvgDataReal;
+    static void loadStateSvgsForPrint();
+
     void createCanvas();
     void createEditLayout();
     void setPipeMarkerSize();
