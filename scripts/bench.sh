@@ -191,6 +191,14 @@ row "Save an ammonia label file (syncs too)" \
   "p50 $(fmt "$(value file/ammonia-save p50_ms)") ms (cpu p50 $(fmt "$ammonia_save_cpu"))" \
   "cpu p50 <= 10 ms" "$(judge "$ammonia_save_cpu" 10)"
 
+print_p50=$(value print/longest p50_ms)
+print_peak=$(value print/longest peak_added_mb)
+row "Print the 13824-pt label at 300 dpi (PDF page)" \
+  "p50 $(fmt "$print_p50") ms (cpu p50 $(fmt "$(value print/longest cpu_p50_ms)"))" \
+  "p50 <= 250 ms" "$(judge "$print_p50" 250)"
+row "  peak memory added while printing it" "$(fmt "$print_peak") MB" "<= 16 MB" \
+  "$(judge "$print_peak" 16)"
+
 render_ms=$(value render wall_ms)
 rsvg_ms=$(value rsvg wall_ms)
 render_ratio=$(ratio "$render_ms" "$rsvg_ms")

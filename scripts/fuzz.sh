@@ -38,6 +38,7 @@ targets=(
   fuzz_qyam_loader:qyam
   fuzz_qyld:qyld
   fuzz_help_faq:help_faq
+  fuzz_ipc_commands:ipc
 )
 
 failed=()

@@ -13,6 +13,7 @@ packages=(
   libbenchmark-dev librsvg2-bin
   dpkg-dev fakeroot file xdg-utils shared-mime-info libfile-mimeinfo-perl
   desktop-file-utils appstream groff-base
+  libcups2-dev cups cups-client cups-bsd
 )
 
 missing=()

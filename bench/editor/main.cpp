@@ -3,6 +3,7 @@
 #include "benchlabels.h"
 #include "filebenchmarks.h"
 #include "layoutbenchmarks.h"
+#include "printbenchmarks.h"
 #include "summaryreporter.h"
 
 #include <QApplication>
@@ -79,6 +80,7 @@ int main(int argc, char* argv[])
     registerFileBenchmarks(quick);
     registerAmmoniaBenchmarks(quick);
     registerArrowWrapBenchmarks(quick);
+    registerPrintBenchmarks(quick);
     SummaryReporter reporter(summary);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

@@ -676,6 +676,150 @@ Bitte erneut versuchen.
     </message>
 </context>
 <context>
+    <name>PrintManager</name>
+    <message>
+        <source>Print</source>
+        <extracomment>Button of the print preview that prints what it shows.</extracomment>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <extracomment>Button of the print preview that closes it.</extracomment>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>PrintMessageHelper</name>
+    <message>
+        <source>The printer cannot be found.</source>
+        <comment>The chosen printer is not known to the print server.</comment>
+        <translation>Der Drucker wurde nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>There is nothing to print.</source>
+        <comment>No label is open, or the label has no size.</comment>
+        <translation>Es gibt nichts zu drucken.</translation>
+    </message>
+    <message>
+        <source>Enter a quantity of at least 1. Nothing was printed.</source>
+        <comment>The number of copies is empty or zero.</comment>
+        <translation>Geben Sie eine Anzahl von mindestens 1 ein. Es wurde nichts gedruckt.</translation>
+    </message>
+    <message>
+        <source>The printer is offline or stopped.</source>
+        <comment>The printer does not accept jobs.</comment>
+        <translation>Der Drucker ist offline oder angehalten.</translation>
+    </message>
+    <message>
+        <source>The label is larger than the printer can print.</source>
+        <comment>The label is longer or wider than a page may be.</comment>
+        <translation>Das Etikett ist größer, als der Drucker drucken kann.</translation>
+    </message>
+    <message>
+        <source>The label is wider than the supply loaded in the printer.</source>
+        <comment>Another printer or supply may be chosen in the print panel.</comment>
+        <translation>Das Etikett ist breiter als das eingelegte Material.</translation>
+    </message>
+    <message>
+        <source>The printer refused the label.</source>
+        <comment>The print server did not take the job.</comment>
+        <translation>Der Drucker hat das Etikett abgelehnt.</translation>
+    </message>
+    <message>
+        <source>The print file could not be written.</source>
+        <comment>The PDF file of a print could not be saved.</comment>
+        <translation>Die Druckdatei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The printer&apos;s lid is open. Close it and print again.</source>
+        <comment>The printer reports its cover open.</comment>
+        <translation>Die Klappe des Druckers ist offen. Schließen Sie sie und drucken Sie erneut.</translation>
+    </message>
+    <message>
+        <source>Printing was canceled.</source>
+        <comment>Waiting labels were removed from the printer&apos;s queue.</comment>
+        <translation>Der Druck wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>A colour of the label is not loaded in the printer; it prints in another colour.</source>
+        <comment>The ribbons loaded do not hold one of the label&apos;s colours.</comment>
+        <translation>Eine Farbe des Etiketts ist nicht im Drucker eingelegt; sie wird in einer anderen Farbe gedruckt.</translation>
+    </message>
+    <message>
+        <source>The label could not be drawn.</source>
+        <comment>Drawing the label for the printer failed.</comment>
+        <translation>Das Etikett konnte nicht gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <extracomment>Title of the message box of a print error.</extracomment>
+        <translation>Drucken</translation>
+    </message>
+</context>
+<context>
+    <name>PrintWidget</name>
+    <message>
+        <source>Printer</source>
+        <extracomment>Caption of the printer choice in the print panel.</extracomment>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>Copies</source>
+        <extracomment>Caption of the number of copies in the print panel.</extracomment>
+        <translation>Kopien</translation>
+    </message>
+    <message>
+        <source>Print What</source>
+        <extracomment>Caption of the choice between the label and its loose tags.</extracomment>
+        <translation>Was drucken</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <extracomment>The label itself, in the print panel&apos;s choice between label and tags.</extracomment>
+        <translation>Etikett</translation>
+    </message>
+    <message>
+        <source>HIGH Pressure Tag</source>
+        <extracomment>A loose HIGH pressure tag, in the print panel.</extracomment>
+        <translation>Anhänger Hochdruck (HIGH)</translation>
+    </message>
+    <message>
+        <source>LOW Pressure Tag</source>
+        <extracomment>A loose LOW pressure tag, in the print panel.</extracomment>
+        <translation>Anhänger Niederdruck (LOW)</translation>
+    </message>
+    <message>
+        <source>VAP State Tag</source>
+        <extracomment>A loose VAP state tag, in the print panel.</extracomment>
+        <translation>Anhänger dampfförmig (VAP)</translation>
+    </message>
+    <message>
+        <source>LIQ State Tag</source>
+        <extracomment>A loose LIQ state tag, in the print panel.</extracomment>
+        <translation>Anhänger flüssig (LIQ)</translation>
+    </message>
+    <message>
+        <source>Preview</source>
+        <extracomment>Button of the print panel that shows how the label will print.</extracomment>
+        <translation>Vorschau</translation>
+    </message>
+    <message>
+        <source>Print</source>
+        <extracomment>Button of the print panel that prints the label.</extracomment>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source> (offline)</source>
+        <extracomment>Added to the name of a printer that does not take jobs now.</extracomment>
+        <translation> (offline)</translation>
+    </message>
+    <message>
+        <source>PDF File</source>
+        <extracomment>The printer choice when prints are saved as PDF files.</extracomment>
+        <translation>PDF-Datei</translation>
+    </message>
+</context>
+<context>
     <name>QObject</name>
     <message>
         <source> Pipe Marking File</source>
@@ -1077,11 +1221,6 @@ Bitte erneut versuchen.
         <source>Untitled Label</source>
         <extracomment>Default name for a new label.</extracomment>
         <translation>Unbenanntes Etikett</translation>
-    </message>
-    <message>
-        <source>Printing is not available in this version.</source>
-        <extracomment>Tooltip of the disabled print button.</extracomment>
-        <translation>Drucken ist in dieser Version nicht verfügbar.</translation>
     </message>
 </context>
 <context>

@@ -125,7 +125,7 @@ public:
     void applyLabel(const AmmoniaLabel& label);
 
     // The parts the label carries as tag bits: 1 HIGH, 2 LOW, 4 VAP, 8 LIQ.
-    int getTagsVisible() const;
+    int getTagsVisible() const override;
 
     // The one rule for which items show: arrows with an id and a drawing, the state
     // parts when chosen, and the texts, in pipe marker mode; the component text in

@@ -1,8 +1,10 @@
 #include "ammonia/ammoniacontroller.h"
 
 #include "ammonia/ammoniaeditwidget.h"
+#include "ammonia/ammoniaparts.h"
 #include "ammonia/ammoniarecord.h"
 #include "canvas/mvcanvasmodel.h"
+#include "canvas/symbolitem.h"
 #include "kit/arrowsmenu.h"
 #include "kit/sizejudgement.h"
 #include "kit/userunits.h"
@@ -31,6 +33,7 @@ AmmoniaController::AmmoniaController(QWidget* parent) : AmmoniaCommonController(
     m_color = AmmoniaParts::newLabelColor();
     setObjectName(QStringLiteral("AmmoniaController"));
     loadStateSvgsOnLabel();
+    loadStateSvgsForPrint();
     createCanvas();
     createInitialItems();
     createEditLayout();
@@ -141,6 +144,9 @@ void AmmoniaController::createEditLayout()
             &AmmoniaController::warningStringChangedSlot);
     connect(panel, &AmmoniaEditWidget::sizeEditingFinishedSignal, this,
             &AmmoniaController::sizeEditingFinishedSlot);
+    connect(panel, &AmmoniaEditWidget::previewTagsSignal, this,
+            &AmmoniaController::previewTagsSlot);
+    connect(panel, &AmmoniaEditWidget::printTagsSignal, this, &AmmoniaController::printTagsSlot);
 }
 
 void AmmoniaController::startWizard() {}
@@ -148,6 +154,76 @@ void AmmoniaController::startWizard() {}
 void AmmoniaController::updatePrintQuantity(int quantity)
 {
     m_editWidget->updatePrintQuantity(static_cast<unsigned int>(qMax(quantity, 0)));
+}
+
+// ---- Loose tags -----------------------------------------------------------------------
+
+QByteArray AmmoniaController::m_highPressSvgDataReal;
+QByteArray AmmoniaController::m_lowPressSvgDataReal;
+QByteArray AmmoniaController::m_liqStateSvgDataReal;
+QByteArray AmmoniaController::m_vapStateSvgDataReal;
+
+void AmmoniaController::loadStateSvgsForPrint()
+{
+    m_highPressSvgDataReal = AmmoniaParts::printDrawing(HighPressureTag);
+    m_lowPressSvgDataReal = AmmoniaParts::printDrawing(LowPressureTag);
+    m_liqStateSvgDataReal = AmmoniaParts::printDrawing(LiqStateTag);
+    m_vapStateSvgDataReal = AmmoniaParts::printDrawing(VapStateTag);
+}
+
+void AmmoniaController::preparePrintTag(int tag)
+{
+    preparePrintTagSlot(static_cast<TagType>(tag));
+}
+
+void AmmoniaController::preparePrintTagSlot(const AmmoniaVendrel::TagType& type)
+{
+    MvCanvasModel* tags = getTagCanvas();
+    if (!tags || !m_liqState)
+        return;
+    tags->clearScene();
+    SymbolItem* copy = m_liqState->copy();
+    const QSizeF size = copy->getItemSize();
+    const double w = size.width();
+    const double h = size.height();
+    tags->setCanvasSize(w, h + 10.0, true);
+    tags->addItem(copy);
+    copy->setPos(5.0, 5.0);
+    copy->setItemSize(qMax(w - 10.0, 1.0), qMax(h, 1.0));
+
+    const QByteArray* drawing = nullptr;
+    switch (type) {
+    case HighPressureTag:
+        drawing = &m_highPressSvgDataReal;
+        break;
+    case LowPressureTag:
+        drawing = &m_lowPressSvgDataReal;
+        break;
+    case VapStateTag:
+        drawing = &m_vapStateSvgDataReal;
+        break;
+    case LiqStateTag:
+        drawing = &m_liqStateSvgDataReal;
+        break;
+    default:
+        return;
+    }
+    tags->setCanvasBackgroundColor(AmmoniaParts::color(type, m_labelColor));
+    copy->reloadItemFromData(*drawing);
+    // Also the LIQ copy: a label whose LIQ part is off still prints its tag.
+    copy->setVisible(true);
+}
+
+void AmmoniaController::previewTagsSlot(const AmmoniaVendrel::TagType& type, int quantity)
+{
+    preparePrintTagSlot(type);
+    emit previewTagSignal(quantity);
+}
+
+void AmmoniaController::printTagsSlot(const AmmoniaVendrel::TagType& type, int quantity)
+{
+    preparePrintTagSlot(type);
+    emit printTagSignal(quantity);
 }
 
 // ---- Sizes --------------------------------------------------------------------------

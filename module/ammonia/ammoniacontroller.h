@@ -49,15 +49,19 @@ public:
 
     AmmoniaEditWidget* editWidget() const { return m_editWidget; }
     int pipeDiameterIndex() const { return m_pipeDiameterIndex; }
-    void updatePrintQuantity(int quantity);
+    void updatePrintQuantity(int quantity) override;
     // The label as the members and the panel hold it, as it is saved.
     AmmoniaLabel currentLabel() const;
 
-signals:
-    // The parts the label carries changed (tag bits, getTagsVisible).
-    void setVisibleAmmoniaTag(int tags);
+    void preparePrintTag(int tag) override;
 
 public slots:
+    // Draws the loose tag of the type on the tag canvas: the label's LIQ part
+    // drawn with the tag's drawing on the tag's colour, the part's size with a
+    // 5-point margin all round.
+    void preparePrintTagSlot(const AmmoniaVendrel::TagType& type);
+    void previewTagsSlot(const AmmoniaVendrel::TagType& type, int quantity);
+    void printTagsSlot(const AmmoniaVendrel::TagType& type, int quantity);
     void pipeDiameterChangedSlot(int index);
     void lengthChangedSlot(const QString& text);
     void widthChangedSlot(const QString& text);
@@ -81,6 +85,13 @@ public slots:
     void sizeEditingFinishedSlot();
 
 protected:
+    // The tag drawings, as the resources hold them (empty when one is missing).
+    static QByteArray m_highPressSvgDataReal;
+    static QByteArray m_lowPressSvgDataReal;
+    static QByteArray m_liqStateSvgDataReal;
+    static QByteArray m_vapStateSvgDataReal;
+    static void loadStateSvgsForPrint();
+
     void createCanvas();
     void createEditLayout();
     void setPipeMarkerSize();

@@ -658,10 +658,10 @@ AmmoniaEditWidget::PartsFrame AmmoniaEditWidget::createPartsFrame(const PartsTex
     }
     parts.preview->setStyleSheet(PanelStyle::StepButtonStyle);
     parts.print->setStyleSheet(PanelStyle::StepButtonStyle);
-    // Tags print once the window's print panel takes the tag canvas; until then the
-    // buttons show what the page will offer.
-    parts.preview->setEnabled(false);
-    parts.print->setEnabled(false);
+    // A quantity refused once is shown in red until the user types again.
+    MvLineEdit* quantity = parts.quantity;
+    connect(quantity, &QLineEdit::textEdited, quantity,
+            [quantity] { quantity->setInvalid(false); });
     controls->addStretch(1);
     print->addLayout(controls);
     pages->addWidget(printPage);
@@ -1321,6 +1321,10 @@ void AmmoniaEditWidget::emitTag(const PartsFrame& parts, AmmoniaVendrel::TagType
 {
     const AmmoniaVendrel::TagType tag = parts.firstPrintChoice->isChecked() ? first : second;
     const int quantity = parts.quantity->text().toInt(nullptr, 10);
+    // An empty field or 0 prints nothing; the red field tells the user why.
+    parts.quantity->setInvalid(quantity < 1);
+    if (quantity < 1)
+        return;
     if (print)
         emit printTagsSignal(tag, quantity);
     else
@@ -1352,8 +1356,8 @@ void AmmoniaEditWidget::updatePrintTagDimensionsLabel()
     const QString unit = getUnits() ? inchMark() : millimeterMark();
     const QString text = tr("Dimensions", "The width and length of the label.") +
                          QStringLiteral(": %1%3 x %2%3")
-                             .arg(QString::number(m_bandWidthEdit->text().toDouble(), 'g', 2),
-                                  QString::number(m_widthEdit->text().toDouble(), 'g', 2), unit);
+                             .arg(QString::number(m_bandWidthEdit->text().toDouble(), 'f', 2),
+                                  QString::number(m_widthEdit->text().toDouble(), 'f', 2), unit);
     for (QLabel* label : {m_physical.dimensions, m_pressure.dimensions})
         label->setText(text);
 }

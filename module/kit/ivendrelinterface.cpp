@@ -10,6 +10,21 @@ bool IVendrelInterface::saveRecord(QDataStream& stream)
     return false;
 }
 
+int IVendrelInterface::getTagsVisible() const
+{
+    return 0;
+}
+
+void IVendrelInterface::preparePrintTag(int tag)
+{
+    Q_UNUSED(tag)
+}
+
+void IVendrelInterface::updatePrintQuantity(int quantity)
+{
+    Q_UNUSED(quantity)
+}
+
 void IVendrelInterface::setCanvas(MvCanvasModel* canvas)
 {
     m_canvas = canvas;

@@ -38,10 +38,23 @@ public:
     MvCanvasModel* getTagCanvas() const;
     QString getLastWarning() const;
 
+    // Loose tags printed from the tag canvas (the ammonia module's state and
+    // pressure tags): the tags the label's parts allow as bits, 0 for a module
+    // without tags; building a tag of one bit on the tag canvas; the quantity the
+    // print panel last printed, shown where the module asks for tag quantities.
+    virtual int getTagsVisible() const;
+    virtual void preparePrintTag(int tag);
+    virtual void updatePrintQuantity(int quantity);
+
 signals:
     void fitCanvasInViewSignal();
     void wizardEndSignal();
     void warningStringChanged(QString);
+    // Tags to preview or print, the tag canvas ready: how many.
+    void previewTagSignal(int quantity);
+    void printTagSignal(int quantity);
+    // The tags the label allows changed (getTagsVisible).
+    void setVisibleAmmoniaTag(int tags);
 
 protected:
     // Stores the text as the last warning before relaying it, so getLastWarning()

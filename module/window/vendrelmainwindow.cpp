@@ -24,6 +24,14 @@
 
 #include "canvas/mvcanvasmodel.h"
 #include "files/filecontroller.h"
+#include "print/mvipc.h"
+#include "print/mvprinting.h"
+#include "print/mvprintingerrors.h"
+#include "print/printcontrollerlinux.h"
+#include "print/printmanager.h"
+#include "print/printmessagehelper.h"
+#include "print/printwidget.h"
+#include "print/supplyproperties.h"
 #include "widgets/applicationfont.h"
 #include "widgets/dragscrollbutton.h"
 #include "widgets/filemenuwidget.h"
@@ -60,7 +68,10 @@ VendrelMainWindow::VendrelMainWindow(QString printerSelection, bool testMode,
     createModuleWidget();
     radioButtonOf(kind)->setChecked(true);
 
-    createPrintFrame();
+    m_supplyProperties = new SupplyProperties(m_printerName, m_printerFlag);
+    m_ipc = m_supplyProperties->runningMvipc();
+
+    createPrintWidget();
     createFileMenu();
     setContentWidget(kind);
     updateModuleButtonIconSlot();
@@ -86,11 +97,39 @@ VendrelMainWindow::VendrelMainWindow(QString printerSelection, bool testMode,
     connect(m_ui->saveAsButton, &QPushButton::clicked, this, &VendrelMainWindow::saveAsSlot);
     connect(m_ui->exportButton, &QPushButton::clicked, this, &VendrelMainWindow::exportSlot);
     connect(m_ui->printButton, &QPushButton::clicked, this, &VendrelMainWindow::showPrintFrameSlot);
-    // The print frame is in place, but this editor has no print stack to put in it
-    // yet: an empty panel would only puzzle the user.
-    m_ui->printButton->setEnabled(false);
-    //: Tooltip of the disabled print button.
-    m_ui->printButton->setToolTip(tr("Printing is not available in this version."));
+    connect(m_printWidget, &PrintWidget::focusLost, this,
+            &VendrelMainWindow::onPrintWidgetFocusLost);
+    connect(m_printWidget, &PrintWidget::ammoniaPrintTagChanged, this,
+            &VendrelMainWindow::ammoniaPrintComboChanged);
+    connect(m_printWidget, &PrintWidget::printFrameSizeChanged, this,
+            QOverload<bool>::of(&VendrelMainWindow::printFrameSizeChanged));
+    // The panel is the part of the print stack that knows of a printer change.
+    connect(m_printWidget, &PrintWidget::selectedPrinterChanged, this,
+            &VendrelMainWindow::selectedPrinterChanged);
+    // The starting module may have offered tags before the frame listened.
+    printFrameSizeChanged(m_printWidget->visibleTags() != 0);
+    connect(m_printManager, &PrintManager::managerPrintSignal, this,
+            &VendrelMainWindow::pipePrintSlot);
+    connect(m_printManager, &PrintManager::printErrorSignal, this,
+            &VendrelMainWindow::printErrorSlot);
+    connect(m_printController, &PrintController::printErrorSignal, this,
+            &VendrelMainWindow::printErrorSlot);
+    connect(m_printManager, &PrintManager::printErrorCodeSignal, this,
+            &VendrelMainWindow::printErrorCodeSlot);
+    connect(m_printController, &PrintController::printErrorCodeSignal, this,
+            &VendrelMainWindow::printErrorCodeSlot);
+    connect(m_printManager, &PrintManager::slowPrinterStartingSignal, this,
+            &VendrelMainWindow::slowPrinterStartingSlot);
+    for (auto signal :
+         {&SupplyProperties::ribbonsLoadedChanged, &SupplyProperties::supplyTypeLoadedChanged,
+          &SupplyProperties::supplyTypeCustomChanged})
+        connect(m_supplyProperties, signal, this, &VendrelMainWindow::updateSupplyColors);
+    connect(m_ipc, &MvIPC::HelpButton, this, &VendrelMainWindow::onHelpButtonClicked);
+    connect(m_ipc, &MvIPC::PrintButton, this, &VendrelMainWindow::onQuickPrintButtonClicked);
+    // The suite's launcher closes its applications without questions.
+    connect(m_ipc, &MvIPC::CloseApplicationSignal, qApp, &QCoreApplication::quit,
+            Qt::QueuedConnection);
+    connect(m_ipc, &MvIPC::PrintQueueClear, m_printManager, &PrintManager::onPrintCanceled);
     connect(m_fileMenuButton, &QPushButton::clicked, this,
             &VendrelMainWindow::onFileMenuButtonClicked);
     connect(m_moduleButton, &QPushButton::clicked, this,
@@ -112,6 +151,12 @@ VendrelMainWindow::VendrelMainWindow(QString printerSelection, bool testMode,
 
 VendrelMainWindow::~VendrelMainWindow()
 {
+    // Closing the window moves the focus out of the print panel: that must not reach
+    // a window taken apart.
+    m_printWidget->disconnect(this);
+    delete m_printManager;
+    delete m_printController;
+    delete m_supplyProperties;
     delete m_ui;
     delete m_infoWidget;
     delete m_helpWindow;
@@ -226,14 +271,36 @@ void VendrelMainWindow::createModuleWidget()
     }
 }
 
-void VendrelMainWindow::createPrintFrame()
+void VendrelMainWindow::createPrintWidget()
 {
+    m_printController = new PrintControllerLinux(m_testMode, nullptr, nullptr, this);
+    m_printController->setRunningMvipc(m_ipc);
+    m_printWidget = new PrintWidget(m_testMode, this);
+    m_printManager = new PrintManager(m_testMode, m_printWidget, m_ipc, m_printController, nullptr,
+                                      MvPrinting::PipeMarking, this);
+    // The panel starts on the printer the suite chose for this editor, if it has one.
+    if (!m_printerName.isEmpty())
+        m_printWidget->selectPrinter(m_printerName);
+
     m_printFrame = new MvFrame;
     m_printFrame->setObjectName(QStringLiteral("PrintFrame"));
     m_printFrame->setStyleSheet(
         QStringLiteral("#PrintFrame { background-color: #f2f2f2; border: 1px solid #fd7800; } "));
-    new QVBoxLayout(m_printFrame);
+    auto* layout = new QVBoxLayout(m_printFrame);
+    layout->addWidget(m_printWidget);
     m_printFrame->setFixedSize(300, m_printFrameTall ? 360 : 280);
+
+    updateSupplyColors();
+}
+
+void VendrelMainWindow::connectTags(IVendrelInterface* module)
+{
+    if (!module->getTagCanvas())
+        return;
+    connect(module, &IVendrelInterface::previewTagSignal, this, &VendrelMainWindow::previewTagSlot);
+    connect(module, &IVendrelInterface::printTagSignal, this, &VendrelMainWindow::printTagSlot);
+    connect(module, &IVendrelInterface::setVisibleAmmoniaTag, m_printWidget,
+            &PrintWidget::setVisibleAmmoniaTag);
 }
 
 const LabelKind& VendrelMainWindow::kindRow(VendrelWidgetTypes kind)
@@ -274,6 +341,7 @@ bool VendrelMainWindow::setContentWidget(VendrelWidgetTypes kind)
                 &VendrelMainWindow::wizardEndSlot);
         connect(module, &IVendrelInterface::warningStringChanged, this,
                 &VendrelMainWindow::setWarningText);
+        connectTags(module);
     }
 
     m_activeModule = module;
@@ -283,6 +351,7 @@ bool VendrelMainWindow::setContentWidget(VendrelWidgetTypes kind)
 
     if (kind == AmmoniaWidget)
         m_tagCanvas = module->getTagCanvas();
+    m_printWidget->setVisibleAmmoniaTag(kind == AmmoniaWidget ? module->getTagsVisible() : 0);
 
     module->show();
     m_currentCanvas = module->getCanvas();
@@ -291,6 +360,8 @@ bool VendrelMainWindow::setContentWidget(VendrelWidgetTypes kind)
     shown->setScene(m_currentCanvas);
     hidden->hide();
     shown->show();
+    m_printController->setScene(m_currentCanvas);
+    m_printTargetIsLabel = true;
     m_fileController->setScene(m_currentCanvas);
     m_pipeFileController->setContentModule(module);
     fitCurrentView();
@@ -444,6 +515,9 @@ void VendrelMainWindow::keyPressEvent(QKeyEvent* event)
         case Qt::Key_S:
             saveSlot();
             break;
+        case Qt::Key_P:
+            onQuickPrintButtonClicked();
+            break;
         default:
             break;
         }
@@ -470,6 +544,7 @@ void VendrelMainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
+    m_printManager->quitPrinting();
     if (m_activeModule)
         m_activeModule->hide();
     QWidget::closeEvent(event);
@@ -649,19 +724,175 @@ void VendrelMainWindow::onHelpButtonClicked()
     m_helpWindow->exec();
 }
 
-void VendrelMainWindow::showPrintFrameSlot(bool show)
+QPoint VendrelMainWindow::printFrameShownPos() const
 {
     const int cw = m_ui->containerFrame->width();
     const int ch = m_ui->containerFrame->height();
     const int bh = m_ui->informationBar->height();
-    const int fw = m_printFrame->width();
-    const int fh = m_printFrame->height();
+    return QPoint(cw - m_printFrame->width(), bh + ch - m_printFrame->height());
+}
+
+QPoint VendrelMainWindow::printFrameHiddenPos() const
+{
+    const int cw = m_ui->containerFrame->width();
+    const int ch = m_ui->containerFrame->height();
+    const int bh = m_ui->informationBar->height();
+    return QPoint(cw, bh + ch - m_printFrame->height());
+}
+
+void VendrelMainWindow::showPrintFrameSlot(bool show)
+{
     if (show) {
-        VendrelWidgetsUtils::animatedShow(m_printFrame, QPoint(cw, bh + ch - fh),
-                                          QPoint(cw - fw, bh + ch - fh));
-        m_printFrame->setFocus();
+        m_printController->setScene(m_currentCanvas);
+        m_printTargetIsLabel = true;
+        IVendrelInterface* ammonia = m_modules.value(AmmoniaWidget);
+        m_printWidget->setVisibleAmmoniaTag(
+            m_currentKind == AmmoniaWidget && ammonia ? ammonia->getTagsVisible() : 0);
+        // A tag the selector still shows is what the panel prints.
+        if (m_printWidget->selectedTag() != 0)
+            ammoniaPrintComboChanged(m_printWidget->selectedTag());
+        // Let the frame take its size and the panel its layout before the focus moves.
+        for (int i = 0; i < 3; ++i)
+            QCoreApplication::processEvents();
+        m_printWidget->setFocus();
+        VendrelWidgetsUtils::animatedShow(m_printFrame, printFrameHiddenPos(),
+                                          printFrameShownPos());
     } else {
-        VendrelWidgetsUtils::animatedHide(m_printFrame, QPoint(cw, bh + ch - fh));
-        m_printFrame->clearFocus();
+        VendrelWidgetsUtils::animatedHide(m_printFrame, printFrameHiddenPos());
+        m_printWidget->clearFocus();
+        if (!m_printTargetIsLabel)
+            if (IVendrelInterface* ammonia = m_modules.value(AmmoniaWidget))
+                ammonia->updatePrintQuantity(m_printManager->getNumberOfCopies());
     }
 }
+
+void VendrelMainWindow::onPrintWidgetFocusLost()
+{
+    const QPoint cursor = QCursor::pos();
+    const QRect buttonRect(m_ui->printButton->mapToGlobal(QPoint(0, 0)), m_ui->printButton->size());
+    if (buttonRect.contains(cursor))
+        return;
+    const QRect frameRect(m_printFrame->mapToGlobal(QPoint(0, 0)), m_printFrame->size());
+    if (frameRect.contains(cursor)) {
+        if (m_printWidget->notTextFocus(cursor))
+            m_printWidget->setFocus();
+        return;
+    }
+    if (m_printWidget->focusInCombo(cursor)) {
+        m_printWidget->setFocus();
+        return;
+    }
+    m_ui->printButton->setChecked(false);
+    showPrintFrameSlot(false);
+}
+
+void VendrelMainWindow::onQuickPrintButtonClicked()
+{
+    if (!isActiveWindow())
+        return;
+    // The label prints, unless the panel's selector names a tag: a tag printed
+    // from the ammonia frames is never printed again by accident.
+    const int tag = m_currentKind == AmmoniaWidget ? m_printWidget->selectedTag() : 0;
+    if (tag != 0 && m_tagCanvas) {
+        m_activeModule->preparePrintTag(tag);
+        m_printController->setScene(m_tagCanvas);
+        m_printTargetIsLabel = false;
+    } else {
+        m_printController->setScene(m_currentCanvas);
+        m_printTargetIsLabel = true;
+    }
+    m_printManager->quickPrintSlot();
+}
+
+void VendrelMainWindow::pipePrintSlot()
+{
+    m_printController->printCanvas();
+}
+
+void VendrelMainWindow::previewTagSlot(int quantity)
+{
+    m_printController->setScene(m_tagCanvas);
+    m_printTargetIsLabel = false;
+    m_printManager->setNumberOfCopies(quantity);
+    m_printManager->showPrintPreview();
+}
+
+void VendrelMainWindow::printTagSlot(int quantity)
+{
+    m_printController->setScene(m_tagCanvas);
+    m_printTargetIsLabel = false;
+    m_printManager->setNumberOfCopies(quantity);
+    m_printController->printCanvas();
+}
+
+void VendrelMainWindow::ammoniaPrintComboChanged(int index)
+{
+    IVendrelInterface* ammonia = m_modules.value(AmmoniaWidget);
+    if (index == 0 || !ammonia || !m_tagCanvas) {
+        // The manager hands its scene on to the controller: the label prints again.
+        m_printManager->setScene(m_currentCanvas);
+        m_printTargetIsLabel = true;
+        return;
+    }
+    ammonia->preparePrintTag(index);
+    m_printManager->setScene(m_tagCanvas);
+    m_printTargetIsLabel = false;
+}
+
+void VendrelMainWindow::printFrameSizeChanged(bool tall)
+{
+    m_printFrameTall = tall;
+    m_printFrame->setFixedSize(300, tall ? 360 : 280);
+    // An open frame keeps its bottom on the container's.
+    if (m_printFrame->isVisible())
+        m_printFrame->move(printFrameShownPos());
+}
+
+void VendrelMainWindow::printFrameSizeChanged()
+{
+    m_printFrame->setFixedSize(300, m_printFrameTall ? 360 : 280);
+    showPrintFrameSlot(true);
+}
+
+void VendrelMainWindow::updateSupplyColors()
+{
+    SupplyProperties* supply = m_supplyProperties;
+    m_printController->setLoadedPaperSize(supply->getLoadedSupplySize(),
+                                          m_printManager->getPrinterType());
+    const QList<QColor> palette = supply->getPrintingPalette();
+    const int mask = supply->getLoadedRibbonMask();
+    const bool allColors = mask == 0 || palette.isEmpty();
+    m_printController->setLoadedPaletteColors(supply->getPrintingPalette(), mask, allColors,
+                                              supply->getLoadedStripedSupplyWidth(),
+                                              supply->getLoadedStripedSupplyColor());
+    m_printManager->setLoadedSupplies(supply->getLoadedSupplySku(), supply->getLoadedRibbonSkus(),
+                                      supply->getLoadedRibbons(), mask, supply->getMaxPrintSpeed(),
+                                      supply->getColorHeats(), supply->getLoadedMaterialType(),
+                                      supply->getLoadedSupplySize(), supply->getLidOpen());
+}
+
+void VendrelMainWindow::selectedPrinterChanged(QString printerName, bool printerIsRemote,
+                                               bool printerIsOffline, bool printerIsMv)
+{
+    m_supplyProperties->setCurrentPrinter(printerName, printerIsRemote, printerIsOffline,
+                                          printerIsMv);
+    updateSupplyColors();
+}
+
+void VendrelMainWindow::printErrorSlot(const MvPrintingErrors::TamsyPrintError& error)
+{
+    if (PrintMessageHelper::closesPrintPanel(error)) {
+        m_ui->printButton->setChecked(false);
+        if (m_printFrame->isVisible())
+            showPrintFrameSlot(false);
+    }
+    PrintMessageHelper::printError(error);
+}
+
+void VendrelMainWindow::printErrorCodeSlot(const MvPrintingErrors::TamsyPrintError& error,
+                                           const QString& errorCode)
+{
+    PrintMessageHelper::printErrorCode(error, errorCode);
+}
+
+void VendrelMainWindow::slowPrinterStartingSlot() {}

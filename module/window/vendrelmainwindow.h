@@ -25,7 +25,16 @@ class MvHelpWindow;
 class FileMenuWidget;
 class FileController;
 class PipeFileController;
+class SupplyProperties;
+class MvIPC;
+class PrintControllerLinux;
+class PrintManager;
+class PrintWidget;
 struct LabelKind;
+
+namespace MvPrintingErrors {
+enum TamsyPrintError : int;
+}
 
 // The single top-level window: information bar, module selector, canvas views, the
 // active module's edit panel and the tool column. It sees modules only through
@@ -59,6 +68,15 @@ public:
     IVendrelInterface* activeModule() const { return m_activeModule; }
     VendrelWidgetTypes currentKind() const { return m_currentKind; }
 
+    // The print stack, for the programs and tests that drive the window.
+    MvFrame* printFrame() const { return m_printFrame; }
+    PrintWidget* printWidget() const { return m_printWidget; }
+    PrintManager* printManager() const { return m_printManager; }
+    PrintControllerLinux* printController() const { return m_printController; }
+    SupplyProperties* supplyProperties() const { return m_supplyProperties; }
+    // Whether the next print from the panel is the label (else the tag canvas).
+    bool printTargetIsLabel() const { return m_printTargetIsLabel; }
+
 public slots:
     void updateModuleButtonIconSlot();
     void moduleButtonClickedSlot(bool checked = false);
@@ -82,7 +100,24 @@ public slots:
     void saveAsSlot();
     void exportSlot();
     void onHelpButtonClicked();
+
+    void createPrintWidget();
     void showPrintFrameSlot(bool show);
+    void onPrintWidgetFocusLost();
+    void onQuickPrintButtonClicked();
+    void pipePrintSlot();
+    void previewTagSlot(int quantity);
+    void printTagSlot(int quantity);
+    void ammoniaPrintComboChanged(int index);
+    void printFrameSizeChanged(bool tall);
+    void printFrameSizeChanged();
+    void updateSupplyColors();
+    void selectedPrinterChanged(QString printerName, bool printerIsRemote, bool printerIsOffline,
+                                bool printerIsMv);
+    void printErrorSlot(const MvPrintingErrors::TamsyPrintError& error);
+    void printErrorCodeSlot(const MvPrintingErrors::TamsyPrintError& error,
+                            const QString& errorCode);
+    void slowPrinterStartingSlot();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -92,7 +127,10 @@ protected:
 private:
     void createInformationBar();
     void createModuleWidget();
-    void createPrintFrame();
+    void connectTags(IVendrelInterface* module);
+    // Where the print frame stands when shown, and when hidden beside the container.
+    QPoint printFrameShownPos() const;
+    QPoint printFrameHiddenPos() const;
     bool setContentWidget(VendrelWidgetTypes kind);
     void switchModuleFromPopup(VendrelWidgetTypes kind);
     void fitCurrentView();
@@ -108,8 +146,14 @@ private:
     QPushButton* m_moduleButton = nullptr;
     QLabel* m_warningCaption = nullptr;
     QLabel* m_warningText = nullptr;
+    SupplyProperties* m_supplyProperties = nullptr;
+    MvIPC* m_ipc = nullptr;
+    PrintControllerLinux* m_printController = nullptr;
+    PrintWidget* m_printWidget = nullptr;
+    PrintManager* m_printManager = nullptr;
     MvFrame* m_printFrame = nullptr;
     bool m_printFrameTall = false;
+    bool m_printTargetIsLabel = true;
     // Per kind, in the selector's order.
     QList<QRadioButton*> m_moduleRadios;
     MvCanvasModel* m_currentCanvas = nullptr;

@@ -8,6 +8,9 @@
 #include <QJsonDocument>
 #include <QTextStream>
 
+#include "print/cupsqueue.h"
+#include "print/printcontrollerlinux.h"
+#include "print/printmessagehelper.h"
 #include "widgets/commonlists.h"
 #include "widgets/moduleresourceicons.h"
 
@@ -18,7 +21,8 @@ enum ExitCode
     UsageError = 1,
     Refused = 2,
     OutputFailed = 3,
-    SymbolsMissing = 4
+    SymbolsMissing = 4,
+    PrintFailed = 5
 };
 
 int fail(const QString& message, int code)
@@ -51,7 +55,7 @@ int main(int argc, char* argv[])
         QStringLiteral("Draws a label file (%1) at its real size.\n\n"
                        "Exit status: 0 drawn, 1 bad arguments, 2 file refused, 3 output not "
                        "written, 4 arrow symbols missing (no symbol database in the data folder, "
-                       "which MORVANTIC_DATA_ROOT names).")
+                       "which MORVANTIC_DATA_ROOT names), 5 not printed.")
             .arg(drawable.join(QStringLiteral(", "))));
     parser.addHelpOption();
     parser.addVersionOption();
@@ -70,7 +74,17 @@ int main(int argc, char* argv[])
                                                  "JSON."));
     const QCommandLineOption verbose(QStringLiteral("verbose"),
                                      QStringLiteral("Also show the loaders' own messages."));
-    parser.addOptions({png, pdf, svg, dpi, info, verbose});
+    const QCommandLineOption print(
+        QStringLiteral("print"),
+        QStringLiteral("Print on a CUPS printer (an empty name: the default one; without any "
+                       "printer, a PDF file in the print folder)."),
+        QStringLiteral("printer"));
+    const QCommandLineOption copies(QStringLiteral("copies"),
+                                    QStringLiteral("Copies to print (default 1)."),
+                                    QStringLiteral("n"), QStringLiteral("1"));
+    const QCommandLineOption listPrinters(QStringLiteral("list-printers"),
+                                          QStringLiteral("List the printers CUPS offers."));
+    parser.addOptions({png, pdf, svg, dpi, info, verbose, print, copies, listPrinters});
     if (!parser.parse(QCoreApplication::arguments()))
         return fail(parser.errorText(), UsageError);
     if (parser.isSet(QStringLiteral("help")))
@@ -78,12 +92,26 @@ int main(int argc, char* argv[])
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
 
+    if (parser.isSet(listPrinters)) {
+        QTextStream out(stdout);
+        for (const CupsQueue::Printer& printer : CupsQueue::printers())
+            out << printer.name << '\t' << (printer.isDefault ? "default" : "-") << '\t'
+                << (printer.offline ? "offline" : "ready") << '\t'
+                << (printer.remote ? "remote" : "local") << '\t' << printer.description << '\n';
+        return Done;
+    }
+
     const QStringList files = parser.positionalArguments();
     if (files.size() != 1)
         return fail(QStringLiteral("name exactly one label file (see --help)"), UsageError);
-    if (!parser.isSet(png) && !parser.isSet(pdf) && !parser.isSet(svg) && !parser.isSet(info))
-        return fail(QStringLiteral("choose at least one of --png, --pdf, --svg, --info"),
+    if (!parser.isSet(png) && !parser.isSet(pdf) && !parser.isSet(svg) && !parser.isSet(info) &&
+        !parser.isSet(print))
+        return fail(QStringLiteral("choose at least one of --png, --pdf, --svg, --info, --print"),
                     UsageError);
+    bool copiesOk = false;
+    const int copyCount = parser.value(copies).toInt(&copiesOk);
+    if (!copiesOk || copyCount < 1 || copyCount > 999)
+        return fail(QStringLiteral("--copies must be a whole number from 1 to 999"), UsageError);
     bool dpiOk = false;
     const int dotsPerInch = parser.value(dpi).toInt(&dpiOk);
     if (!dpiOk || dotsPerInch < 10 || dotsPerInch > 2400)
@@ -103,5 +131,31 @@ int main(int argc, char* argv[])
         return fail(renderer.error(), OutputFailed);
     if (parser.isSet(info))
         QTextStream(stdout) << QJsonDocument(renderer.info()).toJson(QJsonDocument::Indented);
+    if (parser.isSet(print)) {
+        // The editor's own print path, without its window.
+        PrintControllerLinux controller(false, renderer.canvas(), nullptr);
+        controller.setPrinterName(parser.value(print));
+        controller.setNumberOfCopies(copyCount);
+        QString problem;
+        QObject::connect(&controller, &PrintController::printErrorSignal,
+                         [&problem](MvPrintingErrors::TamsyPrintError error) {
+                             problem = PrintMessageHelper::text(error);
+                         });
+        QObject::connect(&controller, &PrintController::printErrorCodeSignal,
+                         [&problem](MvPrintingErrors::TamsyPrintError error, const QString& code) {
+                             problem = PrintMessageHelper::text(error, code);
+                         });
+        if (!controller.printCanvas())
+            return fail(problem, PrintFailed);
+        // A colour the ribbons lack is told, and the label printed.
+        if (!problem.isEmpty())
+            QTextStream(stderr) << "vendrel-render: warning: " << problem << '\n';
+        const PrintControllerLinux::LastPrint last = controller.lastPrint();
+        QTextStream out(stdout);
+        if (last.job > 0)
+            out << "printed on " << last.printer << ", job " << last.job << '\n';
+        else
+            out << "printed to " << last.file << '\n';
+    }
     return Done;
 }
