@@ -781,22 +781,22 @@ Bitte erneut versuchen.
     <message>
         <source>HIGH Pressure Tag</source>
         <extracomment>A loose HIGH pressure tag, in the print panel.</extracomment>
-        <translation>Anhänger Hochdruck (HIGH)</translation>
+        <translation>Schild Hochdruck (HIGH)</translation>
     </message>
     <message>
         <source>LOW Pressure Tag</source>
         <extracomment>A loose LOW pressure tag, in the print panel.</extracomment>
-        <translation>Anhänger Niederdruck (LOW)</translation>
+        <translation>Schild Niederdruck (LOW)</translation>
     </message>
     <message>
         <source>VAP State Tag</source>
         <extracomment>A loose VAP state tag, in the print panel.</extracomment>
-        <translation>Anhänger dampfförmig (VAP)</translation>
+        <translation>Schild dampfförmig (VAP)</translation>
     </message>
     <message>
         <source>LIQ State Tag</source>
         <extracomment>A loose LIQ state tag, in the print panel.</extracomment>
-        <translation>Anhänger flüssig (LIQ)</translation>
+        <translation>Schild flüssig (LIQ)</translation>
     </message>
     <message>
         <source>Preview</source>

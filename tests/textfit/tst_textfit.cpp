@@ -149,6 +149,17 @@ void TextFitTest::everyTextFitsItsWidget()
     fileMenuButton->click();
     clipped << clippedInNextDialog(QStringLiteral("about"), items.at(6));
 
+    // The print panel, slid in over the module.
+    auto* printButton = window.findChild<QPushButton*>(QStringLiteral("printButton"));
+    QVERIFY(printButton);
+    if (printButton->isEnabled()) {
+        printButton->click();
+        QTest::qWait(400); // it slides in
+        clipped << clippedOnTopLevels(QStringLiteral("print panel"));
+        printButton->click();
+        QTest::qWait(400);
+    }
+
     // Then every button of the module's panel, and what it opens: the pop-up
     // frames, the list editors, the questions.
     auto* panel = window.findChild<QWidget*>(QStringLiteral("containerFrame"));
