@@ -159,6 +159,7 @@ part_row "container header, preview skipped" file/open-parts header_ms
 part_row "undo snapshot (record alone)" file/open-parts snapshot_ms
 part_row "record read and laid out" file/open-parts record_layout_ms
 part_row "history and settings" file/open-parts history_settings_ms
+part_row "settings written after the command (apart)" file/open-parts history_flush_ms
 
 nosync=$(value file/save-parts nosync_p50_ms)
 row "Save a label file, without the file's sync" \
@@ -169,6 +170,7 @@ part_row "preview PNG-encoded" file/save-parts png_ms
 part_row "record written" file/save-parts record_ms
 part_row "written and renamed (QSaveFile)" file/save-parts write_ms
 part_row "history and settings" file/save-parts history_settings_ms
+part_row "settings written after the command (apart)" file/save-parts history_flush_ms
 part_row "analytics hit" file/save-parts analytics_ms
 row "  sync of the file and its folder (apart)" \
   "p50 $(fmt "$(value file/save-parts sync_p50_ms)") ms, p90 $(fmt "$(value file/save-parts sync_p90_ms)") ms" \

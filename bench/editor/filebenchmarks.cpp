@@ -82,8 +82,8 @@ void openFileParts(benchmark::State& state)
     const QString path = BenchLabels::filePath(QStringLiteral("ordinary.qypm"));
     const QStringList formats = PipeFileController::initializePipeFileTypes().keys();
     const auto count = static_cast<std::size_t>(state.max_iterations);
-    PassTimes header(count), snapshot(count), record(count), history(count), whole(count),
-        processorTimes(count);
+    PassTimes header(count), snapshot(count), record(count), history(count), flush(count),
+        whole(count), processorTimes(count);
     for (auto _ : state) {
         const auto startCpu = PassTimes::threadCpuTime();
         const auto t0 = Clock::now();
@@ -112,7 +112,7 @@ void openFileParts(benchmark::State& state)
         file.close();
         const auto t3 = Clock::now();
         {
-            QSettings settings;
+            QSettings& settings = FileControllerTools::applicationSettings();
             settings.setValue(LabelFolderKey, QFileInfo(path).absolutePath());
             FileControllerTools::saveFileInHistory(QFileInfo(path).absoluteFilePath(), settings,
                                                    true, HistoryKey);
@@ -129,8 +129,12 @@ void openFileParts(benchmark::State& state)
         record.add(t3 - t2);
         history.add(t4 - t3);
         whole.add(t4 - t0);
+        // The settings reach the disk when the event loop runs after the command.
+        const auto f0 = Clock::now();
         QCoreApplication::processEvents();
+        flush.add(Clock::now() - f0);
     }
+    flush.reportMedian(state, "history_flush");
     header.reportMedian(state, "header");
     snapshot.reportMedian(state, "snapshot");
     record.reportMedian(state, "record_layout");
@@ -204,6 +208,7 @@ void saveFileParts(benchmark::State& state)
     const QString version = QString::fromLatin1(VendrelConstants::SoftwareVersion);
     const QString session = qApp->property("uid").toString();
     const auto count = static_cast<std::size_t>(state.max_iterations);
+    PassTimes flush(count);
     PassTimes preview(count), png(count), record(count), write(count), sync(count), history(count),
         analytics(count), withoutSync(count), whole(count), processorTimes(count);
     for (auto _ : state) {
@@ -234,7 +239,7 @@ void saveFileParts(benchmark::State& state)
         ok = ok && syncFolderOf(path);
         const auto t7 = Clock::now();
         {
-            QSettings settings;
+            QSettings& settings = FileControllerTools::applicationSettings();
             FileControllerTools::saveFileInHistory(path, settings, false, HistoryKey);
         }
         const auto t8 = Clock::now();
@@ -258,8 +263,11 @@ void saveFileParts(benchmark::State& state)
         analytics.add(t9 - t8);
         withoutSync.add((t9 - t0) - syncing);
         whole.add(t9 - t0);
+        const auto f0 = Clock::now();
         QCoreApplication::processEvents();
+        flush.add(Clock::now() - f0);
     }
+    flush.reportMedian(state, "history_flush");
     preview.reportMedian(state, "preview");
     png.reportMedian(state, "png");
     record.reportMedian(state, "record");

@@ -1,4 +1,5 @@
 #include "ammoniabenchmarks.h"
+#include "arrowwrapbenchmarks.h"
 #include "benchlabels.h"
 #include "filebenchmarks.h"
 #include "layoutbenchmarks.h"
@@ -68,7 +69,7 @@ int main(int argc, char* argv[])
     QTemporaryDir folder;
     BenchLabels::setFolder(folder.path());
     if (!folder.isValid() || !BenchLabels::writeFiles(folder.path()) ||
-        !writeAmmoniaFiles(folder.path()) ||
+        !writeAmmoniaFiles(folder.path()) || !writeArrowWrapFiles(folder.path()) ||
         (!labelFolder.isEmpty() && !BenchLabels::writeFiles(labelFolder))) {
         std::fprintf(stderr, "vendrel-bench-editor: cannot write the benchmark labels\n");
         return 1;
@@ -77,6 +78,7 @@ int main(int argc, char* argv[])
     registerLayoutBenchmarks(quick);
     registerFileBenchmarks(quick);
     registerAmmoniaBenchmarks(quick);
+    registerArrowWrapBenchmarks(quick);
     SummaryReporter reporter(summary);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();

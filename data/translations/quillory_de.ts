@@ -1,11 +1,12 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
     <name>AmmoniaEditWidget</name>
     <message>
-        <source>"</source>
+        <source>&quot;</source>
         <comment>Abbreviation for Inches</comment>
-        <translation>"</translation>
+        <translation>&quot;</translation>
     </message>
     <message>
         <source> mm</source>
@@ -361,6 +362,124 @@
     </message>
 </context>
 <context>
+    <name>ArrowWrapEditWidget</name>
+    <message>
+        <source>&quot;</source>
+        <comment>Abbreviation for Inches</comment>
+        <translation>&quot;</translation>
+    </message>
+    <message>
+        <source> mm</source>
+        <comment>Abbreviation for Millimeters</comment>
+        <translation> mm</translation>
+    </message>
+    <message>
+        <source>LABEL OPTIONS</source>
+        <comment>Different user selectable options for the label.</comment>
+        <translation>ETIKETTOPTIONEN</translation>
+    </message>
+    <message>
+        <source>Units of Measurement</source>
+        <comment>Title of the combo box that allows the users to select the unit of measurement: millimeters or inches.</comment>
+        <translation>Maßeinheit</translation>
+    </message>
+    <message>
+        <source>Inches</source>
+        <comment>A unit of measurement option.</comment>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>Millimeters</source>
+        <comment>A unit of measurement option.</comment>
+        <translation>Millimeter</translation>
+    </message>
+    <message>
+        <source>Pipe Diameter </source>
+        <comment>UI label for the diameter of the pipe.</comment>
+        <translation>Rohrdurchmesser </translation>
+    </message>
+    <message>
+        <source>including covering</source>
+        <comment>Second line in the diameter UI label, specifying that the diameter of the pipe includes any plastic covering.</comment>
+        <translation>mit Ummantelung</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <comment>The background color of the pipe marking label.</comment>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Wrap Width</source>
+        <comment>UI label for the wrapping label width.</comment>
+        <translation>Bandbreite</translation>
+    </message>
+    <message>
+        <source>Wrap Length</source>
+        <comment>UI label for the wrapping label length.</comment>
+        <translation>Bandlänge</translation>
+    </message>
+    <message>
+        <source>ARROW OPTIONS</source>
+        <comment>UI subtitle for arrow size and count options.</comment>
+        <translation>PFEILOPTIONEN</translation>
+    </message>
+    <message>
+        <source>Arrow Length</source>
+        <comment>UI label for arrow length.</comment>
+        <translation>Pfeillänge</translation>
+    </message>
+    <message>
+        <source>Arrow Count</source>
+        <comment>UI label for arrow count on label.</comment>
+        <translation>Anzahl Pfeile</translation>
+    </message>
+    <message>
+        <source>Arrow Spacing</source>
+        <comment>UI label for the size of the space between arrows.</comment>
+        <translation>Pfeilabstand</translation>
+    </message>
+    <message>
+        <source>Calculated Arrow Width</source>
+        <comment>UI label for the calculated value of the arrow width.</comment>
+        <translation>Berechnete Pfeilbreite</translation>
+    </message>
+    <message>
+        <source>Arrows Too Thin</source>
+        <comment>Editor warning message.</comment>
+        <translation>Pfeile zu schmal</translation>
+    </message>
+    <message>
+        <source>Arrows Don&apos;t Fit In Label Length</source>
+        <comment>Editor warning message.</comment>
+        <translation>Pfeile passen nicht in die Etikettlänge</translation>
+    </message>
+    <message>
+        <source>Arrow Spacing Too Large</source>
+        <comment>Editor warning message.</comment>
+        <translation>Pfeilabstand zu groß</translation>
+    </message>
+    <message>
+        <source>Arrows Too Short To Print</source>
+        <comment>Editor warning message.</comment>
+        <translation>Pfeile zu kurz zum Drucken</translation>
+    </message>
+    <message>
+        <source>Arrow Length Exceeds Label Width</source>
+        <comment>Editor warning message.</comment>
+        <translation>Pfeillänge größer als Etikettbreite</translation>
+    </message>
+    <message>
+        <source>Label Length Smaller Than Available Supply</source>
+        <comment>Editor warning message.</comment>
+        <translation>Etikettlänge kleiner als das eingelegte Material</translation>
+    </message>
+    <message>
+        <source>Label Width Smaller Than Available Supply</source>
+        <comment>Editor warning message.</comment>
+        <translation>Etikettbreite kleiner als das eingelegte Material</translation>
+    </message>
+</context>
+<context>
     <name>ArrowsMenu</name>
     <message>
         <source>Add Arrow</source>
@@ -554,21 +673,6 @@ Bitte erneut versuchen.
         <extracomment>%1 is the file path, %2 the reason given by the system.</extracomment>
         <translation>Das Etikett konnte nicht als %1 gespeichert werden.
 %2</translation>
-    </message>
-    <message>
-        <source>%1 labels cannot be saved in this version yet. Nothing was written.</source>
-        <extracomment>%1 is the kind of label, such as "Arrow Wrap".</extracomment>
-        <translation>Etiketten der Art „%1“ können in dieser Version noch nicht gespeichert werden. Es wurde nichts geschrieben.</translation>
-    </message>
-    <message>
-        <source>Not Available Yet</source>
-        <extracomment>Title of the message shown when labels of a kind cannot be opened or saved in this version.</extracomment>
-        <translation>Noch nicht verfügbar</translation>
-    </message>
-    <message>
-        <source>%1 labels cannot be opened in this version yet.</source>
-        <extracomment>%1 is the kind of label, such as "Arrow Wrap".</extracomment>
-        <translation>Etiketten der Art „%1“ können in dieser Version noch nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
@@ -847,9 +951,9 @@ Bitte erneut versuchen.
         <translation>Über %L2%1</translation>
     </message>
     <message>
-        <source>"</source>
+        <source>&quot;</source>
         <comment>Abbreviation for Inches</comment>
-        <translation>"</translation>
+        <translation>&quot;</translation>
     </message>
     <message>
         <source> mm</source>

@@ -1,7 +1,6 @@
 #include "files/pipefilecontroller.h"
 
 #include "files/labelfileheader.h"
-#include "kinds/barelabelmodule.h"
 #include "kinds/labelkinds.h"
 #include "kit/ivendrelinterface.h"
 #include "kit/vendrelconstants.h"
@@ -82,8 +81,6 @@ bool PipeFileController::saveTemplateToFile(const QString& path)
         return false;
 
     const QString absolutePath = QFileInfo(path).absoluteFilePath();
-    if (const LabelKind* kind = standInKind())
-        return saveFailed(absolutePath, standInSaveText(*kind));
     MvCanvasModel* canvas = m_contentModule->getCanvas();
     const bool wasChanged = canvas && canvas->canvasHasChanged();
     const auto fail = [&](const QString& reason) {
@@ -132,7 +129,7 @@ bool PipeFileController::saveTemplateToFile(const QString& path)
     m_currentFiles.insert(m_fileExtension, path);
     emit currentFileChanged(QFileInfo(path).fileName());
 
-    QSettings settings;
+    QSettings& settings = FileControllerTools::applicationSettings();
     FileControllerTools::saveFileInHistory(path, settings, false, QString::fromLatin1(HistoryKey));
 
     AnalyticsLibrary::sendAnalyticHit(
@@ -185,27 +182,6 @@ void PipeFileController::showSaveErrorMessage() const
                               QMessageBox::Ok);
 }
 
-const LabelKind* PipeFileController::standInKind() const
-{
-    const auto* standIn = qobject_cast<const BareLabelModule*>(m_contentModule);
-    return standIn && standIn->standsIn() ? &standIn->kind() : nullptr;
-}
-
-QString PipeFileController::standInSaveText(const LabelKind& kind)
-{
-    //: %1 is the kind of label, such as "Arrow Wrap".
-    return tr("%1 labels cannot be saved in this version yet. Nothing was written.")
-        .arg(kind.title());
-}
-
-void PipeFileController::showStandInMessage(const QString& text)
-{
-    MvMessageBox::information(nullptr,
-                              //: Title of the message shown when labels of a kind cannot be opened
-                              //: or saved in this version.
-                              tr("Not Available Yet"), text, QMessageBox::Ok);
-}
-
 void PipeFileController::logLoadError(const QString& message)
 {
     QMessageLogger("pipe_file_controller", 0,
@@ -251,12 +227,6 @@ bool PipeFileController::loadTemplateFromFile(const QString& path, bool updateHi
     m_lastLoadResult = LabelFileResult::ioError();
     if (!m_contentModule)
         return false;
-    if (const LabelKind* kind = standInKind()) {
-        m_lastLoadResult = LabelFileResult::kindNotSupported();
-        qWarning("Not opening %s: labels of kind %s have no module in this version",
-                 qUtf8Printable(path), kind->extension);
-        return false;
-    }
 
     QFile file(path);
     if (!file.exists() || !file.open(QIODevice::ReadOnly))
@@ -297,7 +267,7 @@ bool PipeFileController::loadTemplateFromFile(const QString& path, bool updateHi
     emit currentFileChanged(QFileInfo(path).fileName());
 
     if (updateHistory) {
-        QSettings settings;
+        QSettings& settings = FileControllerTools::applicationSettings();
         settings.setValue(QString::fromLatin1(LabelFolderKey), QFileInfo(path).absolutePath());
         FileControllerTools::saveFileInHistory(QFileInfo(path).absoluteFilePath(), settings, true,
                                                QString::fromLatin1(HistoryKey));
@@ -319,21 +289,8 @@ void PipeFileController::showDamagedFileMessage(const QString& path) const
 
 void PipeFileController::showLoadFailureMessage(const QString& path) const
 {
-    if (m_lastLoadResult.isDamaged()) {
+    if (m_lastLoadResult.isDamaged())
         showDamagedFileMessage(path);
-    } else if (m_lastLoadResult.status() == LabelFileResult::KindNotSupported) {
-        if (const LabelKind* kind = standInKind())
-            showStandInMessage(standInOpenText(*kind, path));
-    }
-}
-
-QString PipeFileController::standInOpenText(const LabelKind& kind, const QString& path)
-{
-    //: %1 is the kind of label, such as "Arrow Wrap".
-    QString text = tr("%1 labels cannot be opened in this version yet.").arg(kind.title());
-    if (!path.isEmpty())
-        text += QLatin1Char('\n') + path;
-    return text;
 }
 
 bool PipeFileController::checkResetTemplate()
@@ -373,10 +330,6 @@ bool PipeFileController::saveTemplate()
     m_saveError.clear();
     if (!m_contentModule)
         return false;
-    if (const LabelKind* kind = standInKind()) {
-        showStandInMessage(standInSaveText(*kind));
-        return false;
-    }
     const QString path = m_currentFiles.value(m_fileExtension);
     if (path.isEmpty())
         return saveTemplateAs();
@@ -417,10 +370,6 @@ bool PipeFileController::saveTemplateAs()
     m_saveError.clear();
     if (!m_contentModule)
         return false;
-    if (const LabelKind* kind = standInKind()) {
-        showStandInMessage(standInSaveText(*kind));
-        return false;
-    }
 
     //: Title of file save dialog window
     const QString title = QObject::tr("Save ") + m_fileDescription;
@@ -455,7 +404,7 @@ bool PipeFileController::saveTemplateAs()
         info = QFileInfo(path);
     }
 
-    QSettings settings;
+    QSettings& settings = FileControllerTools::applicationSettings();
     settings.setValue(QString::fromLatin1(LabelFolderKey), folder);
     return saveTemplateToFile(path);
 }
@@ -471,10 +420,6 @@ void PipeFileController::newTemplate()
 
 bool PipeFileController::loadTemplate()
 {
-    if (const LabelKind* kind = standInKind()) {
-        showStandInMessage(standInOpenText(*kind, QString()));
-        return false;
-    }
     if (!checkResetTemplate())
         return false;
     //: Title of file open dialog window

@@ -10,7 +10,6 @@
 class IVendrelInterface;
 class QDataStream;
 class QSaveFile;
-struct LabelKind;
 class QWidget;
 
 // Owns the label file container: a short header naming the label kind, then the
@@ -67,11 +66,6 @@ private:
     QByteArray moduleSnapshot() const;
     void restoreModule(QByteArray record) const;
     static void logLoadError(const QString& message);
-    // The kind of the active module while it is only a stand-in, else nullptr.
-    const LabelKind* standInKind() const;
-    static QString standInOpenText(const LabelKind& kind, const QString& path);
-    static QString standInSaveText(const LabelKind& kind);
-    static void showStandInMessage(const QString& text);
     static bool writesInPlace(const QSaveFile& file, const QString& path);
     static bool writeAll(QSaveFile& file, const QByteArray& bytes);
     bool saveFailed(const QString& path, const QString& reason);

@@ -112,8 +112,14 @@ void SymbolItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
     QRectF visible = device.mapRect(rect);
     if (const QPaintDevice* target = painter->device()) {
         const double ratio = qMax(1.0, target->devicePixelRatioF());
+        // A widget painted into its window's backing store reports itself as the
+        // device while the device transform already carries its offset in that
+        // store: its area is where that offset puts it.
+        const QTransform world = painter->worldTransform();
+        const QTransform offset = world.isInvertible() ? world.inverted() * device : QTransform();
         if (target->width() > 0 && target->height() > 0)
-            visible &= QRectF(0.0, 0.0, target->width() * ratio, target->height() * ratio);
+            visible &=
+                offset.mapRect(QRectF(0.0, 0.0, target->width() * ratio, target->height() * ratio));
     }
     if (painter->hasClipping())
         visible &= device.mapRect(painter->clipBoundingRect());

@@ -109,7 +109,7 @@ bool FileController::saveLabelAs(const QString& extension, bool flag, const QStr
         return reportFailure(absolutePath, file.errorString());
 
     if (flag) {
-        QSettings settings;
+        QSettings& settings = FileControllerTools::applicationSettings();
         settings.setValue(QLatin1String(FileControllerTools::LabelFolderKey), info.absolutePath());
         FileControllerTools::saveFileInHistory(absolutePath, settings, false,
                                                QStringLiteral("fileHistory"));

@@ -1,8 +1,10 @@
 #include "files/filecontrollertools.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDevice>
 #include <QFileInfo>
+#include <QPointer>
 #include <QSaveFile>
 #include <QSettings>
 #include <QStandardPaths>
@@ -96,9 +98,18 @@ void FileControllerTools::saveFileInHistory(const QString& path, QSettings& sett
     while (history.size() > MaxHistoryEntries)
         history.removeLast();
     settings.setValue(key, history);
-    settings.sync();
     qDebug("%s %s, file history \"%s\" now holds %d entries", opened ? "Opened" : "Saved",
            qUtf8Printable(absolute), qUtf8Printable(key), int(history.size()));
+}
+
+QSettings& FileControllerTools::applicationSettings()
+{
+    // Owned by the application object, so its last changes are written when the
+    // application ends, before the object goes.
+    static QPointer<QSettings> settings;
+    if (!settings)
+        settings = new QSettings(QCoreApplication::instance());
+    return *settings;
 }
 
 QStringList FileControllerTools::fileHistory(QSettings& settings, const QString& key)

@@ -24,6 +24,15 @@ public:
     // decides which folder is synced.
     static bool closeSavedFile(const QString& absolutePath, QFileDevice* file);
 
+    // The application's own settings store, one object for the life of the
+    // application. Qt writes what it was given when the event loop next runs:
+    // a write is two disk syncs (lock file and file), which an open or a save
+    // would otherwise wait for, and the user's next touch comes after the loop
+    // has run anyway. Other QSettings objects of the process see the values at
+    // once. Without an application object the changes are written when the
+    // store is synced or the process ends.
+    static QSettings& applicationSettings();
+
     // Puts `path` (made absolute and cleaned) at the head of the recent-file
     // list stored as a QStringList under `key`: newest first, no duplicates,
     // at most MaxHistoryEntries. `opened` (true after an open, false after a

@@ -392,6 +392,13 @@ void TestFileController::flagRemembersFolderAndHistory()
     const QSettings settings;
     QCOMPARE(settings.value(QStringLiteral("dir/labels")).toString(), m_dir.path());
     QCOMPARE(settings.value(QStringLiteral("fileHistory")).toStringList(), QStringList{path});
+    // On disk once the event loop has run, as it does after every command.
+    QCoreApplication::processEvents();
+    QFile stored(settings.fileName());
+    QVERIFY(stored.open(QIODevice::ReadOnly));
+    const QByteArray written = stored.readAll();
+    QVERIFY(written.contains("remembered.qyld"));
+    QVERIFY(written.contains("labels="));
 }
 
 void TestFileController::existingFileAnswers_data()

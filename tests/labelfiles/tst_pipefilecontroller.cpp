@@ -1,8 +1,8 @@
 #include "files/labelfileheader.h"
 #include "files/pipefilecontroller.h"
-#include "kinds/barelabelmodule.h"
 #include "kinds/labelkinds.h"
 #include "pipe/vendrelcontroller.h"
+#include "plainlabelmodule.h"
 
 #include <QFile>
 #include <QSettings>
@@ -81,7 +81,7 @@ void writeAll(const QString& path, const QByteArray& bytes)
 class BrokenRecordModule : public IVendrelInterface
 {
 public:
-    explicit BrokenRecordModule(BareLabelModule* real) : m_real(real)
+    explicit BrokenRecordModule(PlainLabelModule* real) : m_real(real)
     {
         setCanvas(real->getCanvas());
     }
@@ -101,7 +101,7 @@ public:
     QPair<QString, QString> getFileType() override { return m_real->getFileType(); }
 
 private:
-    BareLabelModule* m_real;
+    PlainLabelModule* m_real;
 };
 
 class PipeFileControllerTest : public QObject
@@ -130,14 +130,14 @@ private slots:
     void saveQuestionFlow_data();
     void saveQuestionFlow();
     void eachModuleKeepsItsOwnFile();
-    void standInRefusesToOpenAndSave_data();
-    void standInRefusesToOpenAndSave();
+    void everyKindSavesAndReopens_data();
+    void everyKindSavesAndReopens();
     void saveRecordsHistoryAndAnalytics();
 
 private:
     QScopedPointer<QTemporaryDir> m_temporary;
     QDir m_dir;
-    QScopedPointer<BareLabelModule> m_pipe;
+    QScopedPointer<PlainLabelModule> m_pipe;
     QScopedPointer<PipeFileController> m_files;
     QStringList m_informationTitles;
 };
@@ -150,7 +150,7 @@ void PipeFileControllerTest::init()
     QCoreApplication::setApplicationName(QStringLiteral("Vendrel"));
     QSettings::setDefaultFormat(QSettings::IniFormat);
     qApp->setProperty("uid", QStringLiteral("0f8fad5b-d9cb-469f-a165-70867728950e"));
-    m_pipe.reset(new BareLabelModule(*LabelKinds::byKind(0)));
+    m_pipe.reset(new PlainLabelModule(*LabelKinds::byKind(0)));
     m_files.reset(new PipeFileController);
     m_files->setContentModule(m_pipe.data());
     m_informationTitles.clear();
@@ -558,7 +558,7 @@ void PipeFileControllerTest::saveQuestionFlow()
 
 void PipeFileControllerTest::eachModuleKeepsItsOwnFile()
 {
-    QScopedPointer<BareLabelModule> ammonia(new BareLabelModule(*LabelKinds::byKind(1)));
+    QScopedPointer<PlainLabelModule> ammonia(new PlainLabelModule(*LabelKinds::byKind(1)));
     const QString pipePath = m_dir.filePath(QStringLiteral("pipe.qypm"));
     QVERIFY(m_files->saveTemplateToFile(pipePath));
 
@@ -574,80 +574,54 @@ void PipeFileControllerTest::eachModuleKeepsItsOwnFile()
     QVERIFY(!QFile::exists(m_dir.filePath(QStringLiteral("pipe.qyam"))));
 }
 
-void PipeFileControllerTest::standInRefusesToOpenAndSave_data()
+void PipeFileControllerTest::everyKindSavesAndReopens_data()
 {
     QTest::addColumn<int>("kind");
     QTest::addColumn<QString>("command");
-    QTest::addColumn<bool>("told");
-    // The kinds whose module is not part of the editor yet.
+    QTest::addColumn<bool>("exact");
+    // Every kind of the table has a module of its own: none is refused. The arrow wrap's
+    // editor takes an opened label's sizes as its fields show them, at two decimals, so
+    // its first save after an open may round them; from then on the file holds.
     for (const LabelKind* row : LabelKinds::all()) {
-        if (row->makeModule != &BareLabelModule::make)
-            continue;
-        const int kind = row->kind;
         const QString name = QString::fromLatin1(row->extension);
-        // The window tells the user about a file named on the command line.
-        QTest::newRow(qPrintable(name + ": open the file")) << kind << "open file" << false;
-        QTest::newRow(qPrintable(name + ": open command")) << kind << "open" << true;
-        QTest::newRow(qPrintable(name + ": save")) << kind << "save" << true;
-        QTest::newRow(qPrintable(name + ": save as")) << kind << "save as" << true;
-        QTest::newRow(qPrintable(name + ": write the file")) << kind << "save file" << false;
+        const bool exact = row->kind != 2;
+        QTest::newRow(qPrintable(name + ": open the file")) << row->kind << "open file" << exact;
+        QTest::newRow(qPrintable(name + ": open command")) << row->kind << "open" << exact;
     }
 }
 
-void PipeFileControllerTest::standInRefusesToOpenAndSave()
+void PipeFileControllerTest::everyKindSavesAndReopens()
 {
     QFETCH(int, kind);
     QFETCH(QString, command);
-    QFETCH(bool, told);
+    QFETCH(bool, exact);
     const LabelKind& row = *LabelKinds::byKind(kind);
-    // A label made by a program that has the kind's module: a preview, then its record.
+    QScopedPointer<IVendrelInterface> module(row.makeModule(row, nullptr));
+    m_files->setContentModule(module.data());
     const QString path = m_dir.filePath(QStringLiteral("label.") + QLatin1String(row.extension));
-    QByteArray bytes;
-    {
-        QBuffer buffer(&bytes);
-        buffer.open(QIODevice::WriteOnly);
-        QDataStream stream(&buffer);
-        LabelFileHeader::write(stream, path);
-        stream << QImage(256, 256, QImage::Format_ARGB32) << QStringLiteral("AMMONIA") << 42.0;
-    }
-    writeAll(path, bytes);
+    QVERIFY(m_files->saveTemplateToFile(path));
+    const QByteArray saved = readAll(path);
+    QVERIFY(saved.startsWith(QByteArray("\x89") + row.extension));
 
-    BareLabelModule standIn(row);
-    m_files->setContentModule(&standIn);
-    QList<MvFileDialog::Request> requests;
-    MvFileDialog::setAnswerProvider([&](const MvFileDialog::Request& request) {
-        requests << request;
-        return path;
-    });
-    QSignalSpy changed(m_files.data(), &PipeFileController::currentFileChanged);
-    const QVariant folder = QSettings().value(QStringLiteral("dir/labels"));
-
-    bool done = true;
-    if (command == QLatin1String("open file"))
-        done = m_files->loadTemplateFromFile(path, true);
-    else if (command == QLatin1String("open"))
-        done = m_files->loadTemplate();
-    else if (command == QLatin1String("save"))
-        done = m_files->saveTemplate();
-    else if (command == QLatin1String("save as"))
-        done = m_files->saveTemplateAs();
-    else
-        done = m_files->saveTemplateToFile(path);
-
-    QVERIFY(!done);
-    QCOMPARE(readAll(path), bytes);
-    QCOMPARE(m_dir.entryList(QDir::Files), QStringList{QFileInfo(path).fileName()});
-    QVERIFY(m_files->currentFile().isEmpty());
-    QCOMPARE(changed.count(), 0);
-    QCOMPARE(QSettings().value(QStringLiteral("dir/labels")), folder);
-    // Nothing to choose a file for.
-    QCOMPARE(requests.size(), 0);
-    QCOMPARE(m_informationTitles,
-             told ? QStringList{QStringLiteral("Not Available Yet")} : QStringList());
-
-    // New still gives the kind's empty label.
     m_files->newTemplate();
-    QCOMPARE(standIn.getCanvas()->getCanvasSize(), row.defaultSize);
+    MvFileDialog::setAnswerProvider([&path](const MvFileDialog::Request&) { return path; });
+    const bool opened = command == QLatin1String("open")
+                            ? m_files->loadTemplate()
+                            : m_files->loadTemplateFromFile(path, true);
+    QVERIFY(opened);
+    QCOMPARE(m_files->currentFile(), path);
+    QVERIFY(!module->getCanvas()->canvasHasChanged());
+    QCOMPARE(m_informationTitles, QStringList());
+
+    // What was read is what was written: saved again, the file is the same.
+    QVERIFY(m_files->saveTemplate());
+    const QByteArray settled = readAll(path);
+    if (exact)
+        QCOMPARE(settled, saved);
+    QVERIFY(m_files->loadTemplateFromFile(path, true));
+    QVERIFY(m_files->saveTemplate());
+    QCOMPARE(readAll(path), settled);
+    m_files->setContentModule(m_pipe.data());
 }
 
 void PipeFileControllerTest::saveRecordsHistoryAndAnalytics()

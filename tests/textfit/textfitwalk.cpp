@@ -44,7 +44,11 @@ void checkLabel(const QLabel* label, QStringList* clipped)
                             QStringLiteral(" (height, wrapped)"));
         return;
     }
-    const int needed = widestLine(label->fontMetrics(), text) + qMax(0, label->indent());
+    // A blank at the end of a caption cannot be seen cut.
+    QString shown = text;
+    while (shown.endsWith(QLatin1Char(' ')))
+        shown.chop(1);
+    const int needed = widestLine(label->fontMetrics(), shown) + qMax(0, label->indent());
     if (needed > room.width())
         clipped->append(describe(label, text, needed, room.width()));
 }

@@ -1,5 +1,6 @@
 #include "ammonia/ammoniacontroller.h"
 #include "ammonia/ammoniaeditwidget.h"
+#include "arrowwrap/arrowwrapcontroller.h"
 #include "files/pipefilecontroller.h"
 #include "kinds/labelkinds.h"
 #include "kit/arrowsmenu.h"
@@ -42,6 +43,7 @@ private slots:
     void pipeMarkerIsDrawnAtItsRealSize_data();
     void pipeMarkerIsDrawnAtItsRealSize();
     void pipeMarkerInfoListsItsItems();
+    void arrowWrapInfoListsEveryArrow();
     void pdfAndSvgHaveTheLabelSize();
     void drawingsNameTheFontTheTextWasLaidOutWith();
     void genericLabelIsDrawn();
@@ -66,6 +68,7 @@ private:
     QString savedPipeMarker(const QString& name, bool withArrow = true);
     QByteArray savedWrappedPipeMarker();
     QByteArray savedAmmoniaLabel();
+    QByteArray savedArrowWrap(const QString& name, int arrows);
     QTemporaryDir m_dir;
 };
 
@@ -118,8 +121,8 @@ void RenderTest::refusedFilesGiveOneLineReason_data()
                                              << "invalid encoded format: xxxx" << false;
     QTest::newRow("suffix of another length")
         << "long.qypmx" << QByteArray("\x89qypm\0\0\0\0", 9) << "unknown label kind" << false;
-    QTest::newRow("kind without a drawing loader")
-        << "a.qyaw" << QByteArray("\x89qyaw\0\0\0\0", 9) << "cannot be drawn" << false;
+    QTest::newRow("arrow wrap without its preview")
+        << "a.qyaw" << QByteArray("\x89qyaw\0\0\0\0", 9) << "damaged record" << false;
     QTest::newRow("generic label that is not one")
         << "g.qyld" << QByteArray("not a label") << "" << false;
     QTest::newRow("format with line breaks and terminal escapes")
@@ -248,6 +251,38 @@ void RenderTest::pipeMarkerInfoListsItsItems()
     QCOMPARE(visibleTexts, QStringList{QStringLiteral("STEAM")});
 }
 
+void RenderTest::arrowWrapInfoListsEveryArrow()
+{
+    const QString label = m_dir.filePath(QStringLiteral("twelve.qyaw"));
+    QVERIFY(!savedArrowWrap(QStringLiteral("twelve.qyaw"), 12).isEmpty());
+    const Run run = render({label, QStringLiteral("--info")});
+    QCOMPARE(run.exitCode, 0);
+    const QJsonObject info = QJsonDocument::fromJson(run.out).object();
+    QCOMPARE(info.value(QStringLiteral("kind")).toString(), QStringLiteral("qyaw"));
+    const QJsonObject canvas = info.value(QStringLiteral("canvas")).toObject();
+    QCOMPARE(canvas.value(QStringLiteral("width")).toDouble(), 2880.0);
+    QCOMPARE(canvas.value(QStringLiteral("height")).toDouble(), 36.0);
+    QVERIFY(info.value(QStringLiteral("lastWarning"))
+                .toString()
+                .contains(QStringLiteral("Arrow Length Exceeds Label Width")));
+    // Twelve arrows, drawn left to right without overlapping, each turned across the band.
+    double right = 0.0;
+    int arrows = 0;
+    for (const QJsonValue& value : info.value(QStringLiteral("items")).toArray()) {
+        const QJsonObject item = value.toObject();
+        QCOMPARE(item.value(QStringLiteral("type")).toInt(), int(SymbolItem::Type));
+        QVERIFY(item.value(QStringLiteral("visible")).toBool());
+        QCOMPARE(item.value(QStringLiteral("rotation")).toDouble(), 90.0);
+        const QJsonObject rect = item.value(QStringLiteral("rect")).toObject();
+        QVERIFY(rect.value(QStringLiteral("x")).toDouble() >= right - 0.01);
+        right = rect.value(QStringLiteral("x")).toDouble() +
+                rect.value(QStringLiteral("width")).toDouble();
+        ++arrows;
+    }
+    QCOMPARE(arrows, 12);
+    QVERIFY(right <= 2880.0);
+}
+
 void RenderTest::pdfAndSvgHaveTheLabelSize()
 {
     const QString label = savedPipeMarker(QStringLiteral("size.qypm"));
@@ -373,6 +408,23 @@ QByteArray RenderTest::savedWrappedPipeMarker()
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+QByteArray RenderTest::savedArrowWrap(const QString& name, int arrows)
+{
+    ArrowWrapController controller;
+    // A long wrap, so that the arrows fit, with a warning in its record.
+    controller.lengthChangedSlot(QStringLiteral("40"));
+    controller.arrowCountChangedSlot(arrows);
+    controller.arrowSymbolChangedSlot(6, controller.getArrow(6));
+    controller.widthChangedSlot(QStringLiteral("0.5"));
+    PipeFileController files;
+    files.setContentModule(&controller);
+    const QString path = m_dir.filePath(name);
+    if (!files.saveTemplateToFile(path))
+        return QByteArray();
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QByteArray RenderTest::savedAmmoniaLabel()
 {
     AmmoniaController controller;
@@ -408,6 +460,8 @@ void RenderTest::everyPrefixIsRefusedOrOpened_data()
     QVERIFY(!wrapped.isEmpty());
     const QByteArray ammonia = savedAmmoniaLabel();
     QVERIFY(!ammonia.isEmpty());
+    const QByteArray arrowWrap = savedArrowWrap(QStringLiteral("prefix-source.qyaw"), 3);
+    QVERIFY(!arrowWrap.isEmpty());
 
     MvCanvasModel canvas(QList<QColor>{Qt::black, Qt::white}, 13824, 13824, 300, 100);
     canvas.addGenericItem(MvCanvasModel::SimpleTextType, QStringLiteral("DRAIN"), true,
@@ -422,6 +476,8 @@ void RenderTest::everyPrefixIsRefusedOrOpened_data()
     QTest::newRow("wrapped pipe marker, renderer") << "cut.qypm" << wrapped << false;
     QTest::newRow("ammonia, editor's file controller") << "cut.qyam" << ammonia << true;
     QTest::newRow("ammonia, renderer") << "cut.qyam" << ammonia << false;
+    QTest::newRow("arrow wrap, editor's file controller") << "cut.qyaw" << arrowWrap << true;
+    QTest::newRow("arrow wrap, renderer") << "cut.qyaw" << arrowWrap << false;
     QTest::newRow("generic label, renderer") << "cut.qyld" << generic << false;
 }
 

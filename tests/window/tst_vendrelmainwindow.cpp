@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QtTest>
 
+#include "arrowwrap/arrowwrapcontroller.h"
 #include "files/pipefilecontroller.h"
 #include "kinds/labelkinds.h"
 #include "pipe/vendrelcontroller.h"
@@ -577,7 +578,8 @@ void VendrelMainWindowTest::labelNamedOnTheCommandLineIsOpened_data()
     QTest::addColumn<QString>("told");
     QTest::newRow("sound file") << 0 << false << QString();
     QTest::newRow("damaged file") << 0 << true << "Open Error";
-    QTest::newRow("arrow wrap file, its module not built yet") << 2 << false << "Not Available Yet";
+    QTest::newRow("arrow wrap file") << 2 << false << QString();
+    QTest::newRow("damaged arrow wrap file") << 2 << true << "Open Error";
 }
 
 void VendrelMainWindowTest::labelNamedOnTheCommandLineIsOpened()
@@ -589,10 +591,14 @@ void VendrelMainWindowTest::labelNamedOnTheCommandLineIsOpened()
     const QString path =
         dir.filePath(QStringLiteral("steam.") + QLatin1String(LabelKinds::byKind(kind)->extension));
     {
-        VendrelController controller;
-        controller.pipeTextChangedSlot(QStringLiteral("STEAM"));
+        const LabelKind& row = *LabelKinds::byKind(kind);
+        QScopedPointer<IVendrelInterface> module(row.makeModule(row, nullptr));
+        if (auto* pipe = qobject_cast<VendrelController*>(module.data()))
+            pipe->pipeTextChangedSlot(QStringLiteral("STEAM"));
+        if (auto* wrap = qobject_cast<ArrowWrapController*>(module.data()))
+            wrap->arrowCountChangedSlot(3);
         PipeFileController files;
-        files.setContentModule(&controller);
+        files.setContentModule(module.data());
         QVERIFY(files.saveTemplateToFile(path));
     }
     if (damaged) {
@@ -612,12 +618,18 @@ void VendrelMainWindowTest::labelNamedOnTheCommandLineIsOpened()
 
     const bool opened = told.isEmpty();
     QStringList texts;
-    for (QGraphicsItem* item : window.activeModule()->getCanvas()->items())
+    int arrows = 0;
+    for (QGraphicsItem* item : window.activeModule()->getCanvas()->items()) {
         if (auto* text = dynamic_cast<SimpleTextItem*>(item))
             if (text->isVisible())
                 texts << text->toPlainText();
+        arrows += kind == 2 && item->isVisible() ? 1 : 0;
+    }
     // A refused file leaves the new label the editor started with.
-    QCOMPARE(texts, opened ? QStringList{QStringLiteral("STEAM")} : QStringList());
+    if (kind == 2)
+        QCOMPARE(arrows, opened ? 3 : 2);
+    else
+        QCOMPARE(texts, opened ? QStringList{QStringLiteral("STEAM")} : QStringList());
     QCOMPARE(window.findChild<QLabel*>(QStringLiteral("fileNameLabel"))->text(),
              opened ? QFileInfo(path).fileName() : QStringLiteral("Untitled Label"));
     QCOMPARE(informed, opened ? QStringList() : QStringList{told});
