@@ -88,6 +88,26 @@ echo "drawing $width x $height pixels"
   --run rsvg /usr/bin/rsvg-convert -w "$width" -h "$height" -o "$sandbox/rsvg.png" \
     "$sandbox/ordinary.svg" --end
 
+echo "== vendrel-render --batch: line lists of 100 and 1000 pipe markers to one PDF"
+# make_list ROWS FILE: sizes, flows and categories taken in turn, a legend each.
+make_list() {
+  local sizes=("1 in" "2 in" "3 in" "8 in" "12 in" "50 mm")
+  local flows=(right left both none)
+  local categories=(flammable water compressed-air toxic-corrosive fire-quenching)
+  {
+    echo "legend,diameter,arrows,category,quantity"
+    for ((i = 0; i < $1; i++)); do
+      echo "LINE $i STEAM,${sizes[i % 6]},${flows[i % 4]},${categories[i % 5]},1"
+    done
+  } >"$2"
+}
+make_list 100 "$sandbox/list-100.csv"
+make_list 1000 "$sandbox/list-1000.csv"
+"$processes" --wall --memory --runs 3 --summary "$summary" --log "$programs_log" \
+  --run batch-100 "$render" --batch "$sandbox/list-100.csv" --pdf "$sandbox/list-100.pdf" --end \
+  --run batch-1000 "$render" --batch "$sandbox/list-1000.csv" --pdf "$sandbox/list-1000.pdf" \
+    --end >/dev/null
+
 echo "== Start-up and memory under Xvfb"
 # Every program reports the moment its first window is painted (VENDREL_REPORT_SHOWN).
 xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" \
@@ -205,6 +225,16 @@ render_ratio=$(ratio "$render_ms" "$rsvg_ms")
 row "vendrel-render --png 300 dpi / rsvg-convert" \
   "$(fmt "$render_ms" 1) / $(fmt "$rsvg_ms" 1) ms = $render_ratio" "ratio <= 1" \
   "$(judge "$render_ratio" 1)"
+
+batch_ms=$(value batch-1000 wall_ms)
+batch_s=$(if [ "$batch_ms" = "?" ]; then echo "?"; else LC_ALL=C awk -v v="$batch_ms" 'BEGIN { printf "%.2f", v / 1000 }'; fi)
+row "Line list to PDF, 1000 rows (--batch)" "$batch_s s, peak RSS $(fmt "$(value batch-1000 maxrss_mb)" 1) MB" \
+  "<= 10 s" "$(judge "$batch_s" 10)"
+growth=$(if [ "$(value batch-1000 maxrss_mb)" = "?" ] || [ "$(value batch-100 maxrss_mb)" = "?" ]; then echo "?";
+  else LC_ALL=C awk -v a="$(value batch-1000 maxrss_mb)" -v b="$(value batch-100 maxrss_mb)" 'BEGIN { printf "%.1f", a - b }'; fi)
+row "  peak RSS, 1000 rows against 100 rows" \
+  "+$growth MB (100 rows: $(fmt "$(value batch-100 wall_ms)" 0) ms, $(fmt "$(value batch-100 maxrss_mb)" 1) MB)" \
+  "<= +10 MB" "$(judge "$growth" 10)"
 
 editor_ms=$(value editor shown_ms)
 empty_ms=$(value empty shown_ms)

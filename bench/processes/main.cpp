@@ -14,7 +14,8 @@
 // sample. The program is then ended with SIGTERM. With --memory, VmRSS and VmHWM
 // are read from /proc after the window has been shown for --settle milliseconds.
 // --wall: one sample is the program's whole run, start to exit; a run that fails
-// stops the measurement.
+// stops the measurement. With --memory, also the peak resident memory of the run
+// (the kernel's ru_maxrss).
 //
 // Every program runs once unmeasured (so the page cache and the font cache are
 // warm for all alike), then the programs take turns, so a load that comes and goes
@@ -39,6 +40,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -212,14 +214,15 @@ void readMemory(pid_t pid, double* rss, double* hwm)
     }
 }
 
-int finish(pid_t pid, bool terminate)
+int finish(pid_t pid, bool terminate, struct rusage* usage = nullptr)
 {
+    struct rusage ignored;
     if (terminate)
         ::kill(pid, SIGTERM);
     const auto deadline = Clock::now() + std::chrono::seconds(30);
     int status = 0;
     for (;;) {
-        const pid_t done = ::waitpid(pid, &status, WNOHANG);
+        const pid_t done = ::wait4(pid, &status, WNOHANG, usage ? usage : &ignored);
         if (done == pid)
             return status;
         if (done < 0)
@@ -258,16 +261,21 @@ void runShown(const Options& options, Command& command, bool record)
     }
 }
 
-void runWall(Command& command, bool record)
+void runWall(const Options& options, Command& command, bool record)
 {
     const double before = nanosecondsNow();
     const pid_t pid = start(command, nullptr, false);
-    const int status = finish(pid, false);
+    struct rusage usage = {};
+    const int status = finish(pid, false, &usage);
     const double after = nanosecondsNow();
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         fail(command.name + " failed");
-    if (record)
-        command.samples["wall_ms"].push_back((after - before) / 1e6);
+    if (!record)
+        return;
+    command.samples["wall_ms"].push_back((after - before) / 1e6);
+    // The peak of the program's whole run, as the kernel counted it.
+    if (options.memory)
+        command.samples["maxrss_mb"].push_back(usage.ru_maxrss / 1024.0);
 }
 
 double median(std::vector<double> values)
@@ -291,7 +299,7 @@ int main(int argc, char* argv[])
             if (options.shown)
                 runShown(options, command, run >= 0);
             else
-                runWall(command, run >= 0);
+                runWall(options, command, run >= 0);
         }
     }
 

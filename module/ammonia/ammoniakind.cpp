@@ -2,6 +2,7 @@
 
 #include "ammonia/ammoniacontroller.h"
 #include "ammonia/ammoniafileloader.h"
+#include "ammonia/ammonialistrow.h"
 
 namespace {
 IVendrelInterface* makeController(const LabelKind&, QWidget* parent)
@@ -30,6 +31,7 @@ constexpr LabelKind Ammonia{
     ":/Common/Icons/CommonIcons/ammoniaOption.png",
     &makeController,
     &makeLoader,
+    &AmmoniaListRow::apply,
 };
 } // namespace
 

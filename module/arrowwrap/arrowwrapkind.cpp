@@ -2,6 +2,7 @@
 
 #include "arrowwrap/arrowwrapcontroller.h"
 #include "arrowwrap/arrowwrapfileloader.h"
+#include "arrowwrap/arrowwraplistrow.h"
 
 namespace {
 IVendrelInterface* makeController(const LabelKind&, QWidget* parent)
@@ -30,6 +31,7 @@ constexpr LabelKind ArrowWrapRow{
     ":/Common/Icons/CommonIcons/arrowWrapOption.png",
     &makeController,
     &makeLoader,
+    &ArrowWrapListRow::apply,
 };
 } // namespace
 

@@ -9,6 +9,7 @@
 
 class IVendrelInterface;
 class QWidget;
+struct LabelRow;
 
 // Everything the editor, the file commands, the launcher and the renderer need to
 // know about one kind of label. Each module folder defines the row of its own kind;
@@ -28,6 +29,12 @@ struct LabelKind
     using ModuleFactory = IVendrelInterface* (*)(const LabelKind& kind, QWidget* parent);
     // Makes the kind's headless loader.
     using LoaderFactory = IVendrelInterface* (*)(QWidget* parent);
+    // Gives the kind's interactive module (made by makeModule) the values of a line
+    // list's row through the slots the panel's edits reach, so the label gets the
+    // sizes and warnings a user's edits would give. False, with the reason in error,
+    // when the row holds a value the kind cannot take; the label may then be half
+    // changed and is to be reset before the next row.
+    using RowApplier = bool (*)(IVendrelInterface* module, const LabelRow& row, QString* error);
 
     // The window's module kind (VendrelMainWindow::VendrelWidgetTypes value).
     int kind;
@@ -52,6 +59,8 @@ struct LabelKind
     ModuleFactory makeModule;
     // Null while the kind has no headless loader.
     LoaderFactory makeLoader;
+    // Null while the kind cannot be made from a line list.
+    RowApplier applyRow;
 
     QString description() const
     {

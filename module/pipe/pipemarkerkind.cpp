@@ -1,5 +1,6 @@
 #include "pipe/pipemarkerkind.h"
 
+#include "pipe/pipemarkerlistrow.h"
 #include "pipe/vendrelcontroller.h"
 #include "pipe/vendrelfileloader.h"
 
@@ -30,6 +31,7 @@ constexpr LabelKind PipeMarker{
     ":/Common/Icons/CommonIcons/pipeOption.png",
     &makeController,
     &makeLoader,
+    &PipeMarkerListRow::apply,
 };
 } // namespace
 

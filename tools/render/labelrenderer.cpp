@@ -1,4 +1,5 @@
 #include "labelrenderer.h"
+#include "labelpages.h"
 #include "loadermessagefilter.h"
 #include "svgfontfamilies.h"
 
@@ -27,9 +28,6 @@
 #include "files/genericlabelreader.h"
 
 namespace {
-// Lighter compression than zlib's default: a third less time for the encoding,
-// which is most of a drawing's cost, for files about an eighth larger.
-constexpr int PngQuality = 80;
 constexpr double PointsPerInch = 72.0;
 
 QString lowerFirst(QString text)
@@ -129,26 +127,7 @@ bool LabelRenderer::openGeneric(const QString& path)
 
 bool LabelRenderer::writePng(const QString& path, int dotsPerInch)
 {
-    const QSizeF points = m_canvas->getCanvasSize();
-    const double scale = dotsPerInch / PointsPerInch;
-    const QSize pixels(qMax(1, qRound(points.width() * scale)),
-                       qMax(1, qRound(points.height() * scale)));
-    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    const int dotsPerMeter = qRound(dotsPerInch / 0.0254);
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
-    {
-        QPainter painter(&image);
-        painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
-                               QPainter::TextAntialiasing);
-        m_canvas->renderCanvas(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
-    }
-    if (!image.save(path, "PNG", PngQuality)) {
-        m_error = QStringLiteral("cannot write %1").arg(path);
-        return false;
-    }
-    return true;
+    return LabelPages::writePng(m_canvas, path, dotsPerInch, &m_error);
 }
 
 bool LabelRenderer::writePdf(const QString& path)

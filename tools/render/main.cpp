@@ -1,12 +1,16 @@
 #include "kinds/labelkinds.h"
 #include "kit/labelkind.h"
 #include "kit/vendrelconstants.h"
+#include "labelbatch.h"
 #include "labelrenderer.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QJsonDocument>
 #include <QTextStream>
+
+#include <cstdio>
+#include <unistd.h>
 
 #include "print/cupsqueue.h"
 #include "print/printcontrollerlinux.h"
@@ -29,6 +33,34 @@ int fail(const QString& message, int code)
 {
     QTextStream(stderr) << "vendrel-render: " << message << '\n';
     return code;
+}
+
+// Exit status of a batch that made every label it could, but not all.
+constexpr int RowsSkipped = 6;
+
+int runBatch(const QString& list, const QString& templateFile, const LabelBatch::Output& output,
+             bool verbose)
+{
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    LabelBatch batch(out, err);
+    batch.setVerbose(verbose);
+    batch.setShowProgress(isatty(fileno(stderr)) != 0);
+    if (!templateFile.isEmpty() && !batch.setTemplate(templateFile))
+        return fail(batch.error(), Refused);
+    switch (batch.run(list, output)) {
+    case LabelBatch::Status::Done:
+        return Done;
+    case LabelBatch::Status::RowsSkipped:
+        return RowsSkipped;
+    case LabelBatch::Status::Refused:
+        return fail(batch.error(), Refused);
+    case LabelBatch::Status::OutputFailed:
+        return fail(batch.error(), OutputFailed);
+    case LabelBatch::Status::SymbolsMissing:
+        return fail(batch.error(), SymbolsMissing);
+    }
+    return Done;
 }
 } // namespace
 
@@ -60,6 +92,22 @@ int main(int argc, char* argv[])
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("The label file."));
+    const QCommandLineOption batch(
+        QStringLiteral("batch"),
+        QStringLiteral("Make one label per row of a line list (CSV with a header row) instead "
+                       "of drawing a file, into one PDF (--pdf, a page per copy, its symbols drawn "
+                       "at --dpi) or PNG images (--png-dir); one report line per row on stdout. "
+                       "Exit status 6 when rows were skipped."),
+        QStringLiteral("list"));
+    const QCommandLineOption templateFile(
+        QStringLiteral("template"),
+        QStringLiteral("With --batch: every row starts from this label file."),
+        QStringLiteral("file"));
+    const QCommandLineOption pngDirectory(
+        QStringLiteral("png-dir"),
+        QStringLiteral("With --batch: write a PNG image of each label into this folder."),
+        QStringLiteral("dir"));
+    parser.addOptions({batch, templateFile, pngDirectory});
     const QCommandLineOption png(QStringLiteral("png"), QStringLiteral("Write a PNG image."),
                                  QStringLiteral("out"));
     const QCommandLineOption pdf(QStringLiteral("pdf"), QStringLiteral("Write a PDF page."),
@@ -89,6 +137,21 @@ int main(int argc, char* argv[])
         return fail(parser.errorText(), UsageError);
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(Done);
+    if (parser.isSet(batch)) {
+        if (!parser.positionalArguments().isEmpty() || parser.isSet(png) || parser.isSet(svg) ||
+            parser.isSet(info))
+            return fail(QStringLiteral("--batch takes no label file, --png, --svg or --info"),
+                        UsageError);
+        if (!parser.isSet(pdf) && !parser.isSet(pngDirectory))
+            return fail(QStringLiteral("--batch needs --pdf or --png-dir"), UsageError);
+        bool dpiOk = false;
+        const int dotsPerInch = parser.value(dpi).toInt(&dpiOk);
+        if (!dpiOk || dotsPerInch < 10 || dotsPerInch > 2400)
+            return fail(QStringLiteral("--dpi must be a whole number from 10 to 2400"), UsageError);
+        return runBatch(parser.value(batch), parser.value(templateFile),
+                        {parser.value(pdf), parser.value(pngDirectory), dotsPerInch},
+                        parser.isSet(verbose));
+    }
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
 
