@@ -1014,6 +1014,16 @@ Bitte erneut versuchen.
 <context>
     <name>VendrelMainWindow</name>
     <message>
+        <source>Undo</source>
+        <extracomment>Tooltip of the button that takes back the last change of the label (Ctrl+Z).</extracomment>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Tooltip of the button that makes an undone change again (Ctrl+Y).</extracomment>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
         <source>Pipe Marking</source>
         <extracomment>The application for making generic pipe marking labels.</extracomment>
         <translation>Rohrkennzeichnung</translation>

@@ -42,6 +42,9 @@ signals:
     void fitCanvasInViewSignal();
     void wizardEndSignal();
     void warningStringChanged(QString);
+    // The user changed the label: every keystroke in a field counts, so a
+    // listener decides itself where one change ends and the next begins.
+    void labelEdited();
 
 protected:
     // Stores the text as the last warning before relaying it, so getLastWarning()

@@ -25,6 +25,7 @@ class MvHelpWindow;
 class FileMenuWidget;
 class FileController;
 class PipeFileController;
+class EditHistory;
 struct LabelKind;
 
 // The single top-level window: information bar, module selector, canvas views, the
@@ -57,6 +58,7 @@ public:
     static void splitPrinterSelection(const QString& selection, QString& name, bool& flag);
 
     IVendrelInterface* activeModule() const { return m_activeModule; }
+    EditHistory* editHistory() const { return m_editHistory; }
     VendrelWidgetTypes currentKind() const { return m_currentKind; }
 
 public slots:
@@ -83,6 +85,9 @@ public slots:
     void exportSlot();
     void onHelpButtonClicked();
     void showPrintFrameSlot(bool show);
+    void undoSlot();
+    void redoSlot();
+    void updateUndoButtonsSlot();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -108,6 +113,9 @@ private:
     QPushButton* m_moduleButton = nullptr;
     QLabel* m_warningCaption = nullptr;
     QLabel* m_warningText = nullptr;
+    QPushButton* m_undoButton = nullptr;
+    QPushButton* m_redoButton = nullptr;
+    EditHistory* m_editHistory = nullptr;
     MvFrame* m_printFrame = nullptr;
     bool m_printFrameTall = false;
     // Per kind, in the selector's order.
