@@ -776,6 +776,36 @@ Bitte erneut versuchen.
 <context>
     <name>VendrelEditWidget</name>
     <message>
+        <source>Library</source>
+        <comment>Opens the list of common legends.</comment>
+        <translation>Bibliothek</translation>
+    </message>
+    <message>
+        <source>LEGEND LIBRARY</source>
+        <comment>Title of the list of common legends.</comment>
+        <translation>LEGENDENBIBLIOTHEK</translation>
+    </message>
+    <message>
+        <source>Add Legend</source>
+        <comment>Adds the label&apos;s legend to the library.</comment>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <comment>Removes the marked legend from the library.</comment>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>Closes the legend library.</comment>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>No category</source>
+        <extracomment>Shown beside the colour list for colours of no fluid category.</extracomment>
+        <translation>Keine Kategorie</translation>
+    </message>
+    <message>
         <source>PIPE LEGEND</source>
         <comment>Title of the legend frame.</comment>
         <translation>ROHRBESCHRIFTUNG</translation>

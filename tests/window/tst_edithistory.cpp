@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QPushButton>
@@ -129,6 +130,8 @@ private slots:
     void undoToTheSavedStateClearsTheChangedFlag();
     void keysAndButtonsStep_data();
     void keysAndButtonsStep();
+    void pickedLegendIsOneStepWithItsColours_data();
+    void pickedLegendIsOneStepWithItsColours();
 };
 
 void EditHistoryTest::initTestCase()
@@ -437,6 +440,50 @@ void EditHistoryTest::keysAndButtonsStep()
     QCOMPARE(record(module), before);
     redo->click();
     QCOMPARE(record(module), after);
+}
+
+void EditHistoryTest::pickedLegendIsOneStepWithItsColours_data()
+{
+    QTest::addColumn<QString>("legend");
+    QTest::addColumn<QString>("category");
+    QTest::addColumn<int>("bandRow");
+    QTest::newRow("water") << "CHILLED WATER SUPPLY"
+                           << "Water" << 3;
+    QTest::newRow("flammable") << "NATURAL GAS"
+                               << "Flammable" << 2;
+    QTest::newRow("fire quenching") << "FIRE SPRINKLER"
+                                    << "Fire Quenching" << 0;
+    QTest::newRow("combustible") << "FUEL OIL"
+                                 << "Combustible" << 6;
+}
+
+void EditHistoryTest::pickedLegendIsOneStepWithItsColours()
+{
+    QFETCH(QString, legend);
+    VendrelMainWindow window(QString(), true, VendrelMainWindow::VendrelWidget, QString());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    IVendrelInterface* module = window.activeModule();
+    const QByteArray before = record(module);
+
+    click("LegendLibraryButton")(module);
+    auto* list = child<QListView>(module, "LegendLibraryList");
+    QVERIFY(list->isVisible());
+    const QModelIndexList found = list->model()->match(list->model()->index(0, 0), Qt::DisplayRole,
+                                                       legend, 1, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    list->scrollTo(found.first());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualRect(found.first()).center());
+    settle();
+
+    QVERIFY(!list->isVisible());
+    QCOMPARE(child<QLineEdit>(module, "TextEdit")->text(), legend);
+    QTEST(child<QComboBox>(module, "ColorCombo")->currentIndex(), "bandRow");
+    QTEST(child<QLabel>(module, "ColorCategoryLabel")->text(), "category");
+    QCOMPARE(window.editHistory()->history(module)->size(), 2);
+    window.editHistory()->undo();
+    QCOMPARE(record(module), before);
 }
 
 QTEST_MAIN(EditHistoryTest)
