@@ -920,6 +920,36 @@ Bitte erneut versuchen.
 <context>
     <name>VendrelEditWidget</name>
     <message>
+        <source>Library</source>
+        <comment>Opens the list of common legends.</comment>
+        <translation>Bibliothek</translation>
+    </message>
+    <message>
+        <source>LEGEND LIBRARY</source>
+        <comment>Title of the list of common legends.</comment>
+        <translation>LEGENDENBIBLIOTHEK</translation>
+    </message>
+    <message>
+        <source>Add Legend</source>
+        <comment>Adds the label&apos;s legend to the library.</comment>
+        <translation>Aufnehmen</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <comment>Removes the marked legend from the library.</comment>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Done</source>
+        <comment>Closes the legend library.</comment>
+        <translation>Fertig</translation>
+    </message>
+    <message>
+        <source>No category</source>
+        <extracomment>Shown beside the colour list for colours of no fluid category.</extracomment>
+        <translation>Keine Kategorie</translation>
+    </message>
+    <message>
         <source>PIPE LEGEND</source>
         <comment>Title of the legend frame.</comment>
         <translation>ROHRBESCHRIFTUNG</translation>
@@ -1157,6 +1187,16 @@ Bitte erneut versuchen.
 </context>
 <context>
     <name>VendrelMainWindow</name>
+    <message>
+        <source>Undo</source>
+        <extracomment>Tooltip of the button that takes back the last change of the label (Ctrl+Z).</extracomment>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <extracomment>Tooltip of the button that makes an undone change again (Ctrl+Y).</extracomment>
+        <translation>Wiederholen</translation>
+    </message>
     <message>
         <source>Pipe Marking</source>
         <extracomment>The application for making generic pipe marking labels.</extracomment>

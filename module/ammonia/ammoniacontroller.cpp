@@ -71,6 +71,7 @@ void AmmoniaController::markChanged()
 {
     if (MvCanvasModel* canvas = getCanvas())
         canvas->setCanvasHasChanged(true);
+    emit labelEdited();
 }
 
 void AmmoniaController::layout()

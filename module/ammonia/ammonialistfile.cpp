@@ -1,23 +1,6 @@
 #include "ammonia/ammonialistfile.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-
-#include <cerrno>
-#include <cstring>
-#include <unistd.h>
-
-namespace {
-
-void logWriteError(const QString& path, const QString& reason)
-{
-    qCritical("Error writing list %s: %s", qUtf8Printable(QDir::toNativeSeparators(path)),
-              qUtf8Printable(reason));
-}
-
-} // namespace
+#include "kit/listfile.h"
 
 QString AmmoniaListFile::fileName(Kind kind, const QString& localeName)
 {
@@ -29,75 +12,20 @@ QString AmmoniaListFile::fileName(Kind kind, const QString& localeName)
 QString AmmoniaListFile::find(Kind kind, const QString& localeName, const QString& userFolder,
                               const QString& factoryFolder)
 {
-    const QString name = fileName(kind, localeName);
-    for (const QString& folder : {userFolder, factoryFolder}) {
-        const QString path = QDir(folder).filePath(name);
-        if (QFileInfo(path).isFile())
-            return path;
-    }
-    return QString();
+    return ListFile::find(fileName(kind, localeName), userFolder, factoryFolder);
 }
 
 bool AmmoniaListFile::read(const QString& path, QStringList& lines)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QString text = QString::fromUtf8(file.readAll());
-    for (QString line : text.split(QLatin1Char('\n'))) {
-        // Lists edited on other systems end their lines in "\r\n".
-        if (line.endsWith(QLatin1Char('\r')))
-            line.chop(1);
-        if (!line.trimmed().isEmpty())
-            lines.append(line);
-    }
-    return true;
+    return ListFile::read(path, lines);
 }
 
 bool AmmoniaListFile::write(const QString& path, const QStringList& lines)
 {
-    const QFileInfo info(path);
-    if (!QDir().mkpath(info.absolutePath())) {
-        logWriteError(path, QStringLiteral("the folder cannot be made"));
-        return false;
-    }
-    QByteArray bytes;
-    for (const QString& line : lines) {
-        bytes += line.toUtf8();
-        bytes += '\n';
-    }
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        logWriteError(path, file.errorString());
-        return false;
-    }
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        logWriteError(path, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    // On the disk before it replaces the old list: a power cut then leaves the old
-    // list or the new one, never an empty file.
-    if (::fsync(file.handle()) != 0) {
-        logWriteError(path, QString::fromLocal8Bit(std::strerror(errno)));
-        file.cancelWriting();
-        return false;
-    }
-    if (!file.commit()) {
-        logWriteError(path, file.errorString());
-        return false;
-    }
-    return true;
+    return ListFile::write(path, lines);
 }
 
 QString AmmoniaListFile::sanitized(const QString& entry)
 {
-    QString line = entry;
-    for (QChar& c : line) {
-        if (c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r') ||
-            c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
-            c = QLatin1Char(' ');
-    }
-    return line;
+    return ListFile::sanitized(entry);
 }

@@ -69,6 +69,7 @@ void ArrowWrapController::markChanged()
 {
     if (MvCanvasModel* canvas = getCanvas())
         canvas->setCanvasHasChanged(true);
+    emit labelEdited();
 }
 
 // ---- Canvas and panel -------------------------------------------------------------

@@ -189,7 +189,7 @@ void PipeFileController::logLoadError(const QString& message)
         .critical("%s", qUtf8Printable(message));
 }
 
-QByteArray PipeFileController::moduleSnapshot() const
+QByteArray PipeFileController::moduleSnapshot(IVendrelInterface* module)
 {
     QByteArray record;
     QBuffer buffer(&record);
@@ -199,7 +199,7 @@ QByteArray PipeFileController::moduleSnapshot() const
     // The copy is only read back into the module, which skips the preview: an
     // empty image stands in for it.
     stream << QImage();
-    if (m_contentModule->saveRecord(stream))
+    if (module->saveRecord(stream))
         return record;
 
     QByteArray whole;
@@ -207,18 +207,23 @@ QByteArray PipeFileController::moduleSnapshot() const
     wholeBuffer.open(QIODevice::WriteOnly);
     QDataStream wholeStream(&wholeBuffer);
     wholeStream.setFloatingPointPrecision(QDataStream::SinglePrecision);
-    m_contentModule->savePipeInfo(wholeStream);
+    // The full writer marks the label saved; a copy in memory saves nothing.
+    MvCanvasModel* canvas = module->getCanvas();
+    const bool wasChanged = canvas && canvas->canvasHasChanged();
+    module->savePipeInfo(wholeStream);
+    if (canvas)
+        canvas->setCanvasHasChanged(wasChanged);
     return whole;
 }
 
-void PipeFileController::restoreModule(QByteArray record) const
+void PipeFileController::restoreModule(IVendrelInterface* module, QByteArray record)
 {
     QBuffer buffer(&record);
     buffer.open(QIODevice::ReadOnly);
     QDataStream stream(&buffer);
     stream.setFloatingPointPrecision(QDataStream::SinglePrecision);
     if (LabelFileHeader::skipPreview(stream).isOk())
-        m_contentModule->loadPipeInfo(stream);
+        module->loadPipeInfo(stream);
 }
 
 bool PipeFileController::loadTemplateFromFile(const QString& path, bool updateHistory)
@@ -247,7 +252,7 @@ bool PipeFileController::loadTemplateFromFile(const QString& path, bool updateHi
     // that turns out cut short can be undone instead of standing in for the open file.
     MvCanvasModel* canvas = m_contentModule->getCanvas();
     const bool wasChanged = canvas && canvas->canvasHasChanged();
-    const QByteArray before = moduleSnapshot();
+    const QByteArray before = moduleSnapshot(m_contentModule);
 
     m_contentModule->loadPipeInfo(stream);
     const bool damaged = stream.status() != QDataStream::Ok;
@@ -256,7 +261,7 @@ bool PipeFileController::loadTemplateFromFile(const QString& path, bool updateHi
     if (damaged) {
         m_lastLoadResult = LabelFileResult::damagedRecord();
         logLoadError(m_lastLoadResult.logText());
-        restoreModule(before);
+        restoreModule(m_contentModule, before);
         if (canvas)
             canvas->setCanvasHasChanged(wasChanged);
         return false;

@@ -57,14 +57,19 @@ public:
     // reason to tell (see lastSaveError).
     void showSaveErrorMessage() const;
 
+    // A copy of the module's label in memory: its record behind an empty preview,
+    // read back by restoreModule through the module's own record reader, so a copy
+    // gives the label a file with that record would give. Copying does not touch
+    // the module's changed flag.
+    static QByteArray moduleSnapshot(IVendrelInterface* module);
+    static void restoreModule(IVendrelInterface* module, QByteArray record);
+
 signals:
     void currentFileChanged(const QString& fileName);
 
 private:
     QString fileFilter() const;
     bool acceptFileName(QString& path) const;
-    QByteArray moduleSnapshot() const;
-    void restoreModule(QByteArray record) const;
     static void logLoadError(const QString& message);
     static bool writesInPlace(const QSaveFile& file, const QString& path);
     static bool writeAll(QSaveFile& file, const QByteArray& bytes);

@@ -55,6 +55,9 @@ signals:
     void printTagSignal(int quantity);
     // The tags the label allows changed (getTagsVisible).
     void setVisibleAmmoniaTag(int tags);
+    // The user changed the label: every keystroke in a field counts, so a
+    // listener decides itself where one change ends and the next begins.
+    void labelEdited();
 
 protected:
     // Stores the text as the last warning before relaying it, so getLastWarning()

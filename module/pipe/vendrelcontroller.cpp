@@ -84,6 +84,7 @@ void VendrelController::markChanged()
 {
     if (MvCanvasModel* canvas = getCanvas())
         canvas->setCanvasHasChanged(true);
+    emit labelEdited();
 }
 
 // ---- Canvas, panel, wizard -----------------------------------------------------------

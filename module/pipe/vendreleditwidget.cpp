@@ -2,6 +2,8 @@
 
 #include "kit/arrowbuttons.h"
 #include "kit/arrowsmenu.h"
+#include "kit/fluidcategories.h"
+#include "kit/legendlibrary.h"
 #include "kit/numberfield.h"
 #include "kit/panelstyle.h"
 #include "kit/titledframe.h"
@@ -13,6 +15,7 @@
 #include "pipe/vendrelwarnings.h"
 #include "units/unitconversions.h"
 #include "widgets/colorlistcombo.h"
+#include "widgets/dragscrolllistview.h"
 #include "widgets/mvcombobox.h"
 #include "widgets/mvlineedit.h"
 
@@ -23,6 +26,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
@@ -51,7 +55,8 @@ bool sameColor(const QColor& a, const QColor& b)
 
 } // namespace
 
-VendrelEditWidget::VendrelEditWidget(QWidget* parent) : QWidget(parent)
+VendrelEditWidget::VendrelEditWidget(QWidget* parent)
+    : QWidget(parent), m_library(std::make_unique<LegendLibrary>())
 {
     setObjectName(QStringLiteral("VendrelEditWidget"));
     setFont(PanelStyle::font(PanelStyle::CaptionPixelSize));
@@ -65,11 +70,16 @@ VendrelEditWidget::VendrelEditWidget(QWidget* parent) : QWidget(parent)
     m_layout->setContentsMargins(0, 0, 0, 10);
 
     m_arrowFrame = createArrowFrame();
+    m_library->load(VendrelWidgetsUtils::getCurrentLocaleName(),
+                    VendrelWidgetsUtils::getConfigPath(),
+                    VendrelWidgetsUtils::getDefaultConfigPath());
+    m_libraryFrame = createLibraryFrame();
     m_contentFrame = createContentFrame();
     m_sizeFrame = createSizeFrame();
     m_formattingFrame = createFormattingFrame();
 
     m_layout->addWidget(m_arrowFrame, 0, 0, 2, 1, Qt::AlignLeft | Qt::AlignTop);
+    m_layout->addWidget(m_libraryFrame, 0, 0, 2, 1);
     m_layout->addWidget(m_contentFrame, 0, 0, 2, 1);
     m_layout->addWidget(m_sizeFrame, 0, 1);
     m_layout->addWidget(m_formattingFrame, 1, 1);
@@ -77,6 +87,8 @@ VendrelEditWidget::VendrelEditWidget(QWidget* parent) : QWidget(parent)
     m_contentFrame->raise();
     m_arrowFrame->raise();
     m_arrowFrame->hide();
+    m_libraryFrame->raise();
+    m_libraryFrame->hide();
 
     m_warnings = new WarningBoard(VendrelWarnings::texts(), this);
     connect(m_warnings, &WarningBoard::warningStringChanged, this,
@@ -160,9 +172,21 @@ QFrame* VendrelEditWidget::createContentFrame()
     m_textEdit = new MvLineEdit(frame);
     m_textEdit->setObjectName(QStringLiteral("TextEdit"));
     m_textEdit->setFont(PanelStyle::font(PanelStyle::CaptionPixelSize));
-    body->addWidget(m_textEdit, 1, 1, 1, 3);
+    m_libraryButton = new QPushButton(tr("Library", "Opens the list of common legends."), frame);
+    m_libraryButton->setObjectName(QStringLiteral("LegendLibraryButton"));
+    m_libraryButton->setFixedHeight(35);
+    m_libraryButton->setMinimumWidth(QFontMetrics(PanelStyle::font(PanelStyle::CaptionPixelSize))
+                                         .horizontalAdvance(m_libraryButton->text()) +
+                                     24);
+    m_libraryButton->setStyleSheet(PanelStyle::StepButtonStyle);
+    auto* textRow = new QHBoxLayout();
+    textRow->setSpacing(6);
+    textRow->addWidget(m_textEdit, 1);
+    textRow->addWidget(m_libraryButton);
+    body->addLayout(textRow, 1, 1, 1, 3);
     connect(m_textEdit, &QLineEdit::textChanged, this,
             &VendrelEditWidget::textContentChangedSignal);
+    connect(m_libraryButton, &QPushButton::clicked, this, &VendrelEditWidget::libraryClickedSlot);
 
     // Text height with its step buttons, then the font family.
     body->addWidget(new QLabel(tr("Height", "Caption of the text height field."), frame), 2, 0);
@@ -372,6 +396,15 @@ QFrame* VendrelEditWidget::createFormattingFrame()
     m_colorCombo->setObjectName(QStringLiteral("ColorCombo"));
     PanelStyle::fitComboToColumn(m_colorCombo, 12);
     body->addWidget(m_colorCombo, 1);
+    // Names the fluid category the colours stand for, so a legend printed in the
+    // colours of another category is seen at once.
+    m_categoryLabel = new QLabel(frame);
+    m_categoryLabel->setObjectName(QStringLiteral("ColorCategoryLabel"));
+    m_categoryLabel->setTextFormat(Qt::PlainText);
+    m_categoryLabel->setWordWrap(true);
+    m_categoryLabel->setFixedWidth(130);
+    m_categoryLabel->setFont(PanelStyle::font(PanelStyle::SmallPixelSize, true));
+    body->addWidget(m_categoryLabel);
     // A new label is black on white until the controller says otherwise.
     updateColorCombo(VendrelConstants::BlackColor, VendrelConstants::WhiteColor);
     connect(m_colorCombo, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
@@ -739,6 +772,11 @@ void VendrelEditWidget::colorChangedSlot(int index)
 
 void VendrelEditWidget::updatePreviewColors()
 {
+    const FluidCategories::Category category = FluidCategories::forBandRow(m_colorIndex);
+    m_categoryLabel->setText(category == FluidCategories::None
+                                 //: Shown beside the colour list for colours of no fluid category.
+                                 ? tr("No category")
+                                 : FluidCategories::shownName(category));
     m_previewLabel->setStyleSheet(
         QStringLiteral("#LabelPreviewFrame { background-color: %1; color: %2; }")
             .arg(m_backgroundColorNames.value(m_colorIndex, QStringLiteral("#ffffff")),
@@ -803,4 +841,162 @@ void VendrelEditWidget::applyEnablingRules(bool byUser)
 
     m_lengthEdit->setEnabled(option != FitLabelToText);
     enableFontResize(!(portrait && option == FitTextToLabel));
+}
+
+// ---- Legend library ----------------------------------------------------------
+
+namespace {
+// A band in the category's colours with a letter in its text colour, as the
+// legend will be printed.
+QIcon categorySwatch(FluidCategories::Category category)
+{
+    QPixmap swatch(36, 24);
+    swatch.fill(Qt::transparent);
+    const FluidCategories::Entry* entry = FluidCategories::entry(category);
+    QPainter painter(&swatch);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!entry) {
+        painter.setPen(QPen(QColor(QStringLiteral("#9e9e9e")), 1, Qt::DashLine));
+        painter.drawRect(QRectF(0.5, 0.5, 35, 23));
+        return QIcon(swatch);
+    }
+    const VendrelConstants::BandEntry& band = VendrelConstants::BandPalette[entry->bandRow];
+    painter.setPen(QColor(QStringLiteral("#9e9e9e")));
+    painter.setBrush(QColor(VendrelConstants::PaletteHexCodes.at(band.background)));
+    painter.drawRect(QRectF(0.5, 0.5, 35, 23));
+    painter.setPen(QColor(VendrelConstants::PaletteHexCodes.at(band.foreground)));
+    painter.setFont(PanelStyle::font(PanelStyle::SmallPixelSize, true));
+    painter.drawText(QRectF(0, 0, 36, 24), Qt::AlignCenter, QStringLiteral("A"));
+    return QIcon(swatch);
+}
+} // namespace
+
+QFrame* VendrelEditWidget::createLibraryFrame()
+{
+    auto* frame =
+        new TitledFrame(QStringLiteral("LegendLibraryFrame"),
+                        tr("LEGEND LIBRARY", "Title of the list of common legends."), this);
+    frame->setFixedWidth(ContentFrameWidth);
+
+    auto* body = new QVBoxLayout();
+    body->setContentsMargins(10, 6, 10, 6);
+    body->setSpacing(6);
+    frame->setBody(body, TitledFrame::BodyHeight::Fill);
+
+    m_libraryModel = new QStandardItemModel(frame);
+    m_libraryList = new DragScrollListView(frame);
+    m_libraryList->setObjectName(QStringLiteral("LegendLibraryList"));
+    m_libraryList->setModel(m_libraryModel);
+    m_libraryList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_libraryList->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_libraryList->setUniformItemSizes(true);
+    m_libraryList->setIconSize(QSize(36, 24));
+    m_libraryList->setFont(PanelStyle::font(PanelStyle::CaptionPixelSize));
+    m_libraryList->setStyleSheet(QStringLiteral("QListView { background-color: white; }"
+                                                "QListView::item { min-height: 36px; }"
+                                                "QListView::item:selected { background-color: "
+                                                "%1; color: white; }"
+                                                "QScrollBar:vertical { width: 24px; }")
+                                     .arg(VendrelConstants::HighlightOrangeCode) +
+                                 VendrelConstants::ScrollBarArrowsStyle);
+    body->addWidget(m_libraryList, 1);
+    connect(m_libraryList, &QAbstractItemView::clicked, this, &VendrelEditWidget::legendChosenSlot);
+    connect(m_libraryList, &QAbstractItemView::activated, this,
+            &VendrelEditWidget::legendChosenSlot);
+
+    auto* buttons = new QHBoxLayout();
+    buttons->setSpacing(8);
+    auto* add = new QPushButton(tr("Add Legend", "Adds the label's legend to the library."), frame);
+    add->setObjectName(QStringLiteral("AddLegendButton"));
+    m_removeLegendButton =
+        new QPushButton(tr("Remove", "Removes the marked legend from the library."), frame);
+    m_removeLegendButton->setObjectName(QStringLiteral("RemoveLegendButton"));
+    auto* close = new QPushButton(tr("Done", "Closes the legend library."), frame);
+    close->setObjectName(QStringLiteral("LegendLibraryCloseButton"));
+    for (QPushButton* button : {add, m_removeLegendButton, close}) {
+        button->setFixedHeight(35);
+        const QFontMetrics metrics(PanelStyle::font(PanelStyle::CaptionPixelSize));
+        button->setMinimumWidth(qMax(90, metrics.horizontalAdvance(button->text()) + 24));
+        button->setStyleSheet(PanelStyle::StepButtonStyle);
+        buttons->addWidget(button);
+        if (button == m_removeLegendButton)
+            buttons->addStretch(1);
+    }
+    body->addLayout(buttons);
+    connect(add, &QPushButton::clicked, this, &VendrelEditWidget::addLegendSlot);
+    connect(m_removeLegendButton, &QPushButton::clicked, this,
+            &VendrelEditWidget::removeLegendSlot);
+    connect(close, &QPushButton::clicked, frame, &QWidget::hide);
+    return frame;
+}
+
+void VendrelEditWidget::fillLibraryList()
+{
+    m_libraryModel->clear();
+    for (const LegendLibrary::Entry& entry : m_library->entries()) {
+        auto* item = new QStandardItem(categorySwatch(entry.category), entry.legend);
+        item->setToolTip(FluidCategories::shownName(entry.category));
+        m_libraryModel->appendRow(item);
+    }
+    const int row = m_library->find(m_textEdit->text());
+    if (row >= 0) {
+        m_libraryList->setCurrentIndex(m_libraryModel->index(row, 0));
+        m_libraryList->scrollTo(m_libraryModel->index(row, 0), QAbstractItemView::PositionAtCenter);
+    } else {
+        m_libraryList->clearSelection();
+        m_libraryList->setCurrentIndex(QModelIndex());
+    }
+    m_removeLegendButton->setEnabled(row >= 0);
+}
+
+void VendrelEditWidget::libraryClickedSlot()
+{
+    if (m_libraryFrame->isVisible()) {
+        m_libraryFrame->hide();
+        return;
+    }
+    m_arrows->close();
+    fillLibraryList();
+    m_libraryFrame->show();
+    m_libraryFrame->raise();
+}
+
+void VendrelEditWidget::legendChosenSlot(const QModelIndex& index)
+{
+    // A drag that scrolled the list chose nothing.
+    if (!index.isValid() || m_libraryList->isDragScrolling() ||
+        index.row() >= m_library->entries().size())
+        return;
+    const LegendLibrary::Entry entry = m_library->entries().at(index.row());
+    m_libraryFrame->hide();
+    // Through the same controls as a user's edit: the text field's change and the
+    // colour list's choice reach the controller like typed text and a picked row.
+    m_textEdit->setText(entry.legend);
+    if (const FluidCategories::Entry* category = FluidCategories::entry(entry.category))
+        m_colorCombo->setCurrentIndex(category->bandRow);
+}
+
+void VendrelEditWidget::addLegendSlot()
+{
+    const int row = m_library->add(m_textEdit->text(), FluidCategories::forBandRow(m_colorIndex));
+    if (row < 0)
+        return;
+    saveLibrary();
+    fillLibraryList();
+}
+
+void VendrelEditWidget::removeLegendSlot()
+{
+    const QModelIndex current = m_libraryList->currentIndex();
+    if (!current.isValid())
+        return;
+    m_library->remove(current.row());
+    saveLibrary();
+    fillLibraryList();
+}
+
+void VendrelEditWidget::saveLibrary()
+{
+    m_library->save(VendrelWidgetsUtils::getCurrentLocaleName(),
+                    VendrelWidgetsUtils::getConfigPath());
 }

@@ -11,7 +11,12 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
+
 class ArrowButtons;
+class DragScrollListView;
+class LegendLibrary;
+class QModelIndex;
 class ArrowsMenu;
 class ColorListCombo;
 class MvComboBox;
@@ -122,12 +127,20 @@ private slots:
                            QString toolTip);
     void arrowCloseSlot();
     void applyBothArrowsSlot(bool checked);
+    void libraryClickedSlot();
+    void legendChosenSlot(const QModelIndex& index);
+    void addLegendSlot();
+    void removeLegendSlot();
 
 private:
     QFrame* createContentFrame();
     QFrame* createSizeFrame();
     QFrame* createFormattingFrame();
     QFrame* createArrowFrame();
+    QFrame* createLibraryFrame();
+    // Shows the library's entries, the label's legend marked when it is one of them.
+    void fillLibraryList();
+    void saveLibrary();
     NumberField* createNumberField(double top, const QString& objectName, QWidget* parent) const;
     void createPipeDiameterModels();
 
@@ -149,6 +162,7 @@ private:
     QFrame* m_sizeFrame = nullptr;
     QFrame* m_formattingFrame = nullptr;
     QFrame* m_arrowFrame = nullptr;
+    QFrame* m_libraryFrame = nullptr;
 
     // Legend
     QPushButton* m_leftArrowButton = nullptr;
@@ -156,6 +170,12 @@ private:
     QLabel* m_previewLabel = nullptr;
     QCheckBox* m_applyBothCheckBox = nullptr;
     MvLineEdit* m_textEdit = nullptr;
+    QPushButton* m_libraryButton = nullptr;
+    DragScrollListView* m_libraryList = nullptr;
+    QStandardItemModel* m_libraryModel = nullptr;
+    QPushButton* m_removeLegendButton = nullptr;
+    std::unique_ptr<LegendLibrary> m_library;
+    QLabel* m_categoryLabel = nullptr;
     NumberField* m_fontHeightEdit = nullptr;
     QPushButton* m_fontDecreaseButton = nullptr;
     QPushButton* m_fontIncreaseButton = nullptr;

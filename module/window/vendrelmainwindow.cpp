@@ -7,6 +7,7 @@
 #include "kit/vendrelconstants.h"
 #include "kit/vendrelwidgetsutils.h"
 #include "ui_vendrelmainwindow.h"
+#include "window/edithistory.h"
 #include "window/vendrelhelp.h"
 
 #include <QApplication>
@@ -18,6 +19,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -60,6 +62,7 @@ VendrelMainWindow::VendrelMainWindow(QString printerSelection, bool testMode,
     m_pipeFileController = new PipeFileController(this);
     m_pipeFileController->setWidgetParent(this);
     m_fileController = new FileController(nullptr, nullptr, this);
+    m_editHistory = new EditHistory(this);
 
     for (const LabelKind* row : LabelKinds::all())
         m_moduleIcons << QIcon(QString::fromLatin1(row->icon));
@@ -143,10 +146,19 @@ VendrelMainWindow::VendrelMainWindow(QString printerSelection, bool testMode,
     connect(m_ui->informationBar, &NavigationBar::closeSignal, this, &QWidget::close);
     connect(m_pipeFileController, &PipeFileController::currentFileChanged, this,
             &VendrelMainWindow::updateFileNameSlot);
+    connect(m_undoButton, &QPushButton::clicked, this, &VendrelMainWindow::undoSlot);
+    connect(m_redoButton, &QPushButton::clicked, this, &VendrelMainWindow::redoSlot);
+    connect(m_editHistory, &EditHistory::availabilityChanged, this,
+            &VendrelMainWindow::updateUndoButtonsSlot);
+    updateUndoButtonsSlot();
 
     raise();
-    if (!filePath.isEmpty() && !m_pipeFileController->loadTemplateFromFile(filePath, true))
-        m_pipeFileController->showLoadFailureMessage(filePath);
+    if (!filePath.isEmpty()) {
+        if (m_pipeFileController->loadTemplateFromFile(filePath, true))
+            m_editHistory->restart();
+        else
+            m_pipeFileController->showLoadFailureMessage(filePath);
+    }
 }
 
 VendrelMainWindow::~VendrelMainWindow()
@@ -201,6 +213,40 @@ void VendrelMainWindow::createInformationBar()
     m_moduleButton->setStyleSheet(
         QStringLiteral("background-color: #2b2b2b; color: white; text-align: left; border: none"));
     addon->addWidget(m_moduleButton, 0, 1, Qt::AlignVCenter);
+
+    // Beside the module button, as large as the bar's close button: a wrong tap
+    // is taken back with one tap, not with the keyboard the device may lack.
+    const auto barButton = [](const char* objectName, const char* icon, const QString& tip) {
+        auto* button = new QPushButton;
+        button->setObjectName(QString::fromLatin1(objectName));
+        button->setFixedSize(54, 54);
+        // The style's own disabled picture of a white glyph is as bright as the
+        // enabled one on this dark bar.
+        const QPixmap shown(QString::fromLatin1(icon));
+        QPixmap faded(shown.size());
+        faded.fill(Qt::transparent);
+        {
+            QPainter painter(&faded);
+            painter.setOpacity(0.3);
+            painter.drawPixmap(0, 0, shown);
+        }
+        QIcon picture(shown);
+        picture.addPixmap(faded, QIcon::Disabled);
+        button->setIcon(picture);
+        button->setIconSize(QSize(54, 54));
+        button->setFocusPolicy(Qt::NoFocus);
+        button->setToolTip(tip);
+        button->setStyleSheet(
+            QStringLiteral("QPushButton { background-color: #2b2b2b; border: none; }\n"
+                           "QPushButton:pressed { background-color: #464646; }\n"));
+        return button;
+    };
+    //: Tooltip of the button that takes back the last change of the label (Ctrl+Z).
+    m_undoButton = barButton("undoButton", ":/Common/Icons/CommonIcons/undo.png", tr("Undo"));
+    //: Tooltip of the button that makes an undone change again (Ctrl+Y).
+    m_redoButton = barButton("redoButton", ":/Common/Icons/CommonIcons/redo.png", tr("Redo"));
+    addon->addWidget(m_undoButton, 0, 2, Qt::AlignVCenter);
+    addon->addWidget(m_redoButton, 0, 3, Qt::AlignVCenter);
     m_ui->informationBar->installAddon(addon);
 
     auto* warningLine = new QHBoxLayout;
@@ -317,7 +363,11 @@ QRadioButton* VendrelMainWindow::radioButtonOf(VendrelWidgetTypes kind) const
 bool VendrelMainWindow::setContentWidget(VendrelWidgetTypes kind)
 {
     if (m_activeModule) {
-        if (!m_pipeFileController->checkResetTemplate())
+        m_editHistory->finishEdit();
+        const bool proceed = m_pipeFileController->checkResetTemplate();
+        // The question may have saved the label.
+        m_editHistory->noteSaved();
+        if (!proceed)
             return false;
         m_activeModule->hide();
     }
@@ -342,9 +392,11 @@ bool VendrelMainWindow::setContentWidget(VendrelWidgetTypes kind)
         connect(module, &IVendrelInterface::warningStringChanged, this,
                 &VendrelMainWindow::setWarningText);
         connectTags(module);
+        m_editHistory->addModule(module);
     }
 
     m_activeModule = module;
+    m_editHistory->setActiveModule(module);
     m_currentKind = kind;
     if (m_fileNameLabel)
         m_fileNameLabel->setText(m_fileNames[kind]);
@@ -518,6 +570,12 @@ void VendrelMainWindow::keyPressEvent(QKeyEvent* event)
         case Qt::Key_P:
             onQuickPrintButtonClicked();
             break;
+        case Qt::Key_Z:
+            undoSlot();
+            break;
+        case Qt::Key_Y:
+            redoSlot();
+            break;
         default:
             break;
         }
@@ -664,28 +722,57 @@ void VendrelMainWindow::onFileMenuWidgetLostFocus()
 void VendrelMainWindow::newSlot()
 {
     m_fileMenuWidget->clearFocus();
+    m_editHistory->finishEdit();
     m_pipeFileController->newTemplate();
+    // Refused only while the label keeps unsaved changes; a new label has none.
+    MvCanvasModel* canvas = m_activeModule->getCanvas();
+    if (canvas && !canvas->canvasHasChanged())
+        m_editHistory->restart();
 }
 
 void VendrelMainWindow::loadSlot()
 {
     m_fileMenuWidget->clearFocus();
-    m_pipeFileController->loadTemplate();
+    m_editHistory->finishEdit();
+    if (m_pipeFileController->loadTemplate())
+        m_editHistory->restart();
+    else
+        m_editHistory->noteSaved();
 }
 
 void VendrelMainWindow::saveSlot()
 {
     m_fileMenuWidget->clearFocus();
+    m_editHistory->finishEdit();
     // A full disk or a folder that refuses the file must not pass for a save.
     if (!m_pipeFileController->saveTemplate())
         m_pipeFileController->showSaveErrorMessage();
+    m_editHistory->noteSaved();
 }
 
 void VendrelMainWindow::saveAsSlot()
 {
     m_fileMenuWidget->clearFocus();
+    m_editHistory->finishEdit();
     if (!m_pipeFileController->saveTemplateAs())
         m_pipeFileController->showSaveErrorMessage();
+    m_editHistory->noteSaved();
+}
+
+void VendrelMainWindow::undoSlot()
+{
+    m_editHistory->undo();
+}
+
+void VendrelMainWindow::redoSlot()
+{
+    m_editHistory->redo();
+}
+
+void VendrelMainWindow::updateUndoButtonsSlot()
+{
+    m_undoButton->setEnabled(m_editHistory->canUndo());
+    m_redoButton->setEnabled(m_editHistory->canRedo());
 }
 
 void VendrelMainWindow::exportSlot()

@@ -30,6 +30,7 @@ class MvIPC;
 class PrintControllerLinux;
 class PrintManager;
 class PrintWidget;
+class EditHistory;
 struct LabelKind;
 
 namespace MvPrintingErrors {
@@ -66,6 +67,7 @@ public:
     static void splitPrinterSelection(const QString& selection, QString& name, bool& flag);
 
     IVendrelInterface* activeModule() const { return m_activeModule; }
+    EditHistory* editHistory() const { return m_editHistory; }
     VendrelWidgetTypes currentKind() const { return m_currentKind; }
 
     // The print stack, for the programs and tests that drive the window.
@@ -118,6 +120,9 @@ public slots:
     void printErrorCodeSlot(const MvPrintingErrors::TamsyPrintError& error,
                             const QString& errorCode);
     void slowPrinterStartingSlot();
+    void undoSlot();
+    void redoSlot();
+    void updateUndoButtonsSlot();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -151,6 +156,9 @@ private:
     PrintControllerLinux* m_printController = nullptr;
     PrintWidget* m_printWidget = nullptr;
     PrintManager* m_printManager = nullptr;
+    QPushButton* m_undoButton = nullptr;
+    QPushButton* m_redoButton = nullptr;
+    EditHistory* m_editHistory = nullptr;
     MvFrame* m_printFrame = nullptr;
     bool m_printFrameTall = false;
     bool m_printTargetIsLabel = true;

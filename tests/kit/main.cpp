@@ -4,6 +4,7 @@ int runWidgetsUtilsTests(int argc, char** argv);
 int runArrowsMenuTests(int argc, char** argv);
 int runPanelPiecesTests(int argc, char** argv);
 int runFluidCategoriesTests(int argc, char** argv);
+int runLegendLibraryTests(int argc, char** argv);
 
 int main(int argc, char** argv)
 {
@@ -15,5 +16,6 @@ int main(int argc, char** argv)
     failures += runArrowsMenuTests(argc, argv);
     failures += runPanelPiecesTests(argc, argv);
     failures += runFluidCategoriesTests(argc, argv);
+    failures += runLegendLibraryTests(argc, argv);
     return failures;
 }
