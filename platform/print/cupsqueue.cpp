@@ -143,10 +143,12 @@ int CupsQueue::submit(const QString& printer, const QString& pdfFile, const QStr
     cups_option_t* options = nullptr;
     int count = 0;
     count = cupsAddOption("copies", QByteArray::number(copies).constData(), count, &options);
-    const QByteArray media = QByteArrayLiteral("Custom.") +
-                             QByteArray::number(pagePoints.width(), 'f', 2) + 'x' +
-                             QByteArray::number(pagePoints.height(), 'f', 2);
-    count = cupsAddOption("media", media.constData(), count, &options);
+    if (!pagePoints.isEmpty()) {
+        const QByteArray media = QByteArrayLiteral("Custom.") +
+                                 QByteArray::number(pagePoints.width(), 'f', 2) + 'x' +
+                                 QByteArray::number(pagePoints.height(), 'f', 2);
+        count = cupsAddOption("media", media.constData(), count, &options);
+    }
     count = cupsAddOption("document-format", "application/pdf", count, &options);
     const int job =
         cupsPrintFile2(CUPS_HTTP_DEFAULT, printer.toUtf8().constData(),

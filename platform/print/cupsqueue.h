@@ -49,7 +49,8 @@ public:
     static Attributes attributes(const QString& printer);
 
     // Queues a PDF file for the printer: copies, and the page as a custom media of
-    // exactly pagePoints. Returns the job id, or 0 with CUPS' reason in error.
+    // exactly pagePoints; an empty size leaves every page the size it has (a
+    // document of labels of several sizes). Returns the job id, or 0 with CUPS' reason in error.
     static int submit(const QString& printer, const QString& pdfFile, const QString& title,
                       int copies, const QSizeF& pagePoints, QString* error);
     // Ids of the jobs given that are still waiting or printing.

@@ -73,6 +73,7 @@ private slots:
     void unknownPrinterIsReported();
     void quitPrintingCancelsWhatIsStillQueued();
     void renderToolListsAndPrints();
+    void lineListIsOneJobOfLabelsOfTheirSizes();
 
 private:
     QString waitForJob(int job, int timeoutMs = 20000);
@@ -333,6 +334,31 @@ void CupsPrintTest::renderToolListsAndPrints()
     QVERIFY(!runTool(QStringLiteral(VENDREL_RENDER),
                      {label, QStringLiteral("--print"), QStringLiteral("nowhere")}, &refused));
     QVERIFY2(refused.contains(QStringLiteral("cannot be found")), qPrintable(refused));
+}
+
+void CupsPrintTest::lineListIsOneJobOfLabelsOfTheirSizes()
+{
+    // Two pipe markers of different sizes, the second twice: one job, three pages,
+    // each the size of its label.
+    const QString list = m_root.filePath(QStringLiteral("lines.csv"));
+    QVERIFY(writeFile(list, "legend,diameter,quantity\nSTEAM,1 in,1\nCHILLED WATER SUPPLY,8 in,2\n"));
+    QString printed;
+    QVERIFY2(runTool(QStringLiteral(VENDREL_RENDER),
+                     {QStringLiteral("--batch"), list, QStringLiteral("--print"), Queue},
+                     &printed),
+             qPrintable(printed));
+    const int job = printed.section(QStringLiteral("job "), 1).trimmed().toInt();
+    QVERIFY2(job > 0, qPrintable(printed));
+    const QString output = waitForJob(job);
+    QVERIFY(!output.isEmpty());
+    const QList<QSizeF> pages = pdfPageSizes(output);
+    QCOMPARE(pages.size(), 3);
+    QVERIFY2(pages.at(0).width() < pages.at(1).width(), "the larger pipe has the longer label");
+    QCOMPARE(pages.at(1), pages.at(2));
+    // No single page size was forced on the job.
+    QFile options(m_out + QStringLiteral("/job-%1.options").arg(job));
+    QVERIFY(options.open(QIODevice::ReadOnly));
+    QVERIFY2(!options.readAll().contains("media=Custom"), "one size for every page");
 }
 
 QTEST_MAIN(CupsPrintTest)

@@ -6,7 +6,11 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
 #include <QJsonDocument>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <cstdio>
@@ -38,8 +42,57 @@ int fail(const QString& message, int code)
 // Exit status of a batch that made every label it could, but not all.
 constexpr int RowsSkipped = 6;
 
-int runBatch(const QString& list, const QString& templateFile, const LabelBatch::Output& output,
-             bool verbose)
+int makeBatch(const QString& list, const QString& templateFile, const LabelBatch::Output& output,
+              bool verbose);
+
+// The whole list as one job: the batch's PDF, each page its label's size. Without
+// any printer it becomes a file in the print folder, as a single label's print does.
+bool printBatch(const QString& pdf, QString printer, QTextStream& out, QString* problem)
+{
+    if (CupsQueue::printers().isEmpty()) {
+        const QDir folder(PrintControllerLinux::printFolder());
+        const QString target = folder.filePath(
+            QStringLiteral("line-list-%1.pdf")
+                .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"))));
+        if (!folder.mkpath(QStringLiteral(".")) || !QFile::copy(pdf, target)) {
+            *problem = QStringLiteral("cannot write %1").arg(target);
+            return false;
+        }
+        out << "printed to " << target << '\n';
+        return true;
+    }
+    if (printer.isEmpty())
+        printer = CupsQueue::defaultPrinter();
+    const int job =
+        CupsQueue::submit(printer, pdf, QStringLiteral("line list"), 1, QSizeF(), problem);
+    if (job <= 0)
+        return false;
+    out << "printed on " << printer << ", job " << job << '\n';
+    return true;
+}
+
+int runBatch(const QString& list, const QString& templateFile, LabelBatch::Output output,
+             bool verbose, bool print, const QString& printer)
+{
+    // Printed from a file of its own, which goes when the job has been queued.
+    QTemporaryDir pages;
+    if (print && output.pdf.isEmpty()) {
+        if (!pages.isValid())
+            return fail(QStringLiteral("cannot make a folder for the pages"), OutputFailed);
+        output.pdf = pages.filePath(QStringLiteral("line-list.pdf"));
+    }
+    const int status = makeBatch(list, templateFile, output, verbose);
+    if (!print || (status != Done && status != RowsSkipped))
+        return status;
+    QTextStream out(stdout);
+    QString problem;
+    if (!printBatch(output.pdf, printer, out, &problem))
+        return fail(problem, PrintFailed);
+    return status;
+}
+
+int makeBatch(const QString& list, const QString& templateFile, const LabelBatch::Output& output,
+              bool verbose)
 {
     QTextStream out(stdout);
     QTextStream err(stderr);
@@ -142,15 +195,15 @@ int main(int argc, char* argv[])
             parser.isSet(info))
             return fail(QStringLiteral("--batch takes no label file, --png, --svg or --info"),
                         UsageError);
-        if (!parser.isSet(pdf) && !parser.isSet(pngDirectory))
-            return fail(QStringLiteral("--batch needs --pdf or --png-dir"), UsageError);
+        if (!parser.isSet(pdf) && !parser.isSet(pngDirectory) && !parser.isSet(print))
+            return fail(QStringLiteral("--batch needs --pdf, --png-dir or --print"), UsageError);
         bool dpiOk = false;
         const int dotsPerInch = parser.value(dpi).toInt(&dpiOk);
         if (!dpiOk || dotsPerInch < 10 || dotsPerInch > 2400)
             return fail(QStringLiteral("--dpi must be a whole number from 10 to 2400"), UsageError);
         return runBatch(parser.value(batch), parser.value(templateFile),
                         {parser.value(pdf), parser.value(pngDirectory), dotsPerInch},
-                        parser.isSet(verbose));
+                        parser.isSet(verbose), parser.isSet(print), parser.value(print));
     }
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
