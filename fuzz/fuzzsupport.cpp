@@ -1,6 +1,7 @@
 #include "fuzzsupport.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QImage>
 #include <QPainter>
 #include <QtMath>
@@ -68,4 +69,10 @@ void FuzzSupport::draw(MvCanvasModel* canvas)
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
                            QPainter::TextAntialiasing);
     canvas->renderCanvas(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+}
+
+void FuzzSupport::finishInput()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

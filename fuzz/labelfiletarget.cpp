@@ -78,5 +78,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     opener->module->loadPipeInfo(stream);
     if (stream.status() == QDataStream::Ok)
         FuzzSupport::draw(opener->module->getCanvas());
+    FuzzSupport::finishInput();
     return 0;
 }

@@ -55,7 +55,7 @@ for entry in "${targets[@]}"; do
   # sanitizers.
   status=0
   tests/run-test.sh "build-fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=60 \
-    -max_len=16384 -print_final_stats=1 -artifact_prefix="$PWD/$findings/" \
+    -max_len=8192 -print_final_stats=1 -artifact_prefix="$PWD/$findings/" \
     "$corpus" >"$log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
   speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")
