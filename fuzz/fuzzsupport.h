@@ -21,7 +21,15 @@ public:
     // the font list, and silences Qt's messages: a reader that refuses an input
     // says why, and a million refusals would bury the one report that matters.
     // VENDREL_FUZZ_VERBOSE=1 keeps them. A fatal message still ends the run.
+    //
+    // The process gets a home of its own, a temporary folder that goes with it, so
+    // that nothing a module writes there (settings, lists, history) reaches the
+    // user's, and so that clearHome may empty it.
     static void start(const char* programName);
+
+    // Empties the process's own home: what modules wrote there is gone, as on a
+    // machine where the program never ran.
+    static void clearHome();
 
     // The input as bytes, without a copy: the readers must not keep it.
     static QByteArray bytes(const uint8_t* data, size_t size);

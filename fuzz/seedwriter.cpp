@@ -4,15 +4,18 @@
 // own writers: pipe marker and ammonia files saved by the file controller from
 // labels set up through the modules' panel slots (each also without its preview,
 // which keeps the fuzzer on the record), generic labels written from those labels'
-// canvases, and the help files of the data root. The seeds are checked in; run this again after
-// a format changes.
+// canvases, the help files of the data root, and the ammonia list files: the
+// factory lists and small lists written by the list writer. The seeds are checked
+// in; run this again after a format changes.
 
 #include "ammonia/ammoniacontroller.h"
 #include "ammonia/ammoniaeditwidget.h"
+#include "ammonia/ammonialistfile.h"
 #include "files/labelfileheader.h"
 #include "files/pipefilecontroller.h"
 #include "fuzzsupport.h"
 #include "kit/arrowsmenu.h"
+#include "kit/vendrelwidgetsutils.h"
 #include "pipe/vendrelcontroller.h"
 #include "pipe/vendreleditwidget.h"
 
@@ -192,6 +195,37 @@ bool writeHelpSeeds(const QDir& out)
             return false;
     return !files.isEmpty();
 }
+// Each kind's factory lists of every language, and lists that the panel's writer
+// makes from entries a user or a label may bring: mixed case, characters that
+// mean something to a pattern, an explanation left empty.
+bool writeListSeeds(const QDir& out)
+{
+    const QDir factory(VendrelWidgetsUtils::getDefaultConfigPath());
+    const QList<QPair<AmmoniaListFile::Kind, QString>> kinds = {
+        {AmmoniaListFile::Abbreviations, QStringLiteral("ammonia_abbreviations")},
+        {AmmoniaListFile::Components, QStringLiteral("ammonia_components")},
+    };
+    const QList<QStringList> written = {
+        {QStringLiteral("HSD\tHigh Stage Discharge"), QStringLiteral("hgd\thot gas defrost"),
+         QStringLiteral("RV\t"), QStringLiteral("ES")},
+        {QStringLiteral("C++ PUMP"), QStringLiteral("A(B"), QStringLiteral("compressor 1"),
+         QStringLiteral("Oil Separator")},
+    };
+    for (int i = 0; i < kinds.size(); ++i) {
+        const QString folder = out.filePath(kinds[i].second);
+        QDir().mkpath(folder);
+        const QString pattern = AmmoniaListFile::fileName(kinds[i].first, QStringLiteral("*"));
+        const QStringList lists = factory.entryList({pattern}, QDir::Files, QDir::Name);
+        for (const QString& name : lists)
+            if (!writeFile(QDir(folder).filePath(name), readFile(factory.filePath(name))))
+                return false;
+        if (lists.isEmpty() ||
+            !AmmoniaListFile::write(QDir(folder).filePath(QStringLiteral("written.cfg")),
+                                    written[i]))
+            return false;
+    }
+    return true;
+}
 } // namespace
 
 int main(int argc, char* argv[])
@@ -210,7 +244,7 @@ int main(int argc, char* argv[])
     const QDir out(QString::fromLocal8Bit(argv[1]));
     if (!writeLabelSeeds(pipeSeeds(), QStringLiteral("qypm"), out, scratch.path()) ||
         !writeLabelSeeds(ammoniaSeeds(), QStringLiteral("qyam"), out, scratch.path()) ||
-        !writeGenericSeeds(out) || !writeHelpSeeds(out)) {
+        !writeGenericSeeds(out) || !writeHelpSeeds(out) || !writeListSeeds(out)) {
         QTextStream(stderr) << "vendrel-fuzz-seeds: could not write the seeds\n";
         return 2;
     }

@@ -36,6 +36,9 @@ targets=(
   fuzz_qypm_loader:qypm
   fuzz_qypm_editor:qypm
   fuzz_qyam_loader:qyam
+  fuzz_qyam_editor:qyam
+  fuzz_ammonia_abbreviations:ammonia_abbreviations
+  fuzz_ammonia_components:ammonia_components
   fuzz_qyld:qyld
   fuzz_help_faq:help_faq
 )
