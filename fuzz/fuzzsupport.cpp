@@ -11,6 +11,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "canvas/mvcanvasmodel.h"
 #include "widgets/commonlists.h"
@@ -23,8 +24,8 @@ constexpr int PictureSide = 256;
 
 bool verbose = false;
 
-// Lives until the process ends, and its folder with it.
-QTemporaryDir* home = nullptr;
+// Goes when the process ends, and its folder with it.
+std::unique_ptr<QTemporaryDir> home;
 
 void messageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
@@ -39,7 +40,7 @@ void FuzzSupport::start(const char* programName)
     static int argc = 1;
     static char* argv[] = {const_cast<char*>(programName), nullptr};
 
-    home = new QTemporaryDir;
+    home = std::make_unique<QTemporaryDir>();
     if (!home->isValid()) {
         std::fprintf(stderr, "no temporary folder for the home: %s\n",
                      qUtf8Printable(home->errorString()));
