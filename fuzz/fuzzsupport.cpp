@@ -1,12 +1,17 @@
 #include "fuzzsupport.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
+#include <QTemporaryDir>
 #include <QtMath>
 
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 
 #include "canvas/mvcanvasmodel.h"
 #include "widgets/commonlists.h"
@@ -18,6 +23,9 @@ namespace {
 constexpr int PictureSide = 256;
 
 bool verbose = false;
+
+// Goes when the process ends, and its folder with it.
+std::unique_ptr<QTemporaryDir> home;
 
 void messageHandler(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
@@ -31,6 +39,15 @@ void FuzzSupport::start(const char* programName)
     // QApplication keeps references to these for its whole life.
     static int argc = 1;
     static char* argv[] = {const_cast<char*>(programName), nullptr};
+
+    home = std::make_unique<QTemporaryDir>();
+    if (!home->isValid()) {
+        std::fprintf(stderr, "no temporary folder for the home: %s\n",
+                     qUtf8Printable(home->errorString()));
+        std::abort();
+    }
+    for (const char* variable : {"HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME", "XDG_CACHE_HOME"})
+        qputenv(variable, QFile::encodeName(home->path()));
 
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -46,6 +63,18 @@ void FuzzSupport::start(const char* programName)
     Q_INIT_RESOURCE(module);
     qInitResources_module_resource_icons();
     CommonLists::createValidFontFamilies();
+}
+
+void FuzzSupport::clearHome()
+{
+    QDir folder(home->path());
+    const QStringList entries =
+        folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        const QString path = folder.filePath(entry);
+        if (!QDir(path).removeRecursively())
+            QFile::remove(path);
+    }
 }
 
 QByteArray FuzzSupport::bytes(const uint8_t* data, size_t size)
@@ -68,4 +97,10 @@ void FuzzSupport::draw(MvCanvasModel* canvas)
     painter.setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform |
                            QPainter::TextAntialiasing);
     canvas->renderCanvas(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+}
+
+void FuzzSupport::finishInput()
+{
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

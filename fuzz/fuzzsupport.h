@@ -21,7 +21,15 @@ public:
     // the font list, and silences Qt's messages: a reader that refuses an input
     // says why, and a million refusals would bury the one report that matters.
     // VENDREL_FUZZ_VERBOSE=1 keeps them. A fatal message still ends the run.
+    //
+    // The process gets a home of its own, a temporary folder that goes with it, so
+    // that nothing a module writes there (settings, lists, history) reaches the
+    // user's, and so that clearHome may empty it.
     static void start(const char* programName);
+
+    // Empties the process's own home: what modules wrote there is gone, as on a
+    // machine where the program never ran.
+    static void clearHome();
 
     // The input as bytes, without a copy: the readers must not keep it.
     static QByteArray bytes(const uint8_t* data, size_t size);
@@ -29,6 +37,12 @@ public:
     // Draws the whole canvas into a small picture, as the renderer and the preview
     // do, so that a label that reads but cannot be painted is found too.
     static void draw(MvCanvasModel* canvas);
+
+    // Delivers what the input left queued (scene updates, queued calls, deferred
+    // deletes), as the event loop would between two files. Without it they pile up
+    // from input to input: the heap grows, and libFuzzer, seeing more allocations
+    // than frees, runs a whole-heap leak check after nearly every input.
+    static void finishInput();
 };
 
 #endif

@@ -21,8 +21,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QByteArray bytes = FuzzSupport::bytes(data, size);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
-    GenericLabelReader reader;
-    const std::unique_ptr<MvCanvasModel> canvas(reader.readCanvas(&buffer));
-    FuzzSupport::draw(canvas.get());
+    {
+        GenericLabelReader reader;
+        const std::unique_ptr<MvCanvasModel> canvas(reader.readCanvas(&buffer));
+        FuzzSupport::draw(canvas.get());
+    }
+    FuzzSupport::finishInput();
     return 0;
 }

@@ -18,5 +18,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly | QIODevice::Text);
     VendrelHelp::readFaqs(&buffer);
+    FuzzSupport::finishInput();
     return 0;
 }

@@ -30,6 +30,15 @@ struct Opener
 
 Opener* opener = nullptr;
 
+#ifdef VENDREL_FUZZ_EDITOR
+// An editor keeps what the labels it opened taught it: a kind's panel may add a
+// label's entries to its lists, which then grow with every input and slow each
+// later one. After this many inputs the editor goes and a new one starts, in an
+// emptied home, as a new window on a machine where the program never ran.
+constexpr int InputsPerEditor = 250;
+int inputsOfEditor = 0;
+#endif
+
 IVendrelInterface* makeModule(const LabelKind& kind)
 {
 #ifdef VENDREL_FUZZ_EDITOR
@@ -47,19 +56,24 @@ IVendrelInterface* makeModule(const LabelKind& kind)
     return loader;
 #endif
 }
-} // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char*** argv)
+IVendrelInterface* makeModuleOrAbort()
 {
-    FuzzSupport::start((*argv)[0]);
     const LabelKind* kind = LabelKinds::byExtension(QStringLiteral(VENDREL_FUZZ_KIND));
     IVendrelInterface* module = kind ? makeModule(*kind) : nullptr;
     if (!module) {
         std::fprintf(stderr, "no module reads labels of kind %s\n", VENDREL_FUZZ_KIND);
         std::abort();
     }
+    return module;
+}
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char*** argv)
+{
+    FuzzSupport::start((*argv)[0]);
     opener = new Opener;
-    opener->module = module;
+    opener->module = makeModuleOrAbort();
     opener->formats = PipeFileController::initializePipeFileTypes().keys();
     opener->path = QStringLiteral("label." VENDREL_FUZZ_KIND);
     return 0;
@@ -78,5 +92,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     opener->module->loadPipeInfo(stream);
     if (stream.status() == QDataStream::Ok)
         FuzzSupport::draw(opener->module->getCanvas());
+    FuzzSupport::finishInput();
+#ifdef VENDREL_FUZZ_EDITOR
+    if (++inputsOfEditor == InputsPerEditor) {
+        delete opener->module;
+        FuzzSupport::finishInput();
+        FuzzSupport::clearHome();
+        opener->module = makeModuleOrAbort();
+        inputsOfEditor = 0;
+    }
+#endif
     return 0;
 }

@@ -36,6 +36,9 @@ targets=(
   fuzz_qypm_loader:qypm
   fuzz_qypm_editor:qypm
   fuzz_qyam_loader:qyam
+  fuzz_qyam_editor:qyam
+  fuzz_ammonia_abbreviations:ammonia_abbreviations
+  fuzz_ammonia_components:ammonia_components
   fuzz_qyld:qyld
   fuzz_help_faq:help_faq
   fuzz_ipc_commands:ipc
@@ -56,7 +59,7 @@ for entry in "${targets[@]}"; do
   # sanitizers.
   status=0
   tests/run-test.sh "build-fuzz/fuzz/$target" -max_total_time="$seconds" -timeout=60 \
-    -max_len=16384 -print_final_stats=1 -artifact_prefix="$PWD/$findings/" \
+    -max_len=8192 -print_final_stats=1 -artifact_prefix="$PWD/$findings/" \
     "$corpus" >"$log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
   speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log")

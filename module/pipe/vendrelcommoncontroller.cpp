@@ -16,6 +16,7 @@
 #include <QtMath>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 // Room the layout keeps between a single arrow row and the label's top and
@@ -41,6 +42,34 @@ constexpr double OverlapTolerance = 0.01;
 constexpr double WrapRowDivisor = 3.0;
 // Beyond this stretch a text's ink rows are found at its own proportions.
 constexpr double MeasuredStretchLimit = 4.0;
+// The most pixels a text's ink is measured in at one pixel per point: the longest
+// label under twice the tallest text, more than any label the editor makes needs.
+// A text read from a file may be as tall as the longest label, and painting it at
+// one pixel per point took seconds for a file of a few hundred bytes; such a text
+// is measured at a lower resolution, which is still finer than its strokes.
+constexpr double MostMeasuredPixels = LabelLimits::MaxLength * 2.0 * LabelLimits::MaxHeight;
+
+// The scale that brings a measuring picture of this many pixels within the most.
+double measuringScale(const QSize& pixels)
+{
+    const double area = double(pixels.width()) * double(pixels.height());
+    return area > MostMeasuredPixels ? std::sqrt(MostMeasuredPixels / area) : 1.0;
+}
+
+QSize scaledPicture(const QSize& pixels, double scale)
+{
+    return QSize(qMax(1, qCeil(pixels.width() * scale)), qMax(1, qCeil(pixels.height() * scale)));
+}
+
+// Rows found in a picture measured at scale, as rows of the picture at one pixel
+// per point: the span of every point row that a found row covers.
+void unscaleRows(int& first, int& last, double scale, int rows)
+{
+    if (scale >= 1.0 || first < 0)
+        return;
+    first = qMin(rows - 1, qFloor(first / scale));
+    last = qBound(first, qCeil((last + 1) / scale) - 1, rows - 1);
+}
 
 double atLeastZero(double value)
 {
@@ -568,22 +597,27 @@ void VendrelCommonController::getFilledRowsInTextImage(int& first, int& last, co
             squeeze.scale(double(measured.width()) / size.width(), 1.0);
         }
     }
-    QImage image(measured, QImage::Format_Mono);
-    paintTextInk(image, squeeze);
+    const double scale = measuringScale(measured);
+    QImage image(scaledPicture(measured, scale), QImage::Format_Mono);
+    paintTextInk(image, squeeze * QTransform::fromScale(scale, scale));
     getFilledRowsInImage(first, last, image);
+    unscaleRows(first, last, scale, size.height());
 }
 
 void VendrelCommonController::getFilledColumnsInTextImage(int& first, int& last, const QSize& size)
 {
     if (!m_textItem || size.width() <= 0 || size.height() <= 0)
         return;
-    QImage image(size.height(), size.width(), QImage::Format_Mono);
+    const QSize turned(size.height(), size.width());
+    const double scale = measuringScale(turned);
+    QImage image(scaledPicture(turned, scale), QImage::Format_Mono);
     // A quarter turn clockwise: column x of the text becomes row x of the image.
     QTransform turn;
     turn.translate(size.height(), 0.0);
     turn.rotate(90.0);
-    paintTextInk(image, turn);
+    paintTextInk(image, turn * QTransform::fromScale(scale, scale));
     getFilledRowsInImage(first, last, image);
+    unscaleRows(first, last, scale, size.width());
 }
 
 void VendrelCommonController::getFilledRowsInImage(int& first, int& last, QImage image)

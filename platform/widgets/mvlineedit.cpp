@@ -22,6 +22,10 @@ MvLineEdit::MvLineEdit(QWidget* parent) : QLineEdit(parent)
 
 void MvLineEdit::setInvalid(bool invalid)
 {
+    // Panels judge their fields on every change of a label; re-polishing a field
+    // parses its style sheet again, which cost an opened label more than reading it.
+    if (invalid == m_invalid)
+        return;
     m_invalid = invalid;
     // Carried by the style sheet rather than the palette: a re-polish (on
     // reparenting, or when an ancestor's style sheet changes) puts back the

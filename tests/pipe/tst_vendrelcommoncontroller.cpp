@@ -161,6 +161,8 @@ private slots:
     void inkScanFindsFirstAndLastInkedRow();
     void inkIsCentredOnItsRowWhateverItsColour_data();
     void inkIsCentredOnItsRowWhateverItsColour();
+    void inkOfATextTallerThanAnyLabelScalesWithIt_data();
+    void inkOfATextTallerThanAnyLabelScalesWithIt();
     void arrowSpacesFollowTheArrowsThatExist_data();
     void arrowSpacesFollowTheArrowsThatExist();
     void fitLabelToTextSizesTheLength_data();
@@ -282,6 +284,64 @@ void TestVendrelCommonController::inkIsCentredOnItsRowWhateverItsColour()
     int last = -1;
     engine.getFilledColumnsInTextImage(first, last, box.toSize());
     QVERIFY(first >= 0 && last < box.width() && last > first);
+}
+
+void TestVendrelCommonController::inkOfATextTallerThanAnyLabelScalesWithIt_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("turned");
+
+    // A file may ask for a text as tall as the longest label; its ink is found in a
+    // coarser picture and must still land where that of the same text a tenth as
+    // tall, measured point by point, lands ten times over.
+    // Short texts, so that neither is squeezed into the longest label.
+    for (const QString text : {"HI", "gj", "''"}) {
+        QTest::newRow(qPrintable(text + " rows")) << text << false;
+        QTest::newRow(qPrintable(text + " columns")) << text << true;
+    }
+}
+
+void TestVendrelCommonController::inkOfATextTallerThanAnyLabelScalesWithIt()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, turned);
+    constexpr double Factor = 10.0;
+    const auto inkOf = [&](double textHeight, QSize& box) {
+        TestEngine engine(Make()
+                              .size(13824.0, 13824.0, textHeight, 3)
+                              .modes(NoResize, false, false)
+                              .legend(text)
+                              .label);
+        engine.layout();
+        box = engine.m_textItem->getItemSize().toSize();
+        QPair<int, int> ink(-1, -1);
+        if (turned)
+            engine.getFilledColumnsInTextImage(ink.first, ink.second, box);
+        else
+            engine.getFilledRowsInTextImage(ink.first, ink.second, box);
+        return ink;
+    };
+    QSize smallBox;
+    QSize tallBox;
+    const QPair<int, int> small = inkOf(691.2, smallBox);
+    const QPair<int, int> tall = inkOf(691.2 * Factor, tallBox);
+    const int extent = turned ? tallBox.width() : tallBox.height();
+    QVERIFY2(double(tallBox.width()) * tallBox.height() > 13824.0 * 2.0 * 864.0,
+             "the tall text must be measured in a coarser picture");
+    QVERIFY(qAbs(tallBox.width() - smallBox.width() * Factor) <= tallBox.width() / 100.0 &&
+            qAbs(tallBox.height() - smallBox.height() * Factor) <= tallBox.height() / 100.0);
+    QVERIFY(small.first >= 0 && tall.first >= 0 && tall.second < extent);
+    // A row of the coarser picture spans some points, the smaller text's rows are
+    // rounded to whole points: together well under a hundredth of the text.
+    const double tolerance = extent / 100.0;
+    QVERIFY2(qAbs(tall.first - small.first * Factor) <= tolerance &&
+                 qAbs(tall.second - (small.second + 1) * Factor) <= tolerance,
+             qPrintable(QStringLiteral("tall %1..%2, small %3..%4 of %5")
+                            .arg(tall.first)
+                            .arg(tall.second)
+                            .arg(small.first)
+                            .arg(small.second)
+                            .arg(extent)));
 }
 
 void TestVendrelCommonController::arrowSpacesFollowTheArrowsThatExist_data()
