@@ -37,6 +37,8 @@ targets=(
   fuzz_qypm_editor:qypm
   fuzz_qyam_loader:qyam
   fuzz_qyam_editor:qyam
+  fuzz_qyaw_loader:qyaw
+  fuzz_qyaw_editor:qyaw
   fuzz_ammonia_abbreviations:ammonia_abbreviations
   fuzz_ammonia_components:ammonia_components
   fuzz_qyld:qyld
