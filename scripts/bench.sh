@@ -211,6 +211,18 @@ row "Save an ammonia label file (syncs too)" \
   "p50 $(fmt "$(value file/ammonia-save p50_ms)") ms (cpu p50 $(fmt "$ammonia_save_cpu"))" \
   "cpu p50 <= 10 ms" "$(judge "$ammonia_save_cpu" 10)"
 
+layout_row "Arrow wrap layout after a keystroke, 12 arrows" arrowwrap-12 2
+layout_row "Arrow wrap layout after a keystroke, 99 arrows" arrowwrap-99 2
+layout_row "Arrow wrap count 99 -> 1 -> 99" arrowwrap-count 4
+arrowwrap_open=$(value file/arrowwrap-open p50_ms)
+row "Open an arrow wrap file" \
+  "p50 $(fmt "$arrowwrap_open") ms, p90 $(fmt "$(value file/arrowwrap-open p90_ms)") ms (cpu p50 $(fmt "$(value file/arrowwrap-open cpu_p50_ms)"))" \
+  "p50 <= 5 ms" "$(judge "$arrowwrap_open" 5)"
+arrowwrap_save_cpu=$(value file/arrowwrap-save cpu_p50_ms)
+row "Save an arrow wrap file (syncs too)" \
+  "p50 $(fmt "$(value file/arrowwrap-save p50_ms)") ms (cpu p50 $(fmt "$arrowwrap_save_cpu"))" \
+  "cpu p50 <= 10 ms" "$(judge "$arrowwrap_save_cpu" 10)"
+
 print_p50=$(value print/longest p50_ms)
 print_peak=$(value print/longest peak_added_mb)
 row "Print the 13824-pt label at 300 dpi (PDF page)" \
