@@ -3,47 +3,7 @@
 #include "ammonia/ammoniacontroller.h"
 #include "ammonia/ammoniaeditwidget.h"
 #include "ammonia/iiarsizetable.h"
-#include "kit/arrowsmenu.h"
-#include "kit/arrowsymbols.h"
-#include "kit/vendrelwidgetsutils.h"
-
-namespace {
-// The solid arrows of the ammonia symbols.
-constexpr int RightArrowId = 2;
-constexpr int LeftArrowId = 3;
-constexpr int LeftRightArrowId = 6;
-
-int arrowId(LabelRow::Arrows arrows)
-{
-    switch (arrows) {
-    case LabelRow::Arrows::Right:
-        return RightArrowId;
-    case LabelRow::Arrows::Left:
-        return LeftArrowId;
-    case LabelRow::Arrows::Both:
-        return LeftRightArrowId;
-    case LabelRow::Arrows::None:
-        break;
-    }
-    return ArrowSymbols::NoArrowSymbolId;
-}
-
-// The flow's arrow on both ends, as "Apply to both" (the panel's default) puts it.
-void applyArrows(AmmoniaController* controller, LabelRow::Arrows arrows)
-{
-    const int id = arrowId(arrows);
-    const ArrowSymbols& symbols = controller->editWidget()->getSymbolsMenu()->symbols();
-    ArrowSymbols::Symbol symbol;
-    if (!symbols.selectable(id, &symbol))
-        symbol.icon = symbols.noArrowIcon();
-    const bool vertical = VendrelWidgetsUtils::isVerticalArrowName(symbol.name);
-    const auto shown = static_cast<unsigned int>(id);
-    controller->editWidget()->setLeftArrow(shown, symbol.icon);
-    controller->editWidget()->setRightArrow(shown, symbol.icon);
-    controller->leftArrowChangedSlot(shown, symbol.data, vertical);
-    controller->rightArrowChangeSlot(shown, symbol.data, vertical);
-}
-} // namespace
+#include "kit/markerarrows.h"
 
 int AmmoniaListRow::sizeRow(const PipeDiameter& diameter)
 {
@@ -102,7 +62,7 @@ bool AmmoniaListRow::apply(IVendrelInterface* module, const LabelRow& row, QStri
         controller->pipeDiameterChangedSlot(sizeIndex);
     }
     if (row.arrows && !component)
-        applyArrows(controller, *row.arrows);
+        MarkerArrows::applyToBothEnds(controller, *row.arrows);
     // The legend last, so the layouts of the edits before it have no text to measure.
     // The panel shows and sends its entries in capitals.
     const QString text = row.legend->toUpper();

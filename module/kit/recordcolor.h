@@ -8,11 +8,11 @@
 #include <array>
 
 // A colour as a label record stores it: the fields of a QColor in Qt 5.15's
-// stream form (qint8 spec, then quint16 alpha, red/hue/cyan, green/saturation/
+// stream form (qint8 colour model, then quint16 alpha, red/hue/cyan, green/saturation/
 // magenta, blue/value/yellow, and pad, which holds the black of a CMYK colour),
-// kept exactly as read. Reading a QColor straight from a file keeps whatever spec
-// byte the file holds, so a damaged spec passed for a valid colour; here the
-// spec and the components are checked before a QColor is made of them. A value
+// kept exactly as read. Reading a QColor straight from a file keeps whatever model
+// byte the file holds, so a damaged model byte passed for a valid colour; here the
+// model and the components are checked before a QColor is made of them. A value
 // that is not a valid colour is drawn with the reader's fallback colour and still
 // writes back byte for byte, so the label saves back unchanged.
 class RecordColor
@@ -24,7 +24,7 @@ public:
     // colour wherever the label is built or compared.
     RecordColor(const QColor& color);
 
-    // The spec is a colour spec QColor knows (not Invalid) and every component is in
+    // The colour model is one QColor knows (not Invalid) and every component is in
     // its range: hue within a turn (or the "no hue" mark), extended components
     // finite and alpha between 0 and 1.
     bool isValid() const;

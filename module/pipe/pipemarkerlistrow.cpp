@@ -1,54 +1,13 @@
 #include "pipe/pipemarkerlistrow.h"
 
-#include "kit/arrowsmenu.h"
-#include "kit/arrowsymbols.h"
+#include "kit/markerarrows.h"
 #include "kit/vendrelconstants.h"
-#include "kit/vendrelwidgetsutils.h"
 #include "pipe/ansisizetable.h"
 #include "pipe/vendrelcontroller.h"
 #include "pipe/vendreleditwidget.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
-
-namespace {
-// The plain arrows of the pipe marker's symbols.
-constexpr int RightArrowId = 2;
-constexpr int LeftArrowId = 3;
-constexpr int LeftRightArrowId = 6;
-
-int arrowId(LabelRow::Arrows arrows)
-{
-    switch (arrows) {
-    case LabelRow::Arrows::Right:
-        return RightArrowId;
-    case LabelRow::Arrows::Left:
-        return LeftArrowId;
-    case LabelRow::Arrows::Both:
-        return LeftRightArrowId;
-    case LabelRow::Arrows::None:
-        break;
-    }
-    return ArrowSymbols::NoArrowSymbolId;
-}
-
-// As a user picks it with "Apply to both", the panel's default: the arrow of the
-// flow on both ends, with what the arrow menu sends for it.
-void applyArrows(VendrelController* controller, LabelRow::Arrows arrows)
-{
-    const int id = arrowId(arrows);
-    const ArrowSymbols& symbols = controller->editWidget()->getSymbolsMenu()->symbols();
-    ArrowSymbols::Symbol symbol;
-    if (!symbols.selectable(id, &symbol))
-        symbol.icon = symbols.noArrowIcon();
-    const bool vertical = VendrelWidgetsUtils::isVerticalArrowName(symbol.name);
-    const auto shown = static_cast<unsigned int>(id);
-    controller->editWidget()->setLeftArrow(shown, symbol.icon);
-    controller->editWidget()->setRightArrow(shown, symbol.icon);
-    controller->leftArrowChangedSlot(shown, symbol.data, vertical);
-    controller->rightArrowChangeSlot(shown, symbol.data, vertical);
-}
-} // namespace
 
 int PipeMarkerListRow::sizeRow(const PipeDiameter& diameter)
 {
@@ -120,7 +79,7 @@ bool PipeMarkerListRow::apply(IVendrelInterface* module, const LabelRow& row, QS
         box->setChecked(*row.wrap);
     }
     if (row.arrows)
-        applyArrows(controller, *row.arrows);
+        MarkerArrows::applyToBothEnds(controller, *row.arrows);
     if (row.bandRow) {
         const VendrelConstants::BandEntry& band =
             VendrelConstants::BandPalette[static_cast<std::size_t>(*row.bandRow)];

@@ -514,11 +514,11 @@ void PipeRecordTest::damagedValuesAreBounded_data()
                                    << 90.0 << QByteArray("fffffffd") << green << white;
     // Colours no QColor can take are drawn white (band) or black (text) and kept.
     const QByteArray spec7 = "07ffff0000000000000000";
-    QTest::newRow("band spec 7") << 12 << spec7 << 3 << 2 << QSizeF(900, 144) << 90.0 << spec7
-                                 << white << white;
+    QTest::newRow("band model 7") << 12 << spec7 << 3 << 2 << QSizeF(900, 144) << 90.0 << spec7
+                                  << white << white;
     const QByteArray negative = "ffffff0000000000000000";
-    QTest::newRow("band spec -1") << 12 << negative << 3 << 2 << QSizeF(900, 144) << 90.0
-                                  << negative << white << white;
+    QTest::newRow("band model -1")
+        << 12 << negative << 3 << 2 << QSizeF(900, 144) << 90.0 << negative << white << white;
     const QByteArray invalid = "00ffff0000000000000000";
     QTest::newRow("band invalid") << 12 << invalid << 3 << 2 << QSizeF(900, 144) << 90.0 << invalid
                                   << white << white;
@@ -526,8 +526,8 @@ void PipeRecordTest::damagedValuesAreBounded_data()
     QTest::newRow("band hue 360") << 12 << hue360 << 3 << 2 << QSizeF(900, 144) << 90.0 << hue360
                                   << white << white;
     const QByteArray spec6 = "06ffff0000000000000000";
-    QTest::newRow("text spec 6") << 13 << spec6 << 3 << 2 << QSizeF(900, 144) << 90.0 << spec6
-                                 << green << black;
+    QTest::newRow("text model 6") << 13 << spec6 << 3 << 2 << QSizeF(900, 144) << 90.0 << spec6
+                                  << green << black;
     const QByteArray halfNaN = "053c007e00000000000000";
     QTest::newRow("text extended, not a number")
         << 13 << halfNaN << 3 << 2 << QSizeF(900, 144) << 90.0 << halfNaN << green << black;
