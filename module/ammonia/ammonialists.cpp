@@ -21,9 +21,12 @@ bool isBlank(const QString& entry)
     return entry.trimmed().isEmpty();
 }
 
-bool sameEntry(const QString& a, const QString& b)
+// Entries are kept as one line each; a text from a label or a stray control
+// character in a list is compared as it is kept, or a label that brings it
+// would add it to the list again each time it is opened.
+bool sameEntry(const QString& kept, const QString& wanted)
 {
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    return kept.compare(AmmoniaListFile::sanitized(wanted), Qt::CaseInsensitive) == 0;
 }
 
 // An entry of a list: sorted without regard to case, in the order of the user's
@@ -72,15 +75,16 @@ bool AmmoniaLists::load(Kind kind, const QString& localeName, const QString& use
     if (kind == Kind::Components) {
         m_components->removeRows(0, m_components->rowCount());
         for (const QString& line : lines)
-            m_components->appendRow(new ListItem(line));
+            m_components->appendRow(new ListItem(AmmoniaListFile::sanitized(line)));
         m_components->sort(0);
     } else {
         m_abbreviations->removeRows(0, m_abbreviations->rowCount());
         for (const QString& line : lines) {
             const QStringList parts = line.split(Separator);
             QList<QStandardItem*> row;
-            row << new ListItem(line) << new QStandardItem(parts.value(0))
-                << new QStandardItem(parts.value(1));
+            row << new ListItem(line)
+                << new QStandardItem(AmmoniaListFile::sanitized(parts.value(0)))
+                << new QStandardItem(AmmoniaListFile::sanitized(parts.value(1)));
             m_abbreviations->appendRow(row);
         }
         m_abbreviations->sort(LineColumn);

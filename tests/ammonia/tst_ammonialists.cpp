@@ -172,6 +172,16 @@ void TestAmmoniaLists::entriesMatchAsFixedTextsWithoutCase_data()
         << component << QByteArray("A(B\n") << "A(B" << true;
     QTest::newRow("dot is no wildcard") << component << QByteArray("AxB\n") << "A.B" << false;
     QTest::newRow("star is no wildcard") << component << QByteArray("PUMP\n") << ".*" << false;
+    // Kept as one line: a label's tab or line break matches the space it became.
+    QTest::newRow("component with a tab in the list")
+        << component << QByteArray("PUMP\tROOM\n") << "pump\troom" << true;
+    QTest::newRow("component with a tab from a label")
+        << component << QByteArray("PUMP ROOM\n") << "PUMP\tROOM" << true;
+    QTest::newRow("abbreviation with a stray carriage return")
+        << abbreviation << QByteArray("H\rS\tHigh Stage\n") << "h\rs" << true;
+    QTest::newRow("dotted capital I lowered to two characters")
+        << component << QByteArray("\xc4\xb0\tX\n") << QString::fromUtf8("\xc4\xb0\tX").toLower()
+        << false;
 }
 
 void TestAmmoniaLists::entriesMatchAsFixedTextsWithoutCase()
@@ -192,6 +202,11 @@ void TestAmmoniaLists::entriesMatchAsFixedTextsWithoutCase()
     QCOMPARE(lookup, found ? AmmoniaLists::Lookup::Found : AmmoniaLists::Lookup::Added);
     QCOMPARE(entries(lists, listKind).size(), found ? rows : rows + 1);
     QCOMPARE(lists.isChanged(listKind), !found);
+    // Opening the same label again must not add the entry a second time.
+    const AmmoniaLists::Lookup again = listKind == Kind::Components
+                                           ? lists.ensureComponent(entry)
+                                           : lists.ensureAbbreviation(entry);
+    QCOMPARE(again, AmmoniaLists::Lookup::Found);
 }
 
 void TestAmmoniaLists::entriesFromLabelsBecomeOneLine()
