@@ -40,7 +40,7 @@ constexpr double MostPortraitGlyphStretch = 2.0;
 // Two lines overlapping by less than this are taken to touch.
 constexpr double OverlapTolerance = 0.01;
 constexpr double WrapRowDivisor = 3.0;
-// Beyond this stretch a text's ink rows are found at its own proportions.
+// Beyond this stretch or squeeze a text's ink is found at its own proportions.
 constexpr double MeasuredStretchLimit = 4.0;
 // The most pixels a text's ink is measured in at one pixel per point: the longest
 // label under twice the tallest text, more than any label the editor makes needs.
@@ -54,6 +54,44 @@ double measuringScale(const QSize& pixels)
 {
     const double area = double(pixels.width()) * double(pixels.height());
     return area > MostMeasuredPixels ? std::sqrt(MostMeasuredPixels / area) : 1.0;
+}
+
+// A text box to measure ink in, and the transform that takes the box there.
+struct MeasuredBox
+{
+    QSize pixels;
+    QTransform toNatural;
+};
+
+// Which rows carry ink does not depend on the width of the text's box. Which
+// columns do depends on its height only where the text keeps its proportions and
+// is centred in a wider box; squeezed into its box, or stretched to fit it, the
+// width alone sets them. A text stretched or squeezed far beyond its own
+// proportions is measured brought back to them along the axis that does not count
+// (free): Qt fills unevenly scaled glyphs as outlines, which for a stretched line on
+// a long label cost tens of milliseconds a keystroke, and for a text from a file
+// squeezed into glyphs hundreds of times taller than wide took seconds. Text
+// stretched less is measured exactly at its box.
+MeasuredBox measuredBox(const QSize& size, const QSizeF& natural, Qt::Orientation free,
+                        bool stretchedToFit)
+{
+    MeasuredBox box{size, QTransform()};
+    if (natural.width() <= 0.0 || natural.height() <= 0.0)
+        return box;
+    const double stretch =
+        (double(size.width()) / size.height()) / (natural.width() / natural.height());
+    if (stretch <= MeasuredStretchLimit && stretch >= 1.0 / MeasuredStretchLimit)
+        return box;
+    if (free == Qt::Vertical && stretch > 1.0 && !stretchedToFit)
+        return box;
+    if (free == Qt::Horizontal) {
+        box.pixels.setWidth(qMax(1, qCeil(size.width() / stretch)));
+        box.toNatural.scale(double(box.pixels.width()) / size.width(), 1.0);
+    } else {
+        box.pixels.setHeight(qMax(1, qCeil(size.height() * stretch)));
+        box.toNatural.scale(1.0, double(box.pixels.height()) / size.height());
+    }
+    return box;
 }
 
 QSize scaledPicture(const QSize& pixels, double scale)
@@ -580,26 +618,11 @@ void VendrelCommonController::getFilledRowsInTextImage(int& first, int& last, co
 {
     if (!m_textItem || size.width() <= 0 || size.height() <= 0)
         return;
-    // Which rows carry ink does not depend on how far the text is stretched along
-    // its line. A text stretched far beyond its own proportions ("Fit text to label"
-    // on a long label) is measured squeezed back to them: painting the stretched box
-    // costs tens of milliseconds per keystroke, as Qt fills unevenly scaled glyphs as
-    // outlines, while evenly scaled ones come from its glyph cache. Text stretched
-    // less is measured exactly at its box.
-    QSize measured = size;
-    QTransform squeeze;
-    const QSizeF natural = m_textItem->naturalSize();
-    if (natural.width() > 0.0 && natural.height() > 0.0) {
-        const double stretch =
-            (double(size.width()) / size.height()) / (natural.width() / natural.height());
-        if (stretch > MeasuredStretchLimit) {
-            measured.setWidth(qMax(1, qCeil(size.width() / stretch)));
-            squeeze.scale(double(measured.width()) / size.width(), 1.0);
-        }
-    }
-    const double scale = measuringScale(measured);
-    QImage image(scaledPicture(measured, scale), QImage::Format_Mono);
-    paintTextInk(image, squeeze * QTransform::fromScale(scale, scale));
+    const MeasuredBox box =
+        measuredBox(size, m_textItem->naturalSize(), Qt::Horizontal, m_textItem->stretchToFit());
+    const double scale = measuringScale(box.pixels);
+    QImage image(scaledPicture(box.pixels, scale), QImage::Format_Mono);
+    paintTextInk(image, box.toNatural * QTransform::fromScale(scale, scale));
     getFilledRowsInImage(first, last, image);
     unscaleRows(first, last, scale, size.height());
 }
@@ -608,14 +631,16 @@ void VendrelCommonController::getFilledColumnsInTextImage(int& first, int& last,
 {
     if (!m_textItem || size.width() <= 0 || size.height() <= 0)
         return;
-    const QSize turned(size.height(), size.width());
+    const MeasuredBox box =
+        measuredBox(size, m_textItem->naturalSize(), Qt::Vertical, m_textItem->stretchToFit());
+    const QSize turned(box.pixels.height(), box.pixels.width());
     const double scale = measuringScale(turned);
     QImage image(scaledPicture(turned, scale), QImage::Format_Mono);
     // A quarter turn clockwise: column x of the text becomes row x of the image.
     QTransform turn;
-    turn.translate(size.height(), 0.0);
+    turn.translate(box.pixels.height(), 0.0);
     turn.rotate(90.0);
-    paintTextInk(image, turn * QTransform::fromScale(scale, scale));
+    paintTextInk(image, box.toNatural * turn * QTransform::fromScale(scale, scale));
     getFilledRowsInImage(first, last, image);
     unscaleRows(first, last, scale, size.width());
 }

@@ -163,6 +163,8 @@ private slots:
     void inkIsCentredOnItsRowWhateverItsColour();
     void inkOfATextTallerThanAnyLabelScalesWithIt_data();
     void inkOfATextTallerThanAnyLabelScalesWithIt();
+    void inkOfATextOutOfProportionIsFoundAsAtItsOwn_data();
+    void inkOfATextOutOfProportionIsFoundAsAtItsOwn();
     void arrowSpacesFollowTheArrowsThatExist_data();
     void arrowSpacesFollowTheArrowsThatExist();
     void fitLabelToTextSizesTheLength_data();
@@ -342,6 +344,64 @@ void TestVendrelCommonController::inkOfATextTallerThanAnyLabelScalesWithIt()
                             .arg(small.first)
                             .arg(small.second)
                             .arg(extent)));
+}
+
+void TestVendrelCommonController::inkOfATextOutOfProportionIsFoundAsAtItsOwn_data()
+{
+    QTest::addColumn<bool>("turned");
+    QTest::addColumn<bool>("stretched");
+    QTest::addColumn<double>("factor");
+
+    // A box changed along the direction that does not move the ink: rows do not
+    // depend on the width; columns not on the height of a text squeezed into its
+    // box or stretched to fit it. Far out of proportion the text is measured
+    // brought back to it, and must land where it does at its own box.
+    for (const double factor : {0.01, 0.2, 3.0, 40.0}) {
+        QTest::newRow(qPrintable(QStringLiteral("rows, width x%1").arg(factor)))
+            << false << false << factor;
+        QTest::newRow(qPrintable(QStringLiteral("stretched rows, width x%1").arg(factor)))
+            << false << true << factor;
+        QTest::newRow(qPrintable(QStringLiteral("stretched columns, height x%1").arg(factor)))
+            << true << true << factor;
+        if (factor > 1.0)
+            QTest::newRow(qPrintable(QStringLiteral("columns, height x%1").arg(factor)))
+                << true << false << factor;
+    }
+}
+
+void TestVendrelCommonController::inkOfATextOutOfProportionIsFoundAsAtItsOwn()
+{
+    QFETCH(bool, turned);
+    QFETCH(bool, stretched);
+    QFETCH(double, factor);
+    TestEngine engine(
+        Make().size(4000.0, 864.0, 288.0, 3).modes(NoResize, false, false).legend("Hgj").label);
+    engine.layout();
+    engine.m_textItem->setStretchToFit(stretched);
+    const QSize own = engine.m_textItem->getItemSize().toSize();
+    const QSize far = turned ? QSize(own.width(), qCeil(own.height() * factor))
+                             : QSize(qCeil(own.width() * factor), own.height());
+    engine.m_textItem->setItemSize(far.width(), far.height());
+
+    QPair<int, int> ownInk(-1, -1);
+    QPair<int, int> farInk(-1, -1);
+    if (turned) {
+        engine.getFilledColumnsInTextImage(farInk.first, farInk.second, far);
+        engine.m_textItem->setItemSize(own.width(), own.height());
+        engine.getFilledColumnsInTextImage(ownInk.first, ownInk.second, own);
+    } else {
+        engine.getFilledRowsInTextImage(farInk.first, farInk.second, far);
+        engine.m_textItem->setItemSize(own.width(), own.height());
+        engine.getFilledRowsInTextImage(ownInk.first, ownInk.second, own);
+    }
+    QVERIFY(ownInk.first >= 0 && ownInk.second > ownInk.first);
+    // Rounding the box to whole pixels moves an edge by a pixel at most.
+    QVERIFY2(qAbs(farInk.first - ownInk.first) <= 1 && qAbs(farInk.second - ownInk.second) <= 1,
+             qPrintable(QStringLiteral("out of proportion %1..%2, own %3..%4")
+                            .arg(farInk.first)
+                            .arg(farInk.second)
+                            .arg(ownInk.first)
+                            .arg(ownInk.second)));
 }
 
 void TestVendrelCommonController::arrowSpacesFollowTheArrowsThatExist_data()

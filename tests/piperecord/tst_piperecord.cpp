@@ -651,14 +651,24 @@ void PipeRecordTest::onlyTheEditorCapsSizes_data()
     QTest::addColumn<double>("drawnTextHeight");
     QTest::addColumn<double>("editedHeight"); // by the editor
     QTest::addColumn<double>("editedTextHeight");
+    QTest::addColumn<int>("option");
+    QTest::addColumn<QString>("legend");
 
-    QTest::newRow("within the caps") << 600.0 << 300.0 << 600.0 << 300.0 << 600.0 << 300.0;
-    QTest::newRow("1000 high") << 1000.0 << 500.0 << 1000.0 << 500.0 << 864.0 << 500.0;
-    QTest::newRow("text 900 high") << 1000.0 << 900.0 << 1000.0 << 900.0 << 864.0 << 864.0;
-    QTest::newRow("not positive") << -5.0 << 0.0 << 14.4 << 1.0 << 14.4 << 1.0;
+    QTest::newRow("within the caps")
+        << 600.0 << 300.0 << 600.0 << 300.0 << 600.0 << 300.0 << 2 << "TALL";
+    QTest::newRow("1000 high") << 1000.0 << 500.0 << 1000.0 << 500.0 << 864.0 << 500.0 << 2
+                               << "TALL";
+    QTest::newRow("text 900 high")
+        << 1000.0 << 900.0 << 1000.0 << 900.0 << 864.0 << 864.0 << 2 << "TALL";
+    QTest::newRow("not positive") << -5.0 << 0.0 << 14.4 << 1.0 << 14.4 << 1.0 << 2 << "TALL";
     // No canvas is larger than this.
     QTest::newRow("beyond any canvas")
-        << 20000.0 << 30000.0 << 13824.0 << 13824.0 << 864.0 << 864.0;
+        << 20000.0 << 30000.0 << 13824.0 << 13824.0 << 864.0 << 864.0 << 2 << "TALL";
+    // Fitted to the label, a legend as tall as the longest label is squeezed into
+    // glyphs hundreds of times taller than wide; measuring their ink took seconds.
+    QTest::newRow("legend as tall as the longest label, fitted to the label")
+        << 13824.0 << 13824.0 << 13824.0 << 13824.0 << 864.0 << 864.0 << 1
+        << "COOLING WATER RETURN";
 }
 
 void PipeRecordTest::onlyTheEditorCapsSizes()
@@ -669,8 +679,10 @@ void PipeRecordTest::onlyTheEditorCapsSizes()
     QFETCH(double, drawnTextHeight);
     QFETCH(double, editedHeight);
     QFETCH(double, editedTextHeight);
+    QFETCH(int, option);
+    QFETCH(QString, legend);
 
-    PipeLabel label = made(0, 2, "", "#ffd200", "black", "TALL", 1, 1, true);
+    PipeLabel label = made(0, option, "", "#ffd200", "black", legend, 1, 1, true);
     label.height = height;
     label.textHeight = textHeight;
     const QString path = pathOf(QStringLiteral("tall.qypm"));
