@@ -1,5 +1,7 @@
 #include "canvas/symbolitem.h"
 
+#include "canvas/symbolpicturecache.h"
+
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
 #include <QSvgRenderer>
@@ -8,8 +10,10 @@
 namespace {
 // Bounds the side of the recoloured image of one symbol.
 constexpr int MaxDrawingPixels = 4096;
-// The largest drawing kept between repaints (1 MiB of pixels).
-constexpr qint64 MaxCachedPixels = 512 * 512;
+// Where a picture starts within its first pixel, in steps of this fraction of a
+// pixel: the same symbol on another page or at another place then gets the same
+// picture, shifted by less than a thirty-second of a pixel.
+constexpr double PixelSteps = 16.0;
 
 double sanitizedLength(double value)
 {
@@ -31,7 +35,6 @@ SymbolItem::~SymbolItem() = default;
 void SymbolItem::reloadItemFromData(const QByteArray& data)
 {
     m_data = data;
-    m_cache = QImage();
     // Empty data is a blank symbol, not a broken one: leave the renderer alone,
     // hasDrawing() looks at the data first.
     if (!data.isEmpty() && !m_renderer->load(data))
@@ -49,7 +52,6 @@ void SymbolItem::setItemSize(double width, double height)
 {
     prepareGeometryChange();
     m_size = QSizeF(sanitizedLength(width), sanitizedLength(height));
-    m_cache = QImage();
     applyRotation();
     update();
 }
@@ -131,8 +133,11 @@ void SymbolItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
     // a huge allocation.
     const double reduce =
         qMin(1.0, double(MaxDrawingPixels) / qMax(pixels.width(), pixels.height()));
-    const QTransform toImage = device * QTransform::fromTranslate(-pixels.x(), -pixels.y()) *
-                               QTransform::fromScale(reduce, reduce);
+    QTransform toImage = device * QTransform::fromTranslate(-pixels.x(), -pixels.y()) *
+                         QTransform::fromScale(reduce, reduce);
+    toImage.setMatrix(toImage.m11(), toImage.m12(), toImage.m13(), toImage.m21(), toImage.m22(),
+                      toImage.m23(), qRound(toImage.dx() * PixelSteps) / PixelSteps,
+                      qRound(toImage.dy() * PixelSteps) / PixelSteps, toImage.m33());
     const QSize imageSize(qMax(1, qCeil(pixels.width() * reduce)),
                           qMax(1, qCeil(pixels.height() * reduce)));
     const QImage drawing = tintedDrawing(toImage, imageSize);
@@ -148,11 +153,12 @@ void SymbolItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
 
 QImage SymbolItem::tintedDrawing(const QTransform& toImage, const QSize& size) const
 {
-    if (m_cache.size() == size && m_cacheTransform == toImage &&
-        m_cacheColor == m_foreground.rgba())
-        return m_cache;
+    const SymbolPictureCache::Key key{m_data, m_size, toImage, size, m_foreground.rgba()};
+    QImage image = SymbolPictureCache::find(key);
+    if (!image.isNull())
+        return image;
 
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image = QImage(size, QImage::Format_ARGB32_Premultiplied);
     if (image.isNull())
         return image;
     image.fill(Qt::transparent);
@@ -165,16 +171,7 @@ QImage SymbolItem::tintedDrawing(const QTransform& toImage, const QSize& size) c
     p.setCompositionMode(QPainter::CompositionMode_SourceIn);
     p.fillRect(image.rect(), m_foreground);
     p.end();
-
-    // Only small drawings are kept for the next repaint (the editor's view);
-    // the large ones of an output are made once and dropped.
-    if (qint64(size.width()) * size.height() <= MaxCachedPixels) {
-        m_cache = image;
-        m_cacheTransform = toImage;
-        m_cacheColor = m_foreground.rgba();
-    } else {
-        m_cache = QImage();
-    }
+    SymbolPictureCache::keep(key, image);
     return image;
 }
 

@@ -69,7 +69,7 @@ protected:
 private:
     void applyRotation();
     // The recoloured drawing of the item box as `toImage` maps it onto an image
-    // of `size` pixels.
+    // of `size` pixels; the same picture for every item that asks the same.
     QImage tintedDrawing(const QTransform& toImage, const QSize& size) const;
 
     QByteArray m_data;
@@ -79,12 +79,6 @@ private:
     QColor m_foreground = Qt::black;
     QColor m_background = Qt::transparent;
     bool m_applyingTransform = false;
-
-    // The last small recoloured drawing, reused while its mapping, size and
-    // colour hold.
-    mutable QImage m_cache;
-    mutable QTransform m_cacheTransform;
-    mutable QRgb m_cacheColor = 0;
 };
 
 #endif

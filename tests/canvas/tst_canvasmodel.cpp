@@ -1,8 +1,10 @@
 #include "canvas/mvcanvasmodel.h"
 #include "canvas/simpletextitem.h"
 #include "canvas/symbolitem.h"
+#include "canvas/symbolpicturecache.h"
 #include "canvastesthelpers.h"
 
+#include <QPdfWriter>
 #include <QtTest>
 
 class TestCanvasModel : public QObject
@@ -106,6 +108,63 @@ private slots:
         QVERIFY2(grown < 32 * 1024 * 1024, qPrintable(QString::number(grown)));
         QCOMPARE(image.pixelColor(150, 30), QColor(Qt::white));
         QCOMPARE(image.pixelColor(150, 70), QColor(Qt::red));
+    }
+
+    // A line list repeats the same arrows on every page: the PDF must hold each
+    // picture once, however many pages show it and wherever they place it.
+    void pagesShareTheirArrowPictures()
+    {
+        SymbolPictureCache::clear();
+        const auto imagesIn = [this](int pages) {
+            QTemporaryDir dir;
+            const QString path = dir.filePath(QStringLiteral("pages.pdf"));
+            {
+                QPdfWriter writer(path);
+                writer.setResolution(300);
+                writer.setPageSize(QPageSize(QSizeF(300, 100), QPageSize::Point));
+                writer.setPageMargins(QMarginsF());
+                QPainter painter(&writer);
+                for (int page = 0; page < pages; ++page) {
+                    if (page > 0)
+                        writer.newPage();
+                    for (const QColor& colour : {QColor(Qt::red), QColor(Qt::blue)}) {
+                        SymbolItem item(rightArrow());
+                        item.setItemSize(100.0, 50.0);
+                        item.setForegroundColor(colour);
+                        painter.save();
+                        // A hundredth of a pixel further on each page.
+                        painter.translate(colour == Qt::red ? 10.3 + page * 0.01 : 600.0, 20.0);
+                        painter.setTransform(item.transform(), true);
+                        QStyleOptionGraphicsItem option;
+                        item.paint(&painter, &option, nullptr);
+                        painter.restore();
+                    }
+                }
+            }
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll().count("/Subtype /Image") : -1;
+        };
+        const int onePage = imagesIn(1);
+        QVERIFY(onePage >= 2);
+        QCOMPARE(imagesIn(5), onePage);
+    }
+
+    void sharedPicturesFollowColourAndStayBounded()
+    {
+        SymbolPictureCache::clear();
+        SymbolItem item(rightArrow());
+        item.setItemSize(200.0, 100.0);
+        for (const QColor& colour : {QColor(Qt::red), QColor(Qt::blue), QColor(Qt::red)}) {
+            item.setForegroundColor(colour);
+            QCOMPARE(renderItemAlone(&item, QSize(200, 100)).pixelColor(120, 50), colour);
+        }
+        // Pictures of about 5.8 MB each, twelve sizes: only the newest are kept.
+        for (int i = 0; i < 12; ++i) {
+            item.setItemSize(1200.0 + i, 1200.0);
+            renderItemAlone(&item, QSize(1212, 1200));
+            QVERIFY(SymbolPictureCache::bytesKept() <= SymbolPictureCache::MostBytes);
+        }
+        QVERIFY(SymbolPictureCache::bytesKept() > SymbolPictureCache::MostBytes / 2);
     }
 
     void unusableDataDrawsNothing_data()
