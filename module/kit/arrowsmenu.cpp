@@ -190,7 +190,8 @@ QIcon ArrowsMenu::getNoArrowIcon()
 void ArrowsMenu::highlightSymbol(int id)
 {
     m_listView->clearSelection();
-    const QModelIndex index = m_model->index(id - 1, 0);
+    // Ids come from files too: the lowest int has no row before it.
+    const QModelIndex index = id > 0 ? m_model->index(id - 1, 0) : QModelIndex();
     if (index.isValid()) {
         m_listView->selectionModel()->select(index, QItemSelectionModel::Select);
         m_listView->scrollTo(index);

@@ -175,6 +175,11 @@ void ArrowWrapRecordTest::editorAndLoaderDrawTheSame_data()
     // decimals of an inch; these labels' sizes are all such values.
     const auto shortArrows = [](ArrowWrapLabel& l) { l.arrowLength = 43.2; };
     QTest::newRow("first row") << labelWith(shortArrows) << 2;
+    // Found by fuzzing: the panel looked up the row before the lowest id.
+    QTest::newRow("lowest arrow id") << labelWith([&](ArrowWrapLabel& l) {
+        shortArrows(l);
+        l.arrowId = std::numeric_limits<int>::min();
+    }) << 2;
     QTest::newRow("twelve on a long wrap") << labelWith([&](ArrowWrapLabel& l) {
         shortArrows(l);
         l.length = 2880;
