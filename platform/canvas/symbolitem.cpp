@@ -7,6 +7,8 @@
 #include <QSvgRenderer>
 #include <QtMath>
 
+#include <cmath>
+
 namespace {
 // Bounds the side of the recoloured image of one symbol.
 constexpr int MaxDrawingPixels = 4096;
@@ -136,8 +138,8 @@ void SymbolItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidg
     QTransform toImage = device * QTransform::fromTranslate(-pixels.x(), -pixels.y()) *
                          QTransform::fromScale(reduce, reduce);
     toImage.setMatrix(toImage.m11(), toImage.m12(), toImage.m13(), toImage.m21(), toImage.m22(),
-                      toImage.m23(), qRound(toImage.dx() * PixelSteps) / PixelSteps,
-                      qRound(toImage.dy() * PixelSteps) / PixelSteps, toImage.m33());
+                      toImage.m23(), std::round(toImage.dx() * PixelSteps) / PixelSteps,
+                      std::round(toImage.dy() * PixelSteps) / PixelSteps, toImage.m33());
     const QSize imageSize(qMax(1, qCeil(pixels.width() * reduce)),
                           qMax(1, qCeil(pixels.height() * reduce)));
     const QImage drawing = tintedDrawing(toImage, imageSize);

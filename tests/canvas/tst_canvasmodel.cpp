@@ -167,6 +167,27 @@ private slots:
         QVERIFY(SymbolPictureCache::bytesKept() > SymbolPictureCache::MostBytes / 2);
     }
 
+    // Found by fuzzing: where the picture starts was rounded to an int, which a
+    // symbol shown a hundred million pixels from its corner overflows.
+    void symbolShownFarFromItsCornerIsDrawn()
+    {
+        SymbolItem item(rightArrow());
+        item.setItemSize(13824.0, 13824.0);
+        item.setForegroundColor(Qt::red);
+        item.setBackgroundColor(Qt::white);
+        QImage image(64, 64, QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.translate(32.0, 32.0);
+        painter.scale(20000.0, 20000.0);
+        // A point of the arrow's shaft (as 120, 50 of a 200 x 100 arrow).
+        painter.translate(-0.6 * 13824.0, -0.5 * 13824.0);
+        QStyleOptionGraphicsItem option;
+        item.paint(&painter, &option, nullptr);
+        painter.end();
+        QCOMPARE(image.pixelColor(32, 32), QColor(Qt::red));
+    }
+
     void unusableDataDrawsNothing_data()
     {
         QTest::addColumn<QByteArray>("data");
