@@ -199,29 +199,28 @@ row "Save, whole (saveTemplateToFile, syncs too)" \
   "p50 $(fmt "$(value file/save p50_ms)") ms (cpu p50 $(fmt "$(value file/save cpu_p50_ms)"))" \
   "" "(for reference)"
 
+# file_rows NAME KEY: the open and save rows of another kind's label file. The
+# whole save waits for the disk's syncs; its own work is its processor time.
+file_rows() {
+  local open save_cpu
+  open=$(value "file/$2-open" p50_ms)
+  row "Open $1 file" \
+    "p50 $(fmt "$open") ms, p90 $(fmt "$(value "file/$2-open" p90_ms)") ms (cpu p50 $(fmt "$(value "file/$2-open" cpu_p50_ms)"))" \
+    "p50 <= 5 ms" "$(judge "$open" 5)"
+  save_cpu=$(value "file/$2-save" cpu_p50_ms)
+  row "Save $1 file (syncs too)" \
+    "p50 $(fmt "$(value "file/$2-save" p50_ms)") ms (cpu p50 $(fmt "$save_cpu"))" \
+    "cpu p50 <= 10 ms" "$(judge "$save_cpu" 10)"
+}
+
 layout_row "Ammonia layout after a keystroke, pipe marker" ammonia-pipe 2
 layout_row "Ammonia layout after a keystroke, component" ammonia-component 2
-ammonia_open=$(value file/ammonia-open p50_ms)
-row "Open an ammonia label file" \
-  "p50 $(fmt "$ammonia_open") ms, p90 $(fmt "$(value file/ammonia-open p90_ms)") ms (cpu p50 $(fmt "$(value file/ammonia-open cpu_p50_ms)"))" \
-  "p50 <= 5 ms" "$(judge "$ammonia_open" 5)"
-# The whole save waits for the disk's syncs; its own work is its processor time.
-ammonia_save_cpu=$(value file/ammonia-save cpu_p50_ms)
-row "Save an ammonia label file (syncs too)" \
-  "p50 $(fmt "$(value file/ammonia-save p50_ms)") ms (cpu p50 $(fmt "$ammonia_save_cpu"))" \
-  "cpu p50 <= 10 ms" "$(judge "$ammonia_save_cpu" 10)"
+file_rows "an ammonia label" ammonia
 
 layout_row "Arrow wrap layout after a keystroke, 12 arrows" arrowwrap-12 2
 layout_row "Arrow wrap layout after a keystroke, 99 arrows" arrowwrap-99 2
 layout_row "Arrow wrap count 99 -> 1 -> 99" arrowwrap-count 4
-arrowwrap_open=$(value file/arrowwrap-open p50_ms)
-row "Open an arrow wrap file" \
-  "p50 $(fmt "$arrowwrap_open") ms, p90 $(fmt "$(value file/arrowwrap-open p90_ms)") ms (cpu p50 $(fmt "$(value file/arrowwrap-open cpu_p50_ms)"))" \
-  "p50 <= 5 ms" "$(judge "$arrowwrap_open" 5)"
-arrowwrap_save_cpu=$(value file/arrowwrap-save cpu_p50_ms)
-row "Save an arrow wrap file (syncs too)" \
-  "p50 $(fmt "$(value file/arrowwrap-save p50_ms)") ms (cpu p50 $(fmt "$arrowwrap_save_cpu"))" \
-  "cpu p50 <= 10 ms" "$(judge "$arrowwrap_save_cpu" 10)"
+file_rows "an arrow wrap" arrowwrap
 
 print_p50=$(value print/longest p50_ms)
 print_peak=$(value print/longest peak_added_mb)

@@ -21,12 +21,9 @@ bool isBlank(const QString& entry)
     return entry.trimmed().isEmpty();
 }
 
-// Entries are kept as one line each; a text from a label or a stray control
-// character in a list is compared as it is kept, or a label that brings it
-// would add it to the list again each time it is opened.
-bool sameEntry(const QString& kept, const QString& wanted)
+bool sameEntry(const QString& a, const QString& b)
 {
-    return kept.compare(AmmoniaListFile::sanitized(wanted), Qt::CaseInsensitive) == 0;
+    return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
 // An entry of a list: sorted without regard to case, in the order of the user's
@@ -184,8 +181,12 @@ void AmmoniaLists::remove(Kind kind, int row)
 
 QModelIndex AmmoniaLists::findAbbreviation(const QString& abbreviation) const
 {
+    // Entries are kept as one line each; a text from a label or a stray control
+    // character in a list is compared as it is kept, or a label that brings it
+    // would add it to the list again each time it is opened.
+    const QString wanted = AmmoniaListFile::sanitized(abbreviation);
     for (int row = 0; row < m_abbreviations->rowCount(); ++row) {
-        if (sameEntry(abbreviationAt(row), abbreviation))
+        if (sameEntry(abbreviationAt(row), wanted))
             return m_abbreviations->index(row, LineColumn);
     }
     return QModelIndex();
@@ -193,8 +194,10 @@ QModelIndex AmmoniaLists::findAbbreviation(const QString& abbreviation) const
 
 QModelIndex AmmoniaLists::findComponent(const QString& name) const
 {
+    // Compared as kept, as for abbreviations.
+    const QString wanted = AmmoniaListFile::sanitized(name);
     for (int row = 0; row < m_components->rowCount(); ++row) {
-        if (sameEntry(componentAt(row), name))
+        if (sameEntry(componentAt(row), wanted))
             return m_components->index(row, 0);
     }
     return QModelIndex();
