@@ -82,6 +82,19 @@ QByteArray FuzzSupport::bytes(const uint8_t* data, size_t size)
     return QByteArray::fromRawData(reinterpret_cast<const char*>(data), int(size));
 }
 
+int FuzzSupport::pieceLength(const QByteArray& bytes, int longest)
+{
+    return bytes.isEmpty() ? 1 : 1 + static_cast<unsigned char>(bytes[0]) % longest;
+}
+
+void FuzzSupport::require(bool condition, const char* what)
+{
+    if (!condition) {
+        std::fprintf(stderr, "fault: %s\n", what);
+        std::abort();
+    }
+}
+
 void FuzzSupport::draw(MvCanvasModel* canvas)
 {
     if (!canvas)

@@ -34,6 +34,14 @@ public:
     // The input as bytes, without a copy: the readers must not keep it.
     static QByteArray bytes(const uint8_t* data, size_t size);
 
+    // For a target that reads an input twice, whole and in pieces: the input's
+    // first byte chooses how long the pieces are, from 1 to longest bytes.
+    static int pieceLength(const QByteArray& bytes, int longest);
+
+    // Ends the run, naming what went wrong, when a reader broke a rule of its own
+    // that no crash would show.
+    static void require(bool condition, const char* what);
+
     // Draws the whole canvas into a small picture, as the renderer and the preview
     // do, so that a label that reads but cannot be painted is found too.
     static void draw(MvCanvasModel* canvas);

@@ -5,22 +5,15 @@
 #include "fuzzsupport.h"
 #include "print/ipccommandreader.h"
 
-#include <cstdlib>
-
 namespace {
-void check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
 QList<IpcCommandReader::Command> read(const QByteArray& bytes, int pieceLength)
 {
     IpcCommandReader reader;
     QList<IpcCommandReader::Command> commands;
     for (int from = 0; from < bytes.size(); from += pieceLength) {
         commands += reader.feed(bytes.mid(from, pieceLength));
-        check(reader.pending() <= IpcCommandReader::MaxLineLength);
+        FuzzSupport::require(reader.pending() <= IpcCommandReader::MaxLineLength,
+                             "the reader holds more than a line");
     }
     return commands;
 }
@@ -36,15 +29,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes = FuzzSupport::bytes(data, size);
     // The first byte chooses how small the pieces of the second reading are.
-    const int pieceLength = bytes.isEmpty() ? 1 : 1 + static_cast<unsigned char>(bytes[0]) % 17;
+    const int pieceLength = FuzzSupport::pieceLength(bytes, 17);
     const auto whole = read(bytes, qMax(1, bytes.size()));
     const auto pieces = read(bytes, pieceLength);
-    check(whole.size() == pieces.size());
+    FuzzSupport::require(whole.size() == pieces.size(), "the readings differ in their commands");
     for (int i = 0; i < whole.size(); ++i) {
-        check(whole[i].kind == pieces[i].kind);
-        check(whole[i].argument == pieces[i].argument);
-        check(whole[i].kind != IpcCommandReader::Command::QueueClear || whole[i].argument >= 0);
-        check(whole[i].text.size() <= 64);
+        FuzzSupport::require(whole[i].kind == pieces[i].kind &&
+                                 whole[i].argument == pieces[i].argument,
+                             "the readings differ in a command");
+        FuzzSupport::require(whole[i].kind != IpcCommandReader::Command::QueueClear ||
+                                 whole[i].argument >= 0,
+                             "a queue to clear below zero");
+        FuzzSupport::require(whole[i].text.size() <= 64, "a command's text beyond 64 characters");
     }
     return 0;
 }

@@ -44,6 +44,7 @@ targets=(
   fuzz_qyld:qyld
   fuzz_help_faq:help_faq
   fuzz_ipc_commands:ipc
+  fuzz_line_list:line_list
 )
 
 failed=()

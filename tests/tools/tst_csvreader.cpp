@@ -13,6 +13,8 @@ private slots:
     void dialects_data();
     void dialects();
     void characterCutBetweenChunks();
+    void bytesThatAreNotUtf8MarkTheirRecord_data();
+    void bytesThatAreNotUtf8MarkTheirRecord();
 };
 
 void CsvReaderTest::dialects_data()
@@ -95,6 +97,44 @@ void CsvReaderTest::characterCutBetweenChunks()
     QCOMPARE(record.fields.first().size(), 64 * 1024 - 7 - 1 + 2);
     QVERIFY(!reader.next(&record));
     QVERIFY(reader.error().isEmpty());
+}
+
+void CsvReaderTest::bytesThatAreNotUtf8MarkTheirRecord_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    // Per record: whether it is marked.
+    QTest::addColumn<QList<bool>>("marked");
+
+    QTest::newRow("UTF-8 letters and a replacement mark written as such")
+        << QByteArray("K\303\234HL\nX\357\277\275\n") << QList<bool>{false, false};
+    QTest::newRow("a legacy code page's letter")
+        << QByteArray("a\nK\334HL,b\nc\n") << QList<bool>{false, true, false};
+    QTest::newRow("in a quoted field over two lines")
+        << QByteArray("\"x\n\xFF\",y\nz\n") << QList<bool>{true, false};
+    QTest::newRow("a character cut off by the end of the file")
+        << QByteArray("a\nb\xE2\x82") << QList<bool>{false, true};
+    QTest::newRow("a null byte") << QByteArray("a\0b\nc\n", 6) << QList<bool>{true, false};
+    // A sequence begun at the end of one chunk and broken off in the next.
+    QByteArray cut = "legend\n";
+    cut += QByteArray(64 * 1024 - cut.size() - 1, 'A');
+    cut += "\360\232n\nB\n";
+    QTest::newRow("broken off across two chunks") << cut << QList<bool>{false, true, false};
+}
+
+void CsvReaderTest::bytesThatAreNotUtf8MarkTheirRecord()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QList<bool>, marked);
+
+    QBuffer buffer(&bytes);
+    QVERIFY(buffer.open(QIODevice::ReadOnly));
+    CsvReader reader(&buffer);
+    QList<bool> read;
+    CsvReader::Record record;
+    while (reader.next(&record))
+        read << record.undecodable;
+    QVERIFY(reader.error().isEmpty());
+    QCOMPARE(read, marked);
 }
 
 QTEST_GUILESS_MAIN(CsvReaderTest)

@@ -175,6 +175,8 @@ void LineListTest::cellsAreReadOrRefused_data()
     QTest::newRow("unknown category") << QByteArray("legend,category\nX,steam\n") << "";
     QTest::newRow("quantity zero") << QByteArray("legend,quantity\nX,0\n") << "";
     QTest::newRow("wrap neither yes nor no") << QByteArray("legend,wrap\nX,maybe\n") << "";
+    QTest::newRow("a letter in a legacy code page")
+        << QByteArray("legend,diameter\nK\334HLWASSER,2 in\n") << "";
 }
 
 void LineListTest::cellsAreReadOrRefused()

@@ -1,8 +1,6 @@
 #include "csvreader.h"
 
 #include <QIODevice>
-#include <QTextCodec>
-#include <QTextDecoder>
 
 namespace {
 constexpr int ChunkBytes = 64 * 1024;
@@ -11,23 +9,26 @@ constexpr char16_t ByteOrderMark = 0xFEFF;
 } // namespace
 
 CsvReader::CsvReader(QIODevice* device)
-    : m_device(device), m_decoder(QTextCodec::codecForName("UTF-8")->makeDecoder())
+    : m_device(device), m_codec(QTextCodec::codecForName("UTF-8"))
 {
 }
-
-CsvReader::~CsvReader() = default;
 
 bool CsvReader::fill()
 {
     if (m_atEnd)
         return false;
-    // The decoder keeps a character cut between two chunks until the next one.
     const QByteArray bytes = m_device->read(ChunkBytes);
+    QString text;
     if (bytes.isEmpty()) {
         m_atEnd = true;
-        return false;
+        // A character the end of the file cut off is no text either.
+        if (m_state.remainingChars == 0)
+            return false;
+        text = QChar(QChar::Null);
+    } else {
+        text = m_codec->toUnicode(bytes.constData(), bytes.size(), &m_state);
     }
-    m_buffer = m_buffer.mid(m_position) + m_decoder->toUnicode(bytes);
+    m_buffer = m_buffer.mid(m_position) + text;
     m_position = 0;
     return true;
 }
@@ -103,6 +104,7 @@ bool CsvReader::next(Record* record)
 
     record->fields.clear();
     record->line = m_line;
+    record->undecodable = false;
     QString field;
     for (;;) {
         if (peek() == '"') {
@@ -138,6 +140,8 @@ bool CsvReader::next(Record* record)
             for (int c = peek(); c != separator && c != '\r' && c != '\n' && c != End; c = peek())
                 field += QChar(take());
         }
+        if (field.contains(QChar::Null))
+            record->undecodable = true;
         record->fields << field;
         field.clear();
         const int c = take();

@@ -3,17 +3,17 @@
 
 #include <QString>
 #include <QStringList>
-
-#include <memory>
+#include <QTextCodec>
 
 class QIODevice;
-class QTextDecoder;
 
 // Reads a spreadsheet's CSV export one record at a time, as RFC 4180 writes it:
 // fields in double quotes may hold separators, line breaks and doubled quotes.
 // UTF-8, with or without a byte order mark; the separator is "," or ";", whichever
 // the first line holds more of outside quotes (a spreadsheet in a language with a
-// decimal comma writes ";"). Line ends may be CRLF, LF or CR.
+// decimal comma writes ";"). Line ends may be CRLF, LF or CR. Bytes that are not
+// UTF-8 (a list saved in a legacy code page) do not become text: their record is
+// marked, so that no label prints a replacement mark in place of a letter.
 class CsvReader
 {
 public:
@@ -22,10 +22,12 @@ public:
         QStringList fields;
         // The line of the file on which the record starts, counted from 1.
         int line = 0;
+        // The record holds bytes that are not UTF-8, or a character that the end
+        // of the file cut off; its fields are not the text the list meant.
+        bool undecodable = false;
     };
 
     explicit CsvReader(QIODevice* device);
-    ~CsvReader();
 
     // The next record; false at the end of the file or after an error. Lines with
     // nothing on them are skipped.
@@ -54,7 +56,10 @@ private:
     int m_line = 1;
     QString m_error;
     int m_errorLine = 0;
-    std::unique_ptr<QTextDecoder> m_decoder;
+    QTextCodec* m_codec;
+    // Keeps a character cut between two chunks until the next one; what is not
+    // UTF-8 becomes a null character, which no list holds as text.
+    QTextCodec::ConverterState m_state{QTextCodec::ConvertInvalidToNull};
 };
 
 #endif

@@ -10,6 +10,11 @@ const QStringList KnownColumns{
     QStringLiteral("arrows"), QStringLiteral("category"), QStringLiteral("orientation"),
     QStringLiteral("wrap"),   QStringLiteral("quantity"), QStringLiteral("file")};
 
+// A spreadsheet saving "CSV" in its code page writes letters beyond ASCII as bytes
+// that are no UTF-8; read as such they would print as replacement marks.
+const QString NotUtf8 = QStringLiteral("the row holds bytes that are not UTF-8 text (save the "
+                                       "list as CSV UTF-8)");
+
 QString folded(const QString& text)
 {
     return text.simplified().toLower().replace(QLatin1Char('_'), QLatin1Char(' '));
@@ -67,6 +72,11 @@ bool LineList::readHeader()
                                              : m_reader.error();
         return false;
     }
+    if (header.undecodable) {
+        m_line = header.line;
+        m_error = NotUtf8;
+        return false;
+    }
     static const QRegularExpression diameterPattern(
         QStringLiteral("^diameter\\s*[(\\[]?\\s*(in|inch|inches|mm)?\\s*[)\\]]?$"));
     for (int index = 0; index < header.fields.size(); ++index) {
@@ -118,6 +128,8 @@ LineList::Result LineList::next(Entry* entry)
     *entry = Entry();
     entry->line = record.line;
     m_line = record.line;
+    if (record.undecodable)
+        return bad(NotUtf8);
     for (int index = 0; index < record.fields.size(); ++index) {
         const QString cell = record.fields.at(index);
         if (!m_columns.contains(index)) {
