@@ -32,6 +32,8 @@ private slots:
     void diametersFindTheirSizeRow();
     void cellsAreReadOrRefused_data();
     void cellsAreReadOrRefused();
+    void headersAreRefusedWithTheirLine_data();
+    void headersAreRefusedWithTheirLine();
     void pdfHasAPagePerCopyOfTheLabelsSize();
     void badRowsAreNamedAndSkipped();
     void rowMakesTheLabelAUsersEditsMake_data();
@@ -213,6 +215,35 @@ void LineListTest::cellsAreReadOrRefused()
         parts << QStringLiteral("quantity=%1").arg(entry.quantity);
     QCOMPARE(parts.join(QLatin1Char(' ')), expected);
     QCOMPARE(list.next(&entry), LineList::Result::End);
+}
+
+void LineListTest::headersAreRefusedWithTheirLine_data()
+{
+    QTest::addColumn<QByteArray>("csv");
+    QTest::addColumn<int>("line");
+    QTest::addColumn<QString>("error");
+
+    QTest::newRow("empty file") << QByteArray() << 0 << "the list is empty";
+    QTest::newRow("only blank lines") << QByteArray("\r\n\n") << 0 << "the list is empty";
+    QTest::newRow("a column named twice")
+        << QByteArray("\n Legend ,LEGEND\nX,Y\n") << 2 << "the column legend twice";
+    QTest::newRow("a quoted name left open")
+        << QByteArray("\"legend,diameter\n") << 1 << "a quoted field is not closed";
+    QTest::newRow("a legacy code page's letter")
+        << QByteArray("legend,gr\366\337e\nX,1\n") << 1 << "not UTF-8";
+}
+
+void LineListTest::headersAreRefusedWithTheirLine()
+{
+    QFETCH(QByteArray, csv);
+    QFETCH(int, line);
+    QFETCH(QString, error);
+    QBuffer buffer(&csv);
+    buffer.open(QIODevice::ReadOnly);
+    LineList list(&buffer);
+    QVERIFY(!list.readHeader());
+    QCOMPARE(list.line(), line);
+    QVERIFY2(list.error().contains(error), qPrintable(list.error()));
 }
 
 void LineListTest::pdfHasAPagePerCopyOfTheLabelsSize()
