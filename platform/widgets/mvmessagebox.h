@@ -15,7 +15,8 @@
 // Test seam: while an answer provider is installed, no box is shown; each call
 // hands (title, text, buttons) to the provider and returns its answer
 // unchanged. Installing an empty provider (the default) restores the real
-// boxes. Used by tests so that they never wait for a user.
+// boxes. Used by tests so that they never wait for a user, and by the
+// command-line renderer, which has none.
 class MvMessageBox
 {
 public:

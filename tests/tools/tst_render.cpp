@@ -52,6 +52,8 @@ private slots:
     void everyPrefixIsRefusedOrOpened();
     void arrowsNeedTheirSymbolDatabase_data();
     void arrowsNeedTheirSymbolDatabase();
+    void batchWithoutSymbolDatabaseEndsWithItsReason_data();
+    void batchWithoutSymbolDatabaseEndsWithItsReason();
     void extremeLabelsAreDrawnOrRefused_data();
     void extremeLabelsAreDrawnOrRefused();
 
@@ -657,6 +659,42 @@ QByteArray genericItem(quint8 kind, const QRectF& box, const QByteArray& data,
 }
 
 } // namespace
+
+void RenderTest::batchWithoutSymbolDatabaseEndsWithItsReason_data()
+{
+    QTest::addColumn<QByteArray>("list");
+    QTest::addColumn<int>("exitCode");
+    // The editor's module tells the user of the missing symbols in a box, which
+    // nobody could close here.
+    QTest::newRow("a row with arrows") << QByteArray("legend,arrows\nSTEAM,right\n") << 4;
+    QTest::newRow("rows without arrows")
+        << QByteArray("legend,arrows\nSTEAM,none\nAIR,none\n") << 0;
+}
+
+void RenderTest::batchWithoutSymbolDatabaseEndsWithItsReason()
+{
+    QFETCH(QByteArray, list);
+    QFETCH(int, exitCode);
+    const QString tag = QString::fromLatin1(QTest::currentDataTag()).replace(QLatin1Char(' '), '-');
+    const QString csv = m_dir.filePath(tag + QStringLiteral(".csv"));
+    QFile file(csv);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(list) == list.size());
+    file.close();
+    QTemporaryDir empty;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("MORVANTIC_DATA_ROOT"), empty.path());
+
+    const Run run = render({QStringLiteral("--batch"), csv, QStringLiteral("--pdf"),
+                            m_dir.filePath(tag + QStringLiteral(".pdf"))},
+                           environment);
+
+    QVERIFY2(run.exitCode == exitCode, run.err.constData());
+    if (exitCode != 0) {
+        const QList<QByteArray> lines = run.err.trimmed().split('\n');
+        QCOMPARE(lines.size(), 1);
+        QVERIFY2(lines.first().contains("symbol database"), lines.first().constData());
+    }
+}
 
 void RenderTest::extremeLabelsAreDrawnOrRefused_data()
 {

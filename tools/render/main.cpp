@@ -21,6 +21,7 @@
 #include "print/printmessagehelper.h"
 #include "widgets/commonlists.h"
 #include "widgets/moduleresourceicons.h"
+#include "widgets/mvmessagebox.h"
 
 namespace {
 enum ExitCode
@@ -32,6 +33,23 @@ enum ExitCode
     SymbolsMissing = 4,
     PrintFailed = 5
 };
+
+// No one sits at the screen of a command-line tool, so a box that a label module
+// shows (a batch makes labels through the editor's modules) would wait for ever.
+// Its text goes to the log, which --verbose shows, and it is answered as closing
+// it would be: its escape button, Cancel, else No, else its only button. The
+// batch itself reports what stops it.
+QMessageBox::StandardButton answerUnseenBox(const QString& title, const QString& text,
+                                            QMessageBox::StandardButtons buttons)
+{
+    qWarning("%s: %s", qUtf8Printable(title), qUtf8Printable(text));
+    for (const QMessageBox::StandardButton escape : {QMessageBox::Cancel, QMessageBox::No})
+        if (buttons.testFlag(escape))
+            return escape;
+    const int bits = int(buttons);
+    return (bits != 0 && (bits & (bits - 1)) == 0) ? QMessageBox::StandardButton(bits)
+                                                   : QMessageBox::NoButton;
+}
 
 int fail(const QString& message, int code)
 {
@@ -129,6 +147,7 @@ int main(int argc, char* argv[])
     Q_INIT_RESOURCE(module);
     qInitResources_module_resource_icons();
     CommonLists::createValidFontFamilies();
+    MvMessageBox::setAnswerProvider(answerUnseenBox);
 
     QCommandLineParser parser;
     QStringList drawable;
